@@ -1,0 +1,106 @@
+#include "app/CommandDispatch.h"
+
+#include "app/CommandIds.h"
+#include "app/StopAll.h"
+#include "core/TrackSwitching.h"
+#include "core/Utf16Text.h"
+
+namespace jorv {
+
+namespace {
+
+void SelectWholeTrack(Project& project) {
+    project.selectionStart = 0;
+    project.selectionEnd = project.framesPerTrack > 0 ? project.framesPerTrack - 1 : 0;
+}
+
+// The current track is not flushed and the rest of the block keeps its contents.
+void NewProject(AppContext& context) {
+    Project& project = context.project;
+    ProjectHeader& header = project.block.header;
+    project.projectLoaded = false;
+    project.currentTrack = 0;
+    header.trackCount = 0;
+    header.memPerTrackMB = 4;
+    StoreField(header.name, "untitled");
+    StoreField(header.formatVersion, "2.0");
+    context.ui.postCommand(cmd::ProjectProperties);
+}
+
+void Toggle(AppContext& context, bool& flag, int id) {
+    flag = !flag;
+    context.ui.setChecked(id, flag);
+}
+
+void ToggleMute(AppContext& context) {
+    Project& project = context.project;
+    if (project.projectLoaded) project.current().mute = project.current().mute ? 0 : 1;
+    // The check box toggled itself when clicked; it must show the track's state either way.
+    context.ui.setChecked(cmd::Mute, project.current().mute != 0);
+}
+
+void TrackListNotified(AppContext& context, Notification notification) {
+    if (notification != Notification::SelectionChange) return;
+    const int entry = context.ui.selectedTrackEntry();
+    if (entry >= 0) SelectTrack(context.project, entry, context.ui);
+    context.ui.redrawAll();
+}
+
+// The Track Properties dialog closed with OK; for a new project this is its first track.
+void TrackPropertiesClosed(AppContext& context) {
+    Project& project = context.project;
+    if (project.projectLoaded) {
+        context.ui.invalidateWave();
+        return;
+    }
+    project.projectLoaded = true;
+    SelectWholeTrack(project);
+    context.ui.postCommand(cmd::TrackList, Notification::SelectionChange);
+}
+
+// Returns whether the waveform rectangle is to be repainted afterwards.
+bool Dispatch(AppContext& context, int id, Notification notification, bool& known) {
+    Project& project = context.project;
+    known = true;
+    switch (id) {
+        case cmd::New: NewProject(context); return false;
+        case cmd::Exit: context.window.closeWindow(); return false;
+        case cmd::AlignToBeat:
+            Toggle(context, project.alignToBeat, id);
+            context.ui.redrawAll();
+            return false;
+        case cmd::SelectAll: SelectWholeTrack(project); return true;
+        case cmd::Stop: return true;
+        case cmd::MergeRecord: Toggle(context, project.mergeRecord, id); return false;
+        case cmd::ActivateDrums: Toggle(context, project.drumsActive, id); return false;
+        case cmd::Mute: ToggleMute(context); return false;
+        case cmd::About: context.window.showAbout(); return false;
+        case cmd::TrackList: TrackListNotified(context, notification); return false;
+        case cmd::TrackPropertiesClosed: TrackPropertiesClosed(context); return false;
+
+        // Commands whose subsystems are still to come: they stop the transport and no more.
+        case cmd::Open: case cmd::ProjectProperties: case cmd::Save: case cmd::SaveWave:
+        case cmd::Play: case cmd::Record:
+        case cmd::AddTrack: case cmd::TrackProperties: case cmd::DeleteTrack:
+        case cmd::CloneThisTrack: case cmd::CloneAllMerged:
+        case cmd::AudioMixer: case cmd::MidiSequencer: case cmd::HelpIndex: case cmd::CopyFrom:
+        case cmd::Copy:
+            return false;
+        case cmd::Undo: case cmd::Cut: case cmd::Paste: case cmd::PasteMerge: case cmd::PasteRing:
+        case cmd::PasteNegate: case cmd::FxList: case cmd::Master: case cmd::RipMci: case cmd::Sk1Mode:
+        case cmd::TtsMode: case cmd::DrumMachine: case cmd::Options:
+            return true;
+        default: known = false; return false;
+    }
+}
+
+}  // namespace
+
+bool RunCommand(AppContext& context, int id, Notification notification) {
+    StopAll(context);
+    bool known = false;
+    if (Dispatch(context, id, notification, known)) context.ui.invalidateWave();
+    return known;
+}
+
+}  // namespace jorv

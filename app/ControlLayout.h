@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+// The main window's controls in client coordinates, as data shared by the window and its tests.
+namespace jorv {
+
+enum class ControlKind { ToolButton, TrackList, CheckBox, Label, ScrollBar, StatusLine, WaveView };
+
+struct ControlSpec {
+    ControlKind kind;
+    std::string_view text;  // caption, or the tooltip of an icon button
+    int id;                 // command or control id; 0 for labels, the status line and the view
+    int x, y, width, height;
+    std::string_view icon;  // resource icon of a tool button; empty for none
+    bool sunken;            // tool buttons of the transport group have a sunken edge
+};
+
+inline constexpr int ClientWidth = 742;
+inline constexpr int ClientHeight = 176;
+inline constexpr int ScrollBarMaximum = 255;
+
+const std::vector<ControlSpec>& MainWindowControls();
+
+}  // namespace jorv

@@ -1,0 +1,164 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include "app/AboutDialog.h"
+#include "app/CommandDispatch.h"
+#include "app/CommandIds.h"
+#include "app/ControlLayout.h"
+#include "app/Icons.h"
+#include "app/MenuTable.h"
+#include "app/StartUp.h"
+#include "app/TrackListBox.h"
+#include "app/WaveformView.h"
+
+namespace jorv {
+
+namespace {
+
+QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+bool IsCheckedCommand(int id) {
+    return id == cmd::AlignToBeat || id == cmd::MergeRecord || id == cmd::ActivateDrums || id == cmd::Mute;
+}
+
+// The height of the closed track list; its open list may reach 400 pixels.
+constexpr int TrackListClosedHeight = 24;
+constexpr int TrackListOpenHeight = 400;
+
+}  // namespace
+
+MainWindow::MainWindow(const std::string& exeDir)
+    : ui_(widgets_, [this](int id, Notification notification) { deliver(id, notification); }),
+      context_(ui_, transport_, *this) {
+    widgets_.window = this;
+    setWindowTitle(QStringLiteral("Jorv"));
+    setWindowIcon(LoadIcon("jorv"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    buildMenus();
+    PrepareStartUp(context_, exeDir);
+    buildControls();
+    setFixedSize(sizeHint());
+    FinishStartUp(context_);
+}
+
+void MainWindow::deliver(int id, Notification notification) {
+    if (!shutDown_) RunCommand(context_, id, notification);
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuEntry& top : MenuBarEntries()) addMenuEntries(menuBar()->addMenu(ToQt(top.text)), top.children);
+}
+
+void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+            case MenuEntry::Kind::Separator: menu->addSeparator(); break;
+            case MenuEntry::Kind::Submenu: addMenuEntries(menu->addMenu(ToQt(entry.text)), entry.children); break;
+            case MenuEntry::Kind::Item: {
+                QAction* action = menu->addAction(ToQt(entry.text));
+                const int id = entry.id;
+                action->setData(id);
+                action->setObjectName(QStringLiteral("command%1").arg(id));
+                action->setCheckable(IsCheckedCommand(id));
+                connect(action, &QAction::triggered, this, [this, id] { deliver(id, Notification::Clicked); });
+                widgets_.actions[id] = action;
+                break;
+            }
+        }
+    }
+    // Alt+"?" and Alt+"/" both open About.
+    if (auto about = widgets_.actions.find(cmd::About); about != widgets_.actions.end())
+        about->second->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    for (const ControlSpec& spec : MainWindowControls()) addControl(client, spec);
+    setCentralWidget(client);
+}
+
+void MainWindow::addControl(QWidget* client, const ControlSpec& spec) {
+    QWidget* widget = nullptr;
+    const int id = spec.id;
+    switch (spec.kind) {
+        case ControlKind::ToolButton: {
+            auto* button = new QToolButton(client);
+            if (spec.icon.empty()) {
+                button->setText(ToQt(spec.text));
+            } else {
+                button->setIcon(LoadIcon(spec.icon));
+                button->setIconSize(QSize(24, 24));
+                button->setToolTip(ToQt(spec.text).remove('&'));
+            }
+            button->setAutoRaise(!spec.sunken);
+            connect(button, &QToolButton::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
+            widget = button;
+            break;
+        }
+        case ControlKind::TrackList: {
+            auto* list = new TrackListBox(client);
+            list->setMaxVisibleItems(TrackListOpenHeight / TrackListClosedHeight - 1);
+            connect(list, &TrackListBox::notified, this, [this, id](Notification n) { deliver(id, n); });
+            widgets_.trackList = list;
+            list->setGeometry(spec.x, spec.y, spec.width, TrackListClosedHeight);
+            list->setObjectName(QStringLiteral("control%1").arg(id));
+            return;
+        }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(ToQt(spec.text), client);
+            connect(box, &QCheckBox::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
+            widgets_.checkBoxes[id] = box;
+            widget = box;
+            break;
+        }
+        case ControlKind::Label: widget = new QLabel(ToQt(spec.text), client); break;
+        case ControlKind::StatusLine:
+            widgets_.status = new QLabel(ToQt(spec.text), client);
+            widgets_.status->setObjectName(QStringLiteral("status"));
+            widget = widgets_.status;
+            break;
+        case ControlKind::ScrollBar: {
+            auto* bar = new QScrollBar(Qt::Horizontal, client);
+            bar->setRange(0, ScrollBarMaximum);
+            bar->setPageStep(1);
+            bar->setValue(0);
+            if (id == cmd::VolumeBar) widgets_.volume = bar;
+            if (id == cmd::PanBar) widgets_.pan = bar;
+            widget = bar;
+            break;
+        }
+        case ControlKind::WaveView:
+            widgets_.wave = new WaveformView(client);
+            widgets_.wave->setObjectName(QStringLiteral("waveView"));
+            widget = widgets_.wave;
+            break;
+    }
+    widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+    if (id != 0) widget->setObjectName(QStringLiteral("control%1").arg(id));
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::closeWindow() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) {
+        shutDown_ = true;
+        ShutDown(context_);
+    }
+    event->accept();
+}
+
+}  // namespace jorv

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/EngineTransport.h"
+#include "app/MainWindowWidgets.h"
+#include "app/QtUiServices.h"
+
+class QMenu;
+
+namespace jorv {
+
+struct ControlSpec;
+struct MenuEntry;
+
+// The fixed-size main window: the menu bar, the controls at their places, and the command
+// spine behind them.
+class MainWindow final : public QMainWindow, public ShellWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const std::string& exeDir);
+
+    AppContext& context() { return context_; }
+
+    void showAbout() override;
+    void closeWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void deliver(int id, Notification notification);
+    void buildMenus();
+    void addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    void buildControls();
+    void addControl(QWidget* client, const ControlSpec& spec);
+
+    MainWindowWidgets widgets_;
+    QtUiServices ui_;
+    EngineTransport transport_;
+    AppContext context_;
+    bool shutDown_ = false;
+};
+
+}  // namespace jorv

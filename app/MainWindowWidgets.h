@@ -1,0 +1,28 @@
+#pragma once
+
+#include <map>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMainWindow;
+class QScrollBar;
+
+namespace jorv {
+
+class TrackListBox;
+class WaveformView;
+
+// The main window's widgets that the user-interface services update.
+struct MainWindowWidgets {
+    QMainWindow* window = nullptr;
+    QLabel* status = nullptr;
+    WaveformView* wave = nullptr;
+    TrackListBox* trackList = nullptr;
+    QScrollBar* volume = nullptr;
+    QScrollBar* pan = nullptr;
+    std::map<int, QCheckBox*> checkBoxes;  // by command id
+    std::map<int, QAction*> actions;       // menu items by command id
+};
+
+}  // namespace jorv

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+
+#include "app/MainWindowWidgets.h"
+#include "core/UiServices.h"
+
+namespace jorv {
+
+// The user-interface services on Qt Widgets, for the main window.
+class QtUiServices final : public UiServices {
+public:
+    using CommandSink = std::function<void(int id, Notification notification)>;
+    QtUiServices(MainWindowWidgets& widgets, CommandSink deliver) : widgets_(widgets), deliver_(std::move(deliver)) {}
+
+    Answer showMessage(std::string_view text, std::string_view caption, MessageKind kind) override;
+    std::optional<std::string> chooseFile(const FileChoice& choice) override;
+    void setStatus(std::string_view text) override;
+    void setTitle(std::string_view text) override;
+    void setChecked(int commandId, bool checked) override;
+    void postCommand(int commandId, Notification notification) override;
+    void invalidateWave() override;
+    void redrawAll() override;
+    void showTrackControls(int volume, int pan, bool mute) override;
+    void fillTrackList(const std::vector<std::string>& titles, int selected) override;
+    int selectedTrackEntry() override;
+
+private:
+    MainWindowWidgets& widgets_;
+    CommandSink deliver_;
+};
+
+}  // namespace jorv

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+// The machine-wide settings kept in jorv.ini.
+namespace jorv {
+
+struct Settings {
+    std::string audioMixerPath = "SNDVOL32.EXE";
+    std::string midiSequencerPath;
+    int midiInDevice = 0;
+    int midiBufferChoice = 0;
+    int recordLatency = 0;
+    // Capacity of the MIDI capture and drum event lists; the saved choice applies only once
+    // the Options dialog is accepted.
+    int midiBufferEntries = 65536;
+};
+
+inline constexpr const char* SettingsSection = "Jorv";
+
+// Missing file or keys give the defaults. midiBufferEntries is left as it is.
+void ReadSettings(Settings& settings, const std::string& iniPath);
+
+}  // namespace jorv

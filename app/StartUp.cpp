@@ -1,0 +1,25 @@
+#include "app/StartUp.h"
+
+#include "app/AppPaths.h"
+#include "app/CommandIds.h"
+#include "instruments/DrumBlockSetup.h"
+
+namespace jorv {
+
+void PrepareStartUp(AppContext& context, const std::string& exeDir) {
+    SetStartupPaths(context.project, exeDir);
+    ReadSettings(context.settings, context.project.iniPath);
+}
+
+void FinishStartUp(AppContext& context) {
+    InitialiseDrumBlock(context.project.block.drumBlock);
+    context.transport.openDrumOutput(context.settings.midiBufferEntries);
+    context.ui.postCommand(cmd::New);
+}
+
+void ShutDown(AppContext& context) {
+    context.transport.closeDrumOutput();
+    context.transport.closeWaveDevices(context.project);
+}
+
+}  // namespace jorv

@@ -1,0 +1,11 @@
+#include "cli/CliUiServices.h"
+
+namespace jorv::cli {
+
+Answer CliUiServices::showMessage(std::string_view text, std::string_view caption, MessageKind kind) {
+    err_ << caption << ": " << text << '\n';
+    if (kind != MessageKind::Question) return Answer::Ok;
+    return answerYes_ ? Answer::Yes : Answer::No;
+}
+
+}  // namespace jorv::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <ostream>
+
+#include "core/UiServices.h"
+
+namespace jorv::cli {
+
+// Messages go to standard error as "CAPTION: TEXT"; questions are answered No unless --yes.
+class CliUiServices final : public UiServices {
+public:
+    CliUiServices(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
+
+    Answer showMessage(std::string_view text, std::string_view caption, MessageKind kind) override;
+    std::optional<std::string> chooseFile(const FileChoice&) override { return std::nullopt; }
+    void setStatus(std::string_view) override {}
+    void setTitle(std::string_view) override {}
+    void setChecked(int, bool) override {}
+    void postCommand(int, Notification) override {}
+    void invalidateWave() override {}
+    void redrawAll() override {}
+    void showTrackControls(int, int, bool) override {}
+    void fillTrackList(const std::vector<std::string>&, int) override {}
+    int selectedTrackEntry() override { return -1; }
+
+private:
+    std::ostream& err_;
+    bool answerYes_;
+};
+
+}  // namespace jorv::cli

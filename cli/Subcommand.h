@@ -1,0 +1,35 @@
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+#include "cli/CliArguments.h"
+#include "cli/CliUiServices.h"
+
+namespace jorv::cli {
+
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailure = 1;
+inline constexpr int ExitUsage = 2;
+
+struct SubcommandContext {
+    const Arguments& arguments;
+    std::ostream& out;
+    std::ostream& err;
+    CliUiServices& ui;
+};
+
+struct Subcommand {
+    std::string_view name;
+    std::string_view usage;  // the words after the subcommand's name
+    ArgumentShape shape;
+    // Returns an exit status; ExitUsage makes the caller print the usage text.
+    int (*run)(SubcommandContext& context);
+};
+
+// The memory per track of --mem (4 when absent), or nothing when it is not a number 1..256.
+std::optional<int> MemoryPerTrack(const Arguments& arguments);
+
+const Subcommand& WaveInfoCommand();
+
+}  // namespace jorv::cli

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/ProjectBlock.h"
+#include "core/WaveFormat.h"
+
+namespace jorv {
+
+using FrameBuffer = std::unique_ptr<Frame[]>;
+
+// The one open project: its persistent block and the run-time state around it.
+struct Project {
+    ProjectBlock block{};
+
+    // Paths, in UTF-8 (the block's own fields stay UTF-16).
+    std::string exeDir;
+    std::string clipperPath;
+    std::string helpPath;
+    std::string iniPath;
+    std::string projectPath;
+    std::string projectDir;
+
+    // The three buffers hold framesPerTrack frames each; framesPerTrack is 0 while they do not exist.
+    uint32_t framesPerTrack = 0;
+    FrameBuffer trackBuffer;
+    FrameBuffer scratchBuffer;
+    FrameBuffer backingMix;
+
+    uint16_t currentTrack = 0;
+    bool trackDirty = false;
+    bool projectLoaded = false;
+    bool busy = false;
+
+    uint32_t selectionStart = 0;
+    uint32_t selectionEnd = 0;
+
+    std::array<int32_t, MaxTracks> gainLeft{};
+    std::array<int32_t, MaxTracks> gainRight{};
+
+    uint32_t beatFrames = 141120;
+
+    bool mergeRecord = false;
+    bool drumsActive = false;
+    bool alignToBeat = false;
+
+    bool buffersReady() const { return framesPerTrack != 0; }
+    Track& current() { return block.tracks[currentTrack]; }
+    // The number of track records in use, never more than the table holds.
+    int usedTracks() const { return block.header.trackCount < MaxTracks ? block.header.trackCount : MaxTracks; }
+};
+
+}  // namespace jorv

@@ -1,0 +1,20 @@
+#include "core/TrackFileName.h"
+
+#include "core/Utf16Text.h"
+
+namespace jorv {
+
+std::string TrackWaveFilePath(std::string_view folder, std::string_view projectName, std::string_view title) {
+    std::string path;
+    path.append(folder).append("/").append(projectName).append("-").append(title).append(".wav");
+    return path;
+}
+
+bool AssignTrackWaveFile(Track& track, std::string_view folder, std::string_view projectName, std::string_view title,
+                         UiServices& ui) {
+    if (StoreField(track.waveFile, TrackWaveFilePath(folder, projectName, title))) return true;
+    ui.showMessage(PathTooLongMessage, RefusalCaption, MessageKind::Plain);
+    return false;
+}
+
+}  // namespace jorv

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What the program's logic asks of the user interface. The window implements it with Qt,
+// jorv-cli with standard error, and the tests with a recording double.
+namespace jorv {
+
+enum class MessageKind {
+    Error,     // OK button and error icon
+    Plain,     // OK button only
+    Question,  // Yes and No buttons
+};
+
+enum class Answer { Ok, Yes, No };
+
+// How a control reported itself; the track list sends a selection change or other notifications.
+enum class Notification { Clicked, SelectionChange, Other };
+
+struct FileChoice {
+    bool save = false;
+    std::string filterLabel;
+    std::string filterPattern;
+    std::string title;
+    std::string defaultExtension;
+    std::string initialFolder;
+    std::string initialFile;
+};
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    virtual Answer showMessage(std::string_view text, std::string_view caption, MessageKind kind) = 0;
+    // A full path, or nothing when the user cancelled.
+    virtual std::optional<std::string> chooseFile(const FileChoice& choice) = 0;
+
+    virtual void setStatus(std::string_view text) = 0;
+    virtual void setTitle(std::string_view text) = 0;
+    // The menu item's check mark and, where the window has one, the check box of the same id.
+    virtual void setChecked(int commandId, bool checked) = 0;
+    // Delivered after the command being handled returns, in posting order.
+    virtual void postCommand(int commandId, Notification notification = Notification::Clicked) = 0;
+    virtual void invalidateWave() = 0;
+    virtual void redrawAll() = 0;
+
+    virtual void showTrackControls(int volume, int pan, bool mute) = 0;
+    virtual void fillTrackList(const std::vector<std::string>& titles, int selected) = 0;
+    // The selected entry's index, or -1 when none is selected.
+    virtual int selectedTrackEntry() = 0;
+};
+
+inline constexpr std::string_view ErrorCaption = "Jorv Error";
+inline constexpr std::string_view RefusalCaption = "Unable to complete request.";
+
+void ShowError(UiServices& ui, std::string_view text);
+
+}  // namespace jorv

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/UiServices.h"
+#include "core/WaveFormat.h"
+
+namespace jorv {
+
+// LoadWave's result: below 10 the buffer holds the file's audio (1..3 with a format warning),
+// from 10 on the load failed and the buffer is untouched.
+enum WaveLoadResult : int {
+    WaveLoaded = 0,
+    WaveChannelWarning = 1,
+    WaveRateWarning = 2,
+    WaveNoRiff = 10,
+    WaveNoWave = 11,
+    WaveNoFmt = 12,
+    WaveNotPcm = 13,
+    WaveWrongBits = 14,
+    WaveNoData = 15,
+};
+
+inline constexpr int FirstWaveFailure = 10;
+
+inline constexpr std::string_view WaveWarningMessage = "There has been a warning error opening the wave file.";
+inline constexpr std::string_view WaveSaveFailedMessage = "Could not save wave file.";
+std::string_view WaveFailureMessage(int result);
+
+// Reads the wave file at path into buffer, which holds framesPerTrack frames; every frame is
+// written on success. A missing file becomes a silent file of framesPerTrack - 1 frames.
+// framesLoaded, when given, receives the number of whole frames taken from the file.
+int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui,
+             uint32_t* framesLoaded = nullptr);
+
+// Writes frames from..to-1 of buffer as a canonical 16-bit stereo 44100 Hz file. Returns 0, or
+// -1 after "Could not save wave file." when the file cannot be created or fully written.
+int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui);
+
+}  // namespace jorv

@@ -1,0 +1,148 @@
+#include "app/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/CommandIds.h"
+#include "app/ControlLayout.h"
+#include "tests/support/TempFolder.h"
+
+namespace jorv::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : window(folder.path()) {
+        window.show();
+        QCoreApplication::processEvents();
+    }
+    template <typename T>
+    T* control(int id) {
+        return window.findChild<T*>(QStringLiteral("control%1").arg(id));
+    }
+    QAction* action(int id) { return window.findChild<QAction*>(QStringLiteral("command%1").arg(id)); }
+
+    TempFolder folder;
+    MainWindow window;
+};
+
+// Menu text path -> id, as the user sees the menu bar.
+void CollectMenu(const QMenu* menu, const QString& path, std::vector<std::pair<QString, int>>& items) {
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator()) {
+            items.emplace_back(path + "/-", 0);
+        } else if (a->menu()) {
+            CollectMenu(a->menu(), path + "/" + a->text(), items);
+        } else {
+            items.emplace_back(path + "/" + a->text(), a->data().toInt());
+        }
+    }
+}
+
+TEST_F(MainWindowTest, StartsWithItsTitleAndStatusAndAClientAreaOfTheRightSize) {
+    EXPECT_EQ(window.windowTitle(), "Jorv");
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Uninitialized");
+    EXPECT_GE(window.centralWidget()->width(), ClientWidth);
+    EXPECT_GE(window.centralWidget()->height(), ClientHeight);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());  // not resizable
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsTextAndId) {
+    std::vector<std::pair<QString, int>> items;
+    for (const QAction* top : window.menuBar()->actions()) CollectMenu(top->menu(), top->text(), items);
+    const std::vector<std::pair<QString, int>> expected{
+        {"&File/&New ...", 32771}, {"&File/&Open ...", 32772}, {"&File/&Properties ...", 32777},
+        {"&File/&Save", 32773}, {"&File/Save &Wave ...", 32858}, {"&File/-", 0}, {"&File/E&xit", 105},
+        {"&Edit/&Undo", 32779}, {"&Edit/C&ut", 32774}, {"&Edit/&Copy", 32775}, {"&Edit/&Paste", 32776},
+        {"&Edit/-", 0}, {"&Edit/Paste Sp&ecial/&Merge", 32780}, {"&Edit/Paste Sp&ecial/&Ring", 32853},
+        {"&Edit/Paste Sp&ecial/&Negate", 32854}, {"&Edit/Copy &From ...", 32781}, {"&Edit/-", 0},
+        {"&Edit/&Align to Beat", 32861}, {"&Edit/-", 0}, {"&Edit/&Select All", 32788},
+        {"&Control/&Play", 32789}, {"&Control/&Record", 32790}, {"&Control/&Stop", 32791}, {"&Control/-", 0},
+        {"&Control/&Merge Record", 32793}, {"&Control/A&ctivate Drums", 32794},
+        {"&Track/&Add", 32795}, {"&Track/&Properties ...", 32796}, {"&Track/&Delete", 32797},
+        {"&Track/&Clone/&This Track", 32799}, {"&Track/&Clone/&All Tracks Merged", 32800}, {"&Track/&Mute", 32852},
+        {"&Tools/&FX List ...", 32842}, {"&Tools/&Master ...", 32843}, {"&Tools/&Rip MCI ...", 32844},
+        {"&Tools/&SK1 Mode ...", 32845}, {"&Tools/&TTS Mode ...", 32855}, {"&Tools/&Drum Machine ...", 32846},
+        {"&Tools/&Audio Mixer ...", 32847}, {"&Tools/M&idi Sequencer ...", 32848}, {"&Tools/-", 0},
+        {"&Tools/&Options ...", 32849}, {"&Help/&Index ...", 32850}, {"&Help/&About ...", 104},
+    };
+    EXPECT_EQ(items, expected);
+    QStringList tops;
+    for (const QAction* top : window.menuBar()->actions()) tops << top->text();
+    EXPECT_EQ(tops, (QStringList{"&File", "&Edit", "&Control", "&Track", "&FX", "&Tools", "&Help"}));
+    QStringList fxPopups;
+    for (const QAction* popup : window.menuBar()->actions()[4]->menu()->actions()) fxPopups << popup->text();
+    EXPECT_EQ(fxPopups, (QStringList{"&Amp", "&Chorus", "&Vibe", "&Filter", "&Delay", "FF&T", "&Note", "&Misc"}));
+    EXPECT_EQ(action(cmd::About)->shortcuts().size(), 2);
+}
+
+TEST_F(MainWindowTest, EveryControlSitsAtItsPlace) {
+    for (const ControlSpec& spec : MainWindowControls()) {
+        if (spec.id == 0) continue;
+        QWidget* widget = control<QWidget>(spec.id);
+        ASSERT_NE(widget, nullptr) << spec.id;
+        EXPECT_EQ(widget->pos(), QPoint(spec.x, spec.y)) << spec.id;
+        EXPECT_EQ(widget->width(), spec.width) << spec.id;
+        if (spec.kind != ControlKind::TrackList) {
+            EXPECT_EQ(widget->height(), spec.height) << spec.id;
+        }
+    }
+    const QWidget* wave = window.findChild<QWidget*>("waveView");
+    EXPECT_EQ(wave->geometry(), QRect(192, 32, 550, 120));
+    EXPECT_EQ(window.findChild<QLabel*>("status")->geometry(), QRect(10, 152, 182, 24));
+    for (const int bar : {cmd::VolumeBar, cmd::PanBar, cmd::ZoomBar, cmd::PositionBar}) {
+        EXPECT_EQ(control<QScrollBar>(bar)->minimum(), 0);
+        EXPECT_EQ(control<QScrollBar>(bar)->maximum(), 255);
+        EXPECT_EQ(control<QScrollBar>(bar)->value(), 0);
+    }
+    EXPECT_EQ(control<QToolButton>(cmd::FxList)->text(), "&Fx");
+}
+
+TEST_F(MainWindowTest, CheckBoxesAndMenuChecksFollowTheirFlags) {
+    QTest::mouseClick(control<QCheckBox>(cmd::MergeRecord), Qt::LeftButton);
+    EXPECT_TRUE(window.context().project.mergeRecord);
+    EXPECT_TRUE(action(cmd::MergeRecord)->isChecked());
+    action(cmd::MergeRecord)->trigger();
+    EXPECT_FALSE(window.context().project.mergeRecord);
+    EXPECT_FALSE(control<QCheckBox>(cmd::MergeRecord)->isChecked());
+
+    QTest::mouseClick(control<QCheckBox>(cmd::Mute), Qt::LeftButton);  // no project yet: stays clear
+    EXPECT_FALSE(control<QCheckBox>(cmd::Mute)->isChecked());
+    action(cmd::AlignToBeat)->trigger();
+    EXPECT_TRUE(action(cmd::AlignToBeat)->isChecked());
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsSendTheirCommands) {
+    QTest::mouseClick(control<QToolButton>(cmd::New), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.context().project.block.header.memPerTrackMB, 4);
+    EXPECT_FALSE(window.context().project.projectLoaded);
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
+    action(cmd::Exit)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.context().project.buffersReady());
+}
+
+}  // namespace
+}  // namespace jorv::test
+
+int main(int argc, char** argv) {
+    // The window tests never need a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/ControlLayout.h"
+#include "app/MenuTable.h"
+
+namespace jorv::test {
+namespace {
+
+void Collect(const std::vector<MenuEntry>& entries, std::vector<int>& ids) {
+    for (const MenuEntry& e : entries) {
+        if (e.kind == MenuEntry::Kind::Item) ids.push_back(e.id);
+        Collect(e.children, ids);
+    }
+}
+
+TEST(MenuTable, EveryCommandAppearsOnce) {
+    std::vector<int> ids;
+    Collect(MenuBarEntries(), ids);
+    EXPECT_EQ(ids.size(), 38u);
+    EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
+}
+
+bool Overlap(const ControlSpec& a, const ControlSpec& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+TEST(ControlLayout, ControlsFitTheClientAreaWithoutOverlapping) {
+    const auto& controls = MainWindowControls();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlSpec& a = controls[i];
+        if (a.kind == ControlKind::TrackList) continue;  // its open list drops over the view
+        EXPECT_GE(a.x, 0);
+        EXPECT_LE(a.x + a.width, ClientWidth) << a.text;
+        EXPECT_LE(a.y + a.height, ClientHeight) << a.text;
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            if (controls[j].kind == ControlKind::TrackList) continue;
+            EXPECT_FALSE(Overlap(a, controls[j])) << a.text << " / " << controls[j].text;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace jorv::test

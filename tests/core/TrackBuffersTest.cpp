@@ -1,0 +1,51 @@
+#include "core/TrackBuffers.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/RecordingUiServices.h"
+
+namespace jorv::test {
+namespace {
+
+TEST(TrackBuffers, CreatedAtTheProjectSizeDiscardingUnsavedChanges) {
+    RecordingUiServices ui;
+    Project project;
+    project.trackDirty = true;
+    ASSERT_TRUE(CreateTrackBuffers(project, 2, ui));
+    EXPECT_EQ(project.framesPerTrack, 524288u);
+    EXPECT_TRUE(project.trackBuffer && project.scratchBuffer && project.backingMix);
+    EXPECT_FALSE(project.trackDirty);
+    project.trackBuffer[524287] = {1, 1};  // the whole range is usable
+
+    ASSERT_TRUE(CreateTrackBuffers(project, 4, ui));
+    EXPECT_EQ(project.framesPerTrack, 1048576u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(TrackBuffers, FailureToObtainMemoryLeavesNoBuffersAndNoProject) {
+    RecordingUiServices ui;
+    Project project;
+    project.projectLoaded = true;
+    ASSERT_TRUE(CreateTrackBuffers(project, 2, ui));
+    int calls = 0;
+    const auto failSecond = [&](std::size_t frames) { return ++calls == 2 ? nullptr : new Frame[frames]; };
+    EXPECT_FALSE(CreateTrackBuffers(project, 4, ui, failSecond));
+    EXPECT_FALSE(project.buffersReady());
+    EXPECT_FALSE(project.trackBuffer || project.scratchBuffer || project.backingMix);
+    EXPECT_FALSE(project.projectLoaded);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Jorv Error");
+    EXPECT_EQ(ui.messages[0].text, BufferMemoryMessage);
+}
+
+TEST(TrackBuffers, NonsenseSizesAreRefusedLikeMissingMemory) {
+    RecordingUiServices ui;
+    Project project;
+    EXPECT_FALSE(CreateTrackBuffers(project, 0, ui));
+    EXPECT_FALSE(CreateTrackBuffers(project, -4, ui));
+    EXPECT_FALSE(CreateTrackBuffers(project, 1 << 20, ui));
+    EXPECT_EQ(ui.messages.size(), 3u);
+}
+
+}  // namespace
+}  // namespace jorv::test

@@ -1,0 +1,213 @@
+#include "core/WaveFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "tests/support/FrameMatchers.h"
+#include "tests/support/RecordingUiServices.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/WaveBytes.h"
+
+namespace jorv::test {
+namespace {
+
+constexpr uint32_t Frames = 64;
+constexpr Frame Marker{777, -777};
+
+class WaveFileTest : public ::testing::Test {
+protected:
+    WaveFileTest() : buffer(Frames, Marker) {}
+
+    int load(const Bytes& bytes, uint32_t* loaded = nullptr) {
+        WriteFileBytes(path, bytes);
+        return LoadWave(path, buffer.data(), Frames, ui, loaded);
+    }
+    bool bufferUntouched() const {
+        return std::all_of(buffer.begin(), buffer.end(), [](const Frame& f) { return f == Marker; });
+    }
+    std::vector<std::string> errors() const { return ui.textsWithCaption("Jorv Error"); }
+
+    TempFolder folder;
+    std::string path = folder.file("take.wav");
+    RecordingUiServices ui;
+    std::vector<Frame> buffer;
+};
+
+TEST_F(WaveFileTest, CanonicalFileFillingTheWholeBufferLoadsWithoutSilence) {
+    const auto frames = std::vector<Frame>(Frames, Frame{-32768, 32767});
+    uint32_t loaded = 0;
+    EXPECT_EQ(load(CanonicalWave(frames), &loaded), 0);
+    EXPECT_EQ(loaded, Frames);
+    EXPECT_EQ(buffer, frames);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(WaveFileTest, ShortFileIsFollowedBySilenceAndLongFileIsCut) {
+    std::vector<Frame> frames{{1, 2}, {3, 4}, {5, 6}};
+    uint32_t loaded = 0;
+    EXPECT_EQ(load(CanonicalWave(frames), &loaded), 0);
+    EXPECT_EQ(loaded, 3u);
+    frames.resize(Frames, Frame{0, 0});
+    EXPECT_EQ(buffer, frames);
+
+    std::vector<Frame> longer(Frames + 10, Frame{9, 9});
+    EXPECT_EQ(load(CanonicalWave(longer), &loaded), 0);
+    EXPECT_EQ(loaded, Frames);
+    EXPECT_EQ(buffer, std::vector<Frame>(Frames, Frame{9, 9}));
+}
+
+TEST_F(WaveFileTest, DataSizeBeyondTheFileKeepsTheLastCompleteSampleOnly) {
+    // Ten frames, then a lone left sample and half of the right one; the size claims 100 frames.
+    Bytes data = SampleBytes(Interleave(std::vector<Frame>(10, Frame{100, -100})));
+    AppendU16(data, 555);
+    data.push_back(0x7F);
+    Bytes file = RiffFile({FmtChunk()});
+    AppendText(file, "data");
+    AppendU32(file, 400);
+    file.insert(file.end(), data.begin(), data.end());
+    uint32_t loaded = 0;
+    EXPECT_EQ(load(file, &loaded), 0);
+    EXPECT_EQ(loaded, 10u);
+    EXPECT_EQ(buffer[9], (Frame{100, -100}));
+    EXPECT_EQ(buffer[10], (Frame{555, 0}));
+    EXPECT_EQ(buffer[11], (Frame{0, 0}));
+}
+
+TEST_F(WaveFileTest, ChunksBetweenFmtAndDataAreSkippedIncludingThePadByteOfOddChunks) {
+    const Bytes data = Chunk("data", SampleBytes({10, 20, 30, 40}));
+    EXPECT_EQ(load(RiffFile({FmtChunk(), Chunk("LIST", Bytes(26, 'x')), data})), 0);
+    EXPECT_EQ(buffer[1], (Frame{30, 40}));
+    // Written by other programs: an odd-sized chunk followed by its pad byte.
+    EXPECT_EQ(load(RiffFile({FmtChunk(), Chunk("bext", Bytes(7, 'y')), data})), 0);
+    EXPECT_EQ(buffer[0], (Frame{10, 20}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(WaveFileTest, LongerFmtChunkIsSkipped) {
+    EXPECT_EQ(load(RiffFile({FmtChunk({.extraBytes = 2}), Chunk("data", SampleBytes({7, 8}))})), 0);
+    EXPECT_EQ(buffer[0], (Frame{7, 8}));
+}
+
+TEST_F(WaveFileTest, MonoIsWidenedToBothChannelsWithAWarning) {
+    std::vector<int16_t> samples(40);
+    for (int k = 0; k < 40; ++k) samples[k] = int16_t(k * 100 - 2000);
+    uint32_t loaded = 0;
+    EXPECT_EQ(load(RiffFile({FmtChunk({.channels = 1}), Chunk("data", SampleBytes(samples))}), &loaded), 1);
+    EXPECT_EQ(loaded, 40u);
+    for (int k = 0; k < 40; ++k) ASSERT_EQ(buffer[k], (Frame{samples[k], samples[k]})) << k;
+    EXPECT_EQ(buffer[40], (Frame{0, 0}));
+    EXPECT_EQ(errors(), std::vector<std::string>{"There has been a warning error opening the wave file."});
+}
+
+TEST_F(WaveFileTest, OtherRateLoadsUnchangedWithAWarningAndBothWarningsAdd) {
+    EXPECT_EQ(load(RiffFile({FmtChunk({.sampleRate = 22050}), Chunk("data", SampleBytes({1, 2}))})), 2);
+    EXPECT_EQ(buffer[0], (Frame{1, 2}));
+    EXPECT_EQ(load(RiffFile({FmtChunk({.channels = 1, .sampleRate = 48000}), Chunk("data", SampleBytes({5}))})), 3);
+    EXPECT_EQ(buffer[0], (Frame{5, 5}));
+    // Only the low 16 bits of the rate are compared.
+    EXPECT_EQ(load(RiffFile({FmtChunk({.sampleRate = 44100 + 65536}), Chunk("data", SampleBytes({1, 2}))})), 0);
+    EXPECT_EQ(errors().size(), 2u);
+}
+
+struct FailureCase {
+    const char* name;
+    Bytes file;
+    int result;
+    const char* message;
+};
+
+TEST_F(WaveFileTest, DamagedHeadersFailWithTheirCodeAndLeaveTheBufferUntouched) {
+    const Bytes data = Chunk("data", SampleBytes({1, 2}));
+    Bytes notRiff = RiffFile({FmtChunk(), data});
+    notRiff[2] = 'X';
+    Bytes notWave = RiffFile({FmtChunk(), data});
+    notWave[9] = 'X';
+    Bytes truncatedInFmt = RiffFile({FmtChunk()});
+    truncatedInFmt.resize(20);
+    const std::vector<FailureCase> cases{
+        {"empty file", {}, 10, "No RIFF header found in wav file."},
+        {"not riff", notRiff, 10, "No RIFF header found in wav file."},
+        {"not wave", notWave, 11, "No WAVE header found in wave file."},
+        {"junk before fmt", RiffFile({Chunk("JUNK", Bytes(4)), FmtChunk(), data}), 12, "No fmt_ header found in wave file."},
+        {"float samples", RiffFile({FmtChunk({.formatTag = 3, .bitsPerSample = 32}), data}), 13, "Not a PCM format wave file."},
+        {"extensible", RiffFile({FmtChunk({.formatTag = 0xFFFE, .extraBytes = 24}), data}), 13, "Not a PCM format wave file."},
+        {"8 bit", RiffFile({FmtChunk({.bitsPerSample = 8}), data}), 14, "Wrong bit count in wave file."},
+        {"24 bit", RiffFile({FmtChunk({.bitsPerSample = 24}), data}), 14, "Wrong bit count in wave file."},
+        {"header cut short", truncatedInFmt, 13, "Not a PCM format wave file."},
+        {"no data chunk", RiffFile({FmtChunk(), Chunk("LIST", Bytes(10))}), 15, "No data chunk found in wave file."},
+        {"chunk size past the end", RiffFile({FmtChunk(), Chunk("LIST", Bytes(10))}), 15, "No data chunk found in wave file."},
+    };
+    for (FailureCase c : cases) {
+        if (std::string(c.name) == "chunk size past the end") c.file[40] = 0xF0;  // LIST claims ~240 bytes more
+        ui.messages.clear();
+        EXPECT_EQ(load(c.file), c.result) << c.name;
+        EXPECT_TRUE(bufferUntouched()) << c.name;
+        EXPECT_EQ(errors(), std::vector<std::string>{c.message}) << c.name;
+    }
+}
+
+TEST_F(WaveFileTest, NegativeChunkSizesCannotMakeTheSearchLoopForever) {
+    Bytes file = RiffFile({FmtChunk()});
+    for (int k = 0; k < 3; ++k) {
+        AppendText(file, "odd!");
+        AppendU32(file, 0xFFFFFFF8u);
+    }
+    EXPECT_EQ(load(file), 15);
+}
+
+TEST_F(WaveFileTest, MissingFileBecomesASilentFileOneFrameShortOfTheBuffer) {
+    uint32_t loaded = 99;
+    EXPECT_EQ(LoadWave(path, buffer.data(), Frames, ui, &loaded), 0);
+    EXPECT_EQ(loaded, 0u);
+    EXPECT_EQ(buffer, std::vector<Frame>(Frames, Frame{0, 0}));
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave(std::vector<Frame>(Frames - 1, Frame{0, 0})));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(WaveFileTest, ReadOnlyFileIsReadNotReplacedBySilence) {
+    WriteFileBytes(path, CanonicalWave({{11, 12}, {13, 14}}));
+    ::chmod(path.c_str(), 0444);
+    EXPECT_EQ(LoadWave(path, buffer.data(), Frames, ui), 0);
+    EXPECT_EQ(buffer[1], (Frame{13, 14}));
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({{11, 12}, {13, 14}}));
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write read-only files";
+    EXPECT_EQ(SaveWave(0, 2, path, buffer.data(), ui), -1);
+    EXPECT_EQ(errors(), std::vector<std::string>{"Could not save wave file."});
+}
+
+TEST_F(WaveFileTest, SaveWritesTheCanonicalHeaderAndTheFramesOfTheRange) {
+    for (uint32_t k = 0; k < Frames; ++k) buffer[k] = {int16_t(k), int16_t(-int(k))};
+    ASSERT_EQ(SaveWave(10, 20, path, buffer.data(), ui), 0);
+    const Bytes written = ReadFileBytes(path);
+    ASSERT_EQ(written.size(), 44u + 40u);
+    EXPECT_EQ(written, CanonicalWave({buffer.begin() + 10, buffer.begin() + 20}));
+    EXPECT_EQ(written[4], 76);  // RIFF size = data + 36
+    EXPECT_EQ(written[28] | written[29] << 8 | written[30] << 16, 176400);
+
+    ASSERT_EQ(SaveWave(5, 5, path, buffer.data(), ui), 0);
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({}));
+    EXPECT_EQ(ReadFileBytes(path)[4], 36);
+}
+
+TEST_F(WaveFileTest, SavedFileLoadsBackExactly) {
+    for (uint32_t k = 0; k < Frames; ++k) buffer[k] = {int16_t(k * 511 - 16000), int16_t(32767 - k)};
+    const std::vector<Frame> original = buffer;
+    ASSERT_EQ(SaveWave(0, Frames, path, buffer.data(), ui), 0);
+    std::fill(buffer.begin(), buffer.end(), Marker);
+    EXPECT_EQ(LoadWave(path, buffer.data(), Frames, ui), 0);
+    EXPECT_EQ(buffer, original);
+}
+
+TEST_F(WaveFileTest, SaveFailuresAreReported) {
+    EXPECT_EQ(SaveWave(0, 4, folder.file("no-such-folder/x.wav"), buffer.data(), ui), -1);
+    // A device that is always full: created fine, but the samples never reach it.
+    EXPECT_EQ(SaveWave(0, Frames, "/dev/full", buffer.data(), ui), -1);
+    EXPECT_EQ(errors(), (std::vector<std::string>{"Could not save wave file.", "Could not save wave file."}));
+}
+
+}  // namespace
+}  // namespace jorv::test

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/UiServices.h"
+
+namespace jorv::test {
+
+struct RecordedMessage {
+    std::string text;
+    std::string caption;
+    MessageKind kind;
+};
+
+struct PostedCommand {
+    int id;
+    Notification notification;
+    bool operator==(const PostedCommand&) const = default;
+};
+
+// Records everything the logic asks of the user interface and answers questions and file
+// choosers from a script (No and Cancel once the script runs out).
+class RecordingUiServices final : public UiServices {
+public:
+    Answer showMessage(std::string_view text, std::string_view caption, MessageKind kind) override;
+    std::optional<std::string> chooseFile(const FileChoice& choice) override;
+    void setStatus(std::string_view text) override { status = text; }
+    void setTitle(std::string_view text) override { title = text; }
+    void setChecked(int commandId, bool checked) override { checks[commandId] = checked; }
+    void postCommand(int commandId, Notification notification) override { posted.push_back({commandId, notification}); }
+    void invalidateWave() override { ++waveInvalidations; }
+    void redrawAll() override { ++fullRedraws; }
+    void showTrackControls(int volume, int pan, bool mute) override { shownControls.push_back({volume, pan, mute}); }
+    void fillTrackList(const std::vector<std::string>& titles, int selected) override;
+    int selectedTrackEntry() override { return trackListSelection; }
+
+    // Messages of one caption, in order.
+    std::vector<std::string> textsWithCaption(std::string_view caption) const;
+
+    std::vector<RecordedMessage> messages;
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> fileChoices;
+    std::vector<FileChoice> fileRequests;
+
+    std::string status = "Uninitialized";
+    std::string title = "Jorv";
+    std::map<int, bool> checks;
+    std::deque<PostedCommand> posted;
+    int waveInvalidations = 0;
+    int fullRedraws = 0;
+
+    struct Controls {
+        int volume, pan;
+        bool mute;
+        bool operator==(const Controls&) const = default;
+    };
+    std::vector<Controls> shownControls;
+    std::vector<std::string> trackList;
+    int trackListSelection = -1;
+};
+
+}  // namespace jorv::test
