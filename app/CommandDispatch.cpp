@@ -1,18 +1,16 @@
 #include "app/CommandDispatch.h"
 
 #include "app/CommandIds.h"
+#include "app/ProjectCommands.h"
 #include "app/StopAll.h"
+#include "core/ProjectFile.h"
+#include "core/TrackManagement.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 
 namespace jorv {
 
 namespace {
-
-void SelectWholeTrack(Project& project) {
-    project.selectionStart = 0;
-    project.selectionEnd = project.framesPerTrack > 0 ? project.framesPerTrack - 1 : 0;
-}
 
 // The current track is not flushed and the rest of the block keeps its contents.
 void NewProject(AppContext& context) {
@@ -30,13 +28,6 @@ void NewProject(AppContext& context) {
 void Toggle(AppContext& context, bool& flag, int id) {
     flag = !flag;
     context.ui.setChecked(id, flag);
-}
-
-void ToggleMute(AppContext& context) {
-    Project& project = context.project;
-    if (project.projectLoaded) project.current().mute = project.current().mute ? 0 : 1;
-    // The check box toggled itself when clicked; it must show the track's state either way.
-    context.ui.setChecked(cmd::Mute, project.current().mute != 0);
 }
 
 void TrackListNotified(AppContext& context, Notification notification) {
@@ -73,21 +64,44 @@ bool Dispatch(AppContext& context, int id, Notification notification, bool& know
         case cmd::Stop: return true;
         case cmd::MergeRecord: Toggle(context, project.mergeRecord, id); return false;
         case cmd::ActivateDrums: Toggle(context, project.drumsActive, id); return false;
-        case cmd::Mute: ToggleMute(context); return false;
+        case cmd::Mute: ToggleMute(project, context.ui); return false;
         case cmd::About: context.window.showAbout(); return false;
         case cmd::TrackList: TrackListNotified(context, notification); return false;
         case cmd::TrackPropertiesClosed: TrackPropertiesClosed(context); return false;
 
+        case cmd::Open: OpenProjectCommand(context); return true;
+        case cmd::ProjectProperties:
+            context.window.runProjectSettings();
+            AfterProjectSettings(context);
+            return true;
+        case cmd::Save:
+            FlushTrack(project, context.ui);
+            SaveProject(project, context.ui);
+            return false;
+        case cmd::Play:
+            if (!project.projectLoaded) return true;
+            context.transport.startPlayback(context, project.selectionStart, project.selectionEnd);
+            context.ui.setStatus("Playing");
+            return true;
+        case cmd::Record:
+            if (!project.projectLoaded) return true;
+            context.transport.startRecording(context, project.selectionStart, project.selectionEnd, project.mergeRecord);
+            context.ui.setStatus("Recording");
+            return true;
+        case cmd::AddTrack: AddTrack(project, context.ui); return false;
+        case cmd::TrackProperties: context.window.runTrackProperties(); return false;
+        case cmd::DeleteTrack: DeleteTrack(project, context.ui); return false;
+        case cmd::CloneThisTrack: CloneTrack(project, context.ui); return false;
+        case cmd::CloneAllMerged: CloneMerged(project, context.ui); return false;
+        case cmd::Master: context.window.runMaster(); return true;
+
         // Commands whose subsystems are still to come: they stop the transport and no more.
-        case cmd::Open: case cmd::ProjectProperties: case cmd::Save: case cmd::SaveWave:
-        case cmd::Play: case cmd::Record:
-        case cmd::AddTrack: case cmd::TrackProperties: case cmd::DeleteTrack:
-        case cmd::CloneThisTrack: case cmd::CloneAllMerged:
+        case cmd::SaveWave:
         case cmd::AudioMixer: case cmd::MidiSequencer: case cmd::HelpIndex: case cmd::CopyFrom:
         case cmd::Copy:
             return false;
         case cmd::Undo: case cmd::Cut: case cmd::Paste: case cmd::PasteMerge: case cmd::PasteRing:
-        case cmd::PasteNegate: case cmd::FxList: case cmd::Master: case cmd::RipMci: case cmd::Sk1Mode:
+        case cmd::PasteNegate: case cmd::FxList: case cmd::RipMci: case cmd::Sk1Mode:
         case cmd::TtsMode: case cmd::DrumMachine: case cmd::Options:
             return true;
         default: known = false; return false;

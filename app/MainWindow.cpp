@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/AboutDialog.h"
@@ -13,9 +14,13 @@
 #include "app/CommandIds.h"
 #include "app/ControlLayout.h"
 #include "app/Icons.h"
+#include "app/MasterDialog.h"
 #include "app/MenuTable.h"
+#include "app/ProjectSettingsDialog.h"
 #include "app/StartUp.h"
 #include "app/TrackListBox.h"
+#include "app/TrackPropertiesDialog.h"
+#include "app/TransportPoll.h"
 #include "app/WaveformView.h"
 
 namespace jorv {
@@ -27,6 +32,9 @@ QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), qsiz
 bool IsCheckedCommand(int id) {
     return id == cmd::AlignToBeat || id == cmd::MergeRecord || id == cmd::ActivateDrums || id == cmd::Mute;
 }
+
+// How often the play position is looked at while the transport runs.
+constexpr int PollMilliseconds = 10;
 
 // The height of the closed track list; its open list may reach 400 pixels.
 constexpr int TrackListClosedHeight = 24;
@@ -47,6 +55,11 @@ MainWindow::MainWindow(const std::string& exeDir)
     buildControls();
     setFixedSize(sizeHint());
     FinishStartUp(context_);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] {
+        if (!shutDown_) PollTransport(context_);
+    });
+    poll->start(PollMilliseconds);
 }
 
 void MainWindow::deliver(int id, Notification notification) {
@@ -148,6 +161,21 @@ void MainWindow::addControl(QWidget* client, const ControlSpec& spec) {
 
 void MainWindow::showAbout() {
     AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::runProjectSettings() {
+    ProjectSettingsDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runTrackProperties() {
+    TrackPropertiesDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runMaster() {
+    MasterDialog dialog(this, context_);
     dialog.exec();
 }
 

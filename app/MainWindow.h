@@ -7,6 +7,7 @@
 #include "app/EngineTransport.h"
 #include "app/MainWindowWidgets.h"
 #include "app/QtUiServices.h"
+#include "devices/RtAudioWaveDevice.h"
 
 class QMenu;
 
@@ -25,6 +26,9 @@ public:
     AppContext& context() { return context_; }
 
     void showAbout() override;
+    void runProjectSettings() override;
+    void runTrackProperties() override;
+    void runMaster() override;
     void closeWindow() override;
 
 protected:
@@ -39,7 +43,8 @@ private:
 
     MainWindowWidgets widgets_;
     QtUiServices ui_;
-    EngineTransport transport_;
+    RtAudioWaveDevice device_;
+    EngineTransport transport_{device_};
     AppContext context_;
     bool shutDown_ = false;
 };

@@ -44,7 +44,7 @@ std::optional<std::string> QtUiServices::chooseFile(const FileChoice& choice) {
     QFileDialog dialog(widgets_.window, ToQt(choice.title), ToQt(choice.initialFolder),
                        ToQt(choice.filterLabel) + " (" + ToQt(choice.filterPattern) + ")");
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(choice.save || !choice.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The caller asks its own overwrite question where it wants one.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDefaultSuffix(ToQt(choice.defaultExtension).remove(0, choice.defaultExtension.starts_with('.') ? 1 : 0));

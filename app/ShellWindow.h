@@ -7,6 +7,10 @@ class ShellWindow {
 public:
     virtual ~ShellWindow() = default;
     virtual void showAbout() = 0;
+    // The modal dialogs; each runs its logic until its OK closes it.
+    virtual void runProjectSettings() = 0;
+    virtual void runTrackProperties() = 0;
+    virtual void runMaster() = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;
 };

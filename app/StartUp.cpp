@@ -19,7 +19,7 @@ void FinishStartUp(AppContext& context) {
 
 void ShutDown(AppContext& context) {
     context.transport.closeDrumOutput();
-    context.transport.closeWaveDevices(context.project);
+    context.transport.closeWaveDevices(context);
 }
 
 }  // namespace jorv

@@ -19,6 +19,11 @@ void ShowTrackControls(const Track& track, UiServices& ui) {
     ui.showTrackControls(track.volume, track.pan, track.mute != 0);
 }
 
+void SelectWholeTrack(Project& project) {
+    project.selectionStart = 0;
+    project.selectionEnd = project.framesPerTrack > 0 ? project.framesPerTrack - 1 : 0;
+}
+
 void FlushTrack(Project& project, UiServices& ui) {
     if (!project.trackDirty) return;
     if (project.buffersReady())

@@ -26,6 +26,9 @@ void RefreshTrackMix(Project& project, UiServices& ui);
 // scratchBuffer frames 0..to-from-1 = what is heard for frames from..to-1.
 void PrepareOutput(Project& project, uint32_t from, uint32_t to, bool includeCurrent);
 
+// Selection = frames 0..framesPerTrack-1.
+void SelectWholeTrack(Project& project);
+
 void ShowTrackControls(const Track& track, UiServices& ui);
 
 }  // namespace jorv

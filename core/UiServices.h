@@ -22,6 +22,7 @@ enum class Notification { Clicked, SelectionChange, Other };
 
 struct FileChoice {
     bool save = false;
+    bool mustExist = true;  // for open: only existing files may be chosen
     std::string filterLabel;
     std::string filterPattern;
     std::string title;

@@ -6,6 +6,7 @@
 #include "app/EngineTransport.h"
 #include "core/TrackBuffers.h"
 #include "core/Utf16Text.h"
+#include "tests/support/FakeWaveDevice.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/TempFolder.h"
 
@@ -42,15 +43,15 @@ TEST(StartUp, ShutDownClosesTheDrumOutputThenTheWaveDevicesAndSavesNothing) {
     ShutDown(shell.context);
     EXPECT_EQ(shell.transport.calls, (std::vector<std::string>{"closeDrumOutput", "closeWaveDevices"}));
 
-    RecordingUiServices ui;
-    Project project;
-    ASSERT_TRUE(CreateTrackBuffers(project, 2, ui));
-    project.busy = true;
-    EngineTransport engines;
-    engines.closeWaveDevices(project);
-    EXPECT_FALSE(project.busy);
-    EXPECT_FALSE(project.buffersReady());
-    EXPECT_FALSE(project.trackBuffer);
+    FakeWaveDevice device;
+    EngineTransport engines(device);
+    AppContext context(shell.ui, engines, shell.window);
+    ASSERT_TRUE(engines.openWaveDevices(context, 2));
+    EXPECT_EQ(context.view.framesPerPixel, 524288 / 550.0);
+    ShutDown(context);
+    EXPECT_EQ(device.closes, 1);
+    EXPECT_FALSE(context.project.buffersReady());
+    EXPECT_FALSE(context.project.trackBuffer);
 }
 
 }  // namespace

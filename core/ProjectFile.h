@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/Project.h"
+#include "core/UiServices.h"
+
+namespace jorv {
+
+inline constexpr std::size_t ProjectFileSize = 4 + sizeof(ProjectBlock);
+inline constexpr std::string_view SaveProjectFailedMessage = "Could not save .jor file.";
+inline constexpr std::string_view OpenProjectFailedMessage = "There has been a warning error opening the .jor file.";
+inline constexpr std::string_view NoProjectHeaderMessage = "No JORV header found in .jor file.";
+
+// Writes "JORV" and the block to projectPath. The file is replaced in one step (written beside
+// it, then renamed), so a failed save leaves the previous file as it was.
+bool SaveProject(Project& project, UiServices& ui);
+
+// Asks for a project file and reads it into the block, then names the track files after their
+// positions. Returns false (block unchanged) when cancelled, unreadable, without the magic, or
+// holding a track count or memory size that the program cannot use.
+bool OpenProject(Project& project, UiServices& ui);
+
+// Reads the project file at path into block; the outcome says which message applies, if any.
+enum class ProjectReadResult { Read, CannotOpen, NoHeader };
+ProjectReadResult ReadProjectFile(const std::string& path, ProjectBlock& block, bool requireWritable);
+
+// True when the block's header can be used as it is: 1..16 tracks, an even size of 2..256 MB.
+bool ProjectHeaderUsable(const ProjectHeader& header);
+
+// Every used track's waveFile becomes projectDir/name-Track N.wav. Returns false, after a
+// message, when a name does not fit its field; the block is then unchanged.
+bool RenameTrackFiles(Project& project, UiServices& ui);
+
+// The folder of a path: everything before its last separator, or the whole path without one.
+std::string FolderOf(const std::string& path);
+
+void ShowProjectTitle(const Project& project, UiServices& ui);
+
+}  // namespace jorv

@@ -1,0 +1,74 @@
+#include "core/ProjectSettings.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "core/ProjectFile.h"
+#include "core/Utf16Text.h"
+
+namespace jorv {
+
+std::vector<int> MemoryChoices() {
+    std::vector<int> choices;
+    for (int mb = 2; mb <= 256; mb += 2) choices.push_back(mb);
+    return choices;
+}
+
+std::optional<int> MemoryChoiceIndex(int memPerTrackMB) {
+    if (memPerTrackMB < 2 || memPerTrackMB > 256 || memPerTrackMB % 2 != 0) return std::nullopt;
+    return memPerTrackMB / 2 - 1;
+}
+
+long FreeMemoryMB(const std::string& meminfoPath) {
+    std::ifstream in(meminfoPath);
+    for (std::string key; in >> key;) {
+        long long kilobytes = 0;
+        in >> kilobytes;
+        if (key == "MemAvailable:") return static_cast<long>(kilobytes / 1024);
+        in.ignore(1 << 10, '\n');
+    }
+    return 0;
+}
+
+std::array<std::string, 3> MemoryInfoLines(int memPerTrackMB, long freeMB) {
+    return {"Total Memory Required: " + std::to_string(3 * memPerTrackMB + 1) + "MB",
+            "Recording Time: " + std::to_string(static_cast<int>(memPerTrackMB * 5.9443)) + " sec",
+            "Available Memory: " + std::to_string(freeMB) + "MB"};
+}
+
+bool LoadFromSettingsField(Project& project, const std::string& fileField, UiServices& ui) {
+    project.projectPath = fileField;
+    project.currentTrack = 0;
+    project.trackDirty = false;
+    auto loaded = std::make_unique<ProjectBlock>(project.block);
+    const ProjectReadResult result = ReadProjectFile(fileField, *loaded, false);
+    const bool usable = result == ProjectReadResult::Read && ProjectHeaderUsable(loaded->header);
+    if (result == ProjectReadResult::NoHeader || (result == ProjectReadResult::Read && !usable))
+        ShowError(ui, NoProjectHeaderMessage);
+    if (usable) project.block = *loaded;
+    project.projectLoaded = usable;
+    return usable;
+}
+
+ProjectStem SplitProjectPath(const std::string& path) {
+    std::string rest = path;
+    if (const auto dot = rest.find_last_of('.'); dot != std::string::npos) rest.resize(dot);
+    const auto slash = rest.find_last_of('/');
+    if (slash == std::string::npos) return {"", rest};
+    return {rest.substr(0, slash), rest.substr(slash + 1)};
+}
+
+bool AcceptProjectSettings(Project& project, int memPerTrackMB, const std::string& fileField, UiServices& ui) {
+    project.block.header.memPerTrackMB = memPerTrackMB;
+    project.projectPath = fileField;
+    const ProjectStem parts = SplitProjectPath(fileField);
+    if (!StoreField(project.block.header.name, parts.stem)) {
+        ui.showMessage(StemTooLongMessage, "ERROR", MessageKind::Plain);
+        return false;
+    }
+    project.projectDir = parts.folder;
+    ShowProjectTitle(project, ui);
+    return true;
+}
+
+}  // namespace jorv

@@ -1,0 +1,138 @@
+#include "devices/RtAudioWaveDevice.h"
+
+#include <RtAudio.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace jorv {
+
+namespace {
+
+RtAudio::Api ApiNamed(const std::string& name) {
+    if (name == "jack") return RtAudio::UNIX_JACK;
+    if (name == "pulse") return RtAudio::LINUX_PULSE;
+    if (name == "alsa") return RtAudio::LINUX_ALSA;
+    return RtAudio::UNSPECIFIED;
+}
+
+int Callback(void* output, void* input, unsigned frames, double, RtAudioStreamStatus status, void* self) {
+    static_cast<RtAudioWaveDevice*>(self)->process(static_cast<int16_t*>(output), static_cast<const int16_t*>(input),
+                                                   frames, status & RTAUDIO_OUTPUT_UNDERFLOW,
+                                                   status & RTAUDIO_INPUT_OVERFLOW);
+    return 0;
+}
+
+constexpr unsigned Channels = WaveFormat::channels;
+
+}  // namespace
+
+RtAudioWaveDevice::RtAudioWaveDevice(std::string apiName) : apiName_(std::move(apiName)) {
+    if (apiName_.empty())
+        if (const char* fromEnvironment = std::getenv("JORV_AUDIO_API")) apiName_ = fromEnvironment;
+}
+
+RtAudioWaveDevice::~RtAudioWaveDevice() { close(); }
+
+bool RtAudioWaveDevice::openOutput() {
+    close();
+    try {
+        audio_ = std::make_unique<RtAudio>(ApiNamed(apiName_));
+        audio_->showWarnings(false);
+        if (audio_->getDeviceCount() == 0) throw RtAudioError("no audio devices", RtAudioError::NO_DEVICES_FOUND);
+        RtAudio::StreamParameters out{audio_->getDefaultOutputDevice(), Channels, 0};
+        RtAudio::StreamParameters in{audio_->getDefaultInputDevice(), Channels, 0};
+        RtAudio::StreamOptions options;
+        options.streamName = "jorv";
+        options.flags = RTAUDIO_MINIMIZE_LATENCY;
+        unsigned periodFrames = 256;
+        hasInput_ = audio_->getDeviceInfo(in.deviceId).inputChannels >= Channels;
+        try {
+            audio_->openStream(&out, hasInput_ ? &in : nullptr, RTAUDIO_SINT16, WaveFormat::sampleRate, &periodFrames,
+                               Callback, this, &options);
+        } catch (const RtAudioError&) {
+            if (!hasInput_) throw;
+            hasInput_ = false;  // no usable input: play only
+            audio_->openStream(&out, nullptr, RTAUDIO_SINT16, WaveFormat::sampleRate, &periodFrames, Callback, this,
+                               &options);
+        }
+        audio_->startStream();
+        return true;
+    } catch (const RtAudioError&) {
+        audio_.reset();
+        hasInput_ = false;
+        return false;
+    }
+}
+
+bool RtAudioWaveDevice::close() {
+    reset();
+    if (!audio_) return true;
+    bool closed = true;
+    try {
+        if (audio_->isStreamRunning()) audio_->stopStream();
+        if (audio_->isStreamOpen()) audio_->closeStream();
+    } catch (const RtAudioError&) {
+        closed = false;
+    }
+    audio_.reset();
+    hasInput_ = false;
+    return closed;
+}
+
+bool RtAudioWaveDevice::start(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames, Mode mode) {
+    reset();
+    if (!audio_ || !audio_->isStreamRunning() || (mode == Recording && !hasInput_)) return false;
+    output_ = buffer;
+    outputFrames_ = frames;
+    input_ = into;
+    inputFrames_ = intoFrames;
+    played_ = 0;
+    recorded_ = 0;
+    bufferDone_ = false;
+    mode_ = mode;  // published last: the callback starts with everything above in place
+    return true;
+}
+
+bool RtAudioWaveDevice::play(const Frame* buffer, uint32_t frames) { return start(buffer, frames, nullptr, 0, Playing); }
+
+bool RtAudioWaveDevice::playAndRecord(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames) {
+    return start(buffer, frames, into, intoFrames, Recording);
+}
+
+void RtAudioWaveDevice::reset() {
+    const bool wasPlaying = mode_.exchange(Idle) != Idle;
+    // Once the callback is seen outside its body, it has seen Idle and leaves the buffers alone.
+    while (inCallback_.load()) std::this_thread::yield();
+    if (wasPlaying) bufferDone_ = true;
+}
+
+void RtAudioWaveDevice::process(int16_t* output, const int16_t* input, unsigned frames, bool underflow, bool overflow) {
+    inCallback_.store(true);
+    if (underflow) underruns_.fetch_add(1, std::memory_order_relaxed);
+    if (overflow) overruns_.fetch_add(1, std::memory_order_relaxed);
+    const int mode = mode_.load();
+    unsigned sent = 0;
+    if (mode != Idle) {
+        const uint32_t position = played_.load(std::memory_order_relaxed);
+        const uint32_t total = outputFrames_.load(std::memory_order_relaxed);
+        sent = std::min<uint32_t>(frames, total - std::min(position, total));
+        std::memcpy(output, output_.load(std::memory_order_relaxed) + position, sent * sizeof(Frame));
+        if (mode == Recording && input) {
+            const uint32_t taken = recorded_.load(std::memory_order_relaxed);
+            const uint32_t room = inputFrames_.load(std::memory_order_relaxed) - taken;
+            const uint32_t count = std::min<uint32_t>(frames, room);
+            std::memcpy(input_.load(std::memory_order_relaxed) + taken, input, count * sizeof(Frame));
+            recorded_.store(taken + count, std::memory_order_relaxed);
+        }
+        played_.store(position + sent);
+        int expected = mode;
+        if (position + sent >= total && mode_.compare_exchange_strong(expected, Idle)) bufferDone_ = true;
+    }
+    std::memset(output + sent * Channels, 0, (frames - sent) * sizeof(Frame));
+    inCallback_.store(false);
+}
+
+}  // namespace jorv

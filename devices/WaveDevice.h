@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/WaveFormat.h"
+
+namespace jorv {
+
+struct DeviceCounters {
+    uint64_t underruns = 0;
+    uint64_t overruns = 0;
+};
+
+// One wave output and one wave input, each driven with a single buffer given once per take.
+// Play and capture run on one clock, so frame k of a capture was taken while output frame k
+// was sent. The buffers must stay where they are until reset() or close() returns.
+class WaveDevice {
+public:
+    virtual ~WaveDevice() = default;
+
+    virtual bool openOutput() = 0;
+    virtual bool openInput() = 0;
+    // Closes both; false when closing failed.
+    virtual bool close() = 0;
+
+    // Plays frames of buffer from its first frame on.
+    virtual bool play(const Frame* buffer, uint32_t frames) = 0;
+    // Plays as play() does and captures into `into` from its frame 0, at most intoFrames frames.
+    virtual bool playAndRecord(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames) = 0;
+    // Stops playing and capturing; when it returns the device no longer touches either buffer.
+    virtual void reset() = 0;
+
+    // Frames played since the buffer was given.
+    virtual uint32_t playedFrames() const = 0;
+    // True once after the whole buffer has been played (or a play was reset).
+    virtual bool takeBufferDone() = 0;
+    virtual DeviceCounters counters() const = 0;
+};
+
+}  // namespace jorv

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "devices/WaveDevice.h"
+
+namespace jorv::test {
+
+// A wave device whose clock the test advances: advance(n) plays n frames and captures the
+// next n frames of `signal` into the recording buffer.
+class FakeWaveDevice final : public WaveDevice {
+public:
+    bool openOutput() override { return outputOpens; }
+    bool openInput() override { return inputOpens; }
+    bool close() override {
+        ++closes;
+        return closeSucceeds;
+    }
+    bool play(const Frame* buffer, uint32_t frames) override { return begin(buffer, frames, nullptr, 0); }
+    bool playAndRecord(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames) override {
+        return begin(buffer, frames, into, intoFrames);
+    }
+    void reset() override {
+        if (output) bufferDone = true;
+        output = nullptr;
+        input = nullptr;
+        ++resets;
+    }
+    uint32_t playedFrames() const override { return played; }
+    bool takeBufferDone() override { return std::exchange(bufferDone, false); }
+    DeviceCounters counters() const override { return {}; }
+
+    void advance(uint32_t frames) {
+        for (uint32_t k = 0; k < frames && output && played < outputFrames; ++k, ++played) {
+            sent.push_back(output[played]);
+            if (input && played < inputFrames) input[played] = played < signal.size() ? signal[played] : Frame{0, 0};
+        }
+        if (output && played >= outputFrames) bufferDone = true;
+    }
+
+    bool outputOpens = true, inputOpens = true, closeSucceeds = true, startSucceeds = true;
+    std::vector<Frame> signal;  // what the input hears, frame by frame from the start of a take
+    std::vector<Frame> sent;    // everything played so far
+    int resets = 0, closes = 0;
+
+private:
+    bool begin(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames) {
+        if (!startSucceeds) return false;
+        output = buffer;
+        outputFrames = frames;
+        input = into;
+        inputFrames = intoFrames;
+        played = 0;
+        sent.clear();
+        return true;
+    }
+    const Frame* output = nullptr;
+    Frame* input = nullptr;
+    uint32_t outputFrames = 0, inputFrames = 0, played = 0;
+    bool bufferDone = false;
+};
+
+}  // namespace jorv::test
