@@ -8,13 +8,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QFile>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/CommandIds.h"
 #include "app/ControlLayout.h"
+#include "core/Utf16Text.h"
 #include "tests/support/TempFolder.h"
 
 namespace jorv::test {
@@ -22,9 +26,12 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : window(folder.path()) {
-        window.show();
-        QCoreApplication::processEvents();
+    MainWindowTest() : window(folder.path()) { window.show(); }
+    // Lets posted commands and dialogs run until the condition holds (at most two seconds).
+    template <typename Condition>
+    bool settle(Condition condition) {
+        for (int i = 0; i < 200 && !condition(); ++i) QTest::qWait(10);
+        return condition();
     }
     template <typename T>
     T* control(int id) {
@@ -50,6 +57,7 @@ void CollectMenu(const QMenu* menu, const QString& path, std::vector<std::pair<Q
 }
 
 TEST_F(MainWindowTest, StartsWithItsTitleAndStatusAndAClientAreaOfTheRightSize) {
+    // Before any posted command has run.
     EXPECT_EQ(window.windowTitle(), "Jorv");
     EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Uninitialized");
     EXPECT_GE(window.centralWidget()->width(), ClientWidth);
@@ -122,14 +130,49 @@ TEST_F(MainWindowTest, CheckBoxesAndMenuChecksFollowTheirFlags) {
     EXPECT_TRUE(action(cmd::AlignToBeat)->isChecked());
 }
 
-TEST_F(MainWindowTest, ToolbarButtonsSendTheirCommands) {
-    QTest::mouseClick(control<QToolButton>(cmd::New), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.context().project.block.header.memPerTrackMB, 4);
-    EXPECT_FALSE(window.context().project.projectLoaded);
+// Every modal window is answered with OK, as a user would who takes the defaults.
+QStringList& ModalTitles() {
+    static QStringList titles;
+    return titles;
+}
+
+void AnswerModalsWithOk() {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        ModalTitles() << dialog->windowTitle();
+        // Queued, so that a message box opened by this OK gets answered in its turn.
+        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+    });
+    timer->start(20);
+}
+
+TEST_F(MainWindowTest, NewProjectIsLoadedThroughSettingsAddAndTrackProperties) {
+    ModalTitles().clear();
+    const Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.currentTrack == 0 && project.buffersReady(); }));
+    EXPECT_TRUE(ModalTitles().contains("Project Settings"));
+    EXPECT_TRUE(ModalTitles().contains("Track Properties"));
+    EXPECT_EQ(window.windowTitle(), "Jorv - untitled");
+    EXPECT_EQ(project.block.header.trackCount, 1);
+    EXPECT_EQ(project.framesPerTrack, 1048576u);
+    EXPECT_EQ(project.selectionEnd, 1048575u);
+    EXPECT_EQ(control<QComboBox>(cmd::TrackList)->currentText(), "Track 1");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled-Track 1.wav"))));
+
+    // A second track through the toolbar, then the list switches between them.
+    QTest::mouseClick(control<QToolButton>(cmd::AddTrack), Qt::LeftButton);
+    ASSERT_TRUE(settle([&] { return control<QComboBox>(cmd::TrackList)->count() == 2; }));
+    EXPECT_EQ(project.currentTrack, 1);
+    EXPECT_EQ(control<QComboBox>(cmd::TrackList)->currentText(), "Track 2");
+    QTest::mouseClick(control<QToolButton>(cmd::Save), Qt::LeftButton);
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Project Saved");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled.jor"))));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
+    ASSERT_TRUE(settle([&] { return window.context().project.buffersReady(); }));
     action(cmd::Exit)->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());
@@ -143,6 +186,7 @@ int main(int argc, char** argv) {
     // The window tests never need a screen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    jorv::test::AnswerModalsWithOk();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

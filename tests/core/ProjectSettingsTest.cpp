@@ -1,0 +1,83 @@
+#include "core/ProjectSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "core/ProjectFile.h"
+#include "tests/support/ProjectFixture.h"
+
+namespace jorv::test {
+namespace {
+
+TEST(ProjectSettings, MemoryListAndItsInformationLines) {
+    const auto choices = MemoryChoices();
+    ASSERT_EQ(choices.size(), 128u);
+    EXPECT_EQ(choices.front(), 2);
+    EXPECT_EQ(choices.back(), 256);
+    EXPECT_EQ(MemoryChoiceIndex(4), 1);
+    EXPECT_EQ(MemoryChoiceIndex(5), std::nullopt);  // not an entry: never becomes the size
+    EXPECT_EQ(MemoryChoiceIndex(258), std::nullopt);
+    EXPECT_EQ(MemoryInfoLines(256, 1234),
+              (std::array<std::string, 3>{"Total Memory Required: 769MB", "Recording Time: 1521 sec", "Available Memory: 1234MB"}));
+    EXPECT_EQ(MemoryInfoLines(2, 0)[0], "Total Memory Required: 7MB");
+    EXPECT_EQ(MemoryInfoLines(2, 0)[1], "Recording Time: 11 sec");
+}
+
+TEST(ProjectSettings, FreeMemoryComesFromMemAvailable) {
+    TempFolder folder;
+    WriteFileText(folder.file("meminfo"), "MemTotal:       24000000 kB\nMemFree:  100 kB\nMemAvailable:    2097152 kB\n");
+    EXPECT_EQ(FreeMemoryMB(folder.file("meminfo")), 2048);
+    EXPECT_EQ(FreeMemoryMB(folder.file("none")), 0);
+    EXPECT_GT(FreeMemoryMB(), 0);
+}
+
+TEST(ProjectSettings, StemIsCutAtTheLastDotThenTheLastSeparator) {
+    EXPECT_EQ(SplitProjectPath("/home/me/song.jor").stem, "song");
+    EXPECT_EQ(SplitProjectPath("/home/me/song.jor").folder, "/home/me");
+    EXPECT_EQ(SplitProjectPath("song").folder, "");
+    const ProjectStem dotted = SplitProjectPath("/home/my.music/song");
+    EXPECT_EQ(dotted.folder, "/home");
+    EXPECT_EQ(dotted.stem, "my");
+}
+
+TEST(ProjectSettings, OkAcceptsStemsUpTo15CharactersAndShowsTheTitle) {
+    ProjectFixture f(8);
+    EXPECT_FALSE(AcceptProjectSettings(f.project, 8, "/x/0123456789abcdef.jor", f.ui));
+    EXPECT_EQ(f.ui.messages.back().text, StemTooLongMessage);
+    EXPECT_EQ(f.ui.messages.back().caption, "ERROR");
+    EXPECT_EQ(FieldToUtf8(f.project.block.header.name), "song");
+    ASSERT_TRUE(AcceptProjectSettings(f.project, 8, "/x/0123456789abcde.jor", f.ui));
+    EXPECT_EQ(FieldToUtf8(f.project.block.header.name), "0123456789abcde");
+    EXPECT_EQ(f.project.projectDir, "/x");
+    EXPECT_EQ(f.project.block.header.memPerTrackMB, 8);
+    EXPECT_EQ(f.ui.title, "Jorv - 0123456789abcde");
+    EXPECT_EQ(f.ui.status, "Project Loaded");
+}
+
+TEST(ProjectSettings, BrowseLoadsAProjectKeepingItsStoredTrackNames) {
+    ProjectFixture f(8);
+    f.addTrack();
+    f.project.block.header.memPerTrackMB = 16;
+    f.project.projectPath = f.folder.file("old.jor");
+    ASSERT_TRUE(SaveProject(f.project, f.ui));
+    const std::string stored = f.waveFileOf(0);
+
+    Project fresh;
+    fresh.currentTrack = 3;
+    fresh.trackDirty = true;
+    EXPECT_TRUE(LoadFromSettingsField(fresh, f.folder.file("old.jor"), f.ui));
+    EXPECT_TRUE(fresh.projectLoaded);
+    EXPECT_EQ(fresh.currentTrack, 0);
+    EXPECT_FALSE(fresh.trackDirty);
+    EXPECT_EQ(fresh.block.header.memPerTrackMB, 16);
+    EXPECT_EQ(FieldToUtf8(fresh.block.tracks[0].waveFile), stored);
+
+    EXPECT_FALSE(LoadFromSettingsField(fresh, f.folder.file("new-name.jor"), f.ui));  // a new project's name
+    EXPECT_FALSE(fresh.projectLoaded);
+    EXPECT_EQ(fresh.projectPath, f.folder.file("new-name.jor"));
+    WriteFileText(f.folder.file("junk.jor"), "junk");
+    EXPECT_FALSE(LoadFromSettingsField(fresh, f.folder.file("junk.jor"), f.ui));
+    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"No JORV header found in .jor file."});
+}
+
+}  // namespace
+}  // namespace jorv::test

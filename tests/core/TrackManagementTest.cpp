@@ -1,0 +1,175 @@
+#include "core/TrackManagement.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "core/Gains.h"
+#include "core/TrackSwitching.h"
+#include "tests/support/FrameMatchers.h"
+#include "tests/support/ProjectFixture.h"
+#include "tests/support/WaveBytes.h"
+
+namespace jorv::test {
+namespace {
+
+constexpr uint32_t Frames = 32;
+
+class TrackManagementTest : public ::testing::Test {
+protected:
+    TrackManagementTest() { p.clipperPath = f.folder.file("clipper.wav"); }
+    std::string title(int t) const { return FieldToUtf8(p.block.tracks[t].title); }
+    ProjectFixture f{Frames};
+    Project& p = f.project;
+};
+
+TEST_F(TrackManagementTest, AddMakesANewSilentTrackBesideTheProgramAndAsksForItsProperties) {
+    ASSERT_TRUE(AddTrack(p, f.ui));
+    EXPECT_EQ(p.block.header.trackCount, 1);
+    EXPECT_EQ(p.currentTrack, 0);
+    EXPECT_EQ(title(0), "Track 1");
+    EXPECT_EQ(f.waveFileOf(0), f.folder.file("song-Track 1.wav"));
+    EXPECT_EQ(p.block.tracks[0].volume, 255);
+    EXPECT_EQ(p.block.tracks[0].pan, 127);
+    EXPECT_TRUE(p.trackDirty);
+    EXPECT_TRUE(std::filesystem::exists(f.waveFileOf(0)));
+    EXPECT_EQ(f.trackBufferFrames(), std::vector<Frame>(Frames, Frame{0, 0}));
+    EXPECT_EQ(f.ui.posted.back(), (PostedCommand{TrackPropertiesCommand, Notification::Clicked}));
+}
+
+TEST_F(TrackManagementTest, AddPicksUpAFileLeftBehindUnderTheSameName) {
+    WriteFileBytes(f.folder.file("song-Track 1.wav"), CanonicalWave(Constant(4, 9, 9)));
+    ASSERT_TRUE(AddTrack(p, f.ui));
+    EXPECT_EQ(p.trackBuffer[0], (Frame{9, 9}));
+}
+
+TEST_F(TrackManagementTest, TheSixteenthTrackIsTheLastAndCloningCannotPassIt) {
+    for (int t = 0; t < MaxTracks; ++t) ASSERT_TRUE(AddTrack(p, f.ui)) << t;
+    const ProjectBlock before = p.block;
+    f.ui.messages.clear();
+    EXPECT_FALSE(AddTrack(p, f.ui));
+    EXPECT_FALSE(CloneTrack(p, f.ui));
+    EXPECT_FALSE(CloneMerged(p, f.ui));
+    EXPECT_EQ(std::memcmp(&p.block, &before, sizeof before), 0);
+    ASSERT_EQ(f.ui.messages.size(), 3u);
+    for (const auto& m : f.ui.messages) {
+        EXPECT_EQ(m.text, TrackTableFullMessage);
+        EXPECT_EQ(m.caption, "Unable to complete request.");
+    }
+}
+
+TEST_F(TrackManagementTest, DeleteMovesLaterRecordsDownAndSelectsTrackZero) {
+    for (int t = 0; t < 3; ++t) f.addTrack();
+    StoreField(p.block.tracks[2].title, "Third");
+    p.block.tracks[15].volume = 99;
+    p.currentTrack = 1;
+    p.trackDirty = true;
+    ASSERT_TRUE(DeleteTrack(p, f.ui));
+    EXPECT_EQ(p.block.header.trackCount, 2);
+    EXPECT_EQ(title(1), "Third");
+    EXPECT_EQ(p.block.tracks[14].volume, 99);  // moved down; record 15 keeps its old contents
+    EXPECT_EQ(p.block.tracks[15].volume, 99);
+    EXPECT_EQ(p.currentTrack, 0);
+    EXPECT_FALSE(p.trackDirty);
+    EXPECT_FALSE(std::filesystem::exists(f.folder.file("t1.wav")));  // unsaved changes were dropped
+    EXPECT_EQ(f.ui.trackList, (std::vector<std::string>{"Track 1", "Third"}));
+
+    ASSERT_TRUE(DeleteTrack(p, f.ui));
+    EXPECT_FALSE(DeleteTrack(p, f.ui));
+    EXPECT_EQ(f.ui.messages.back().text, LastTrackMessage);
+    EXPECT_EQ(p.block.header.trackCount, 1);
+}
+
+TEST_F(TrackManagementTest, CloneCopiesTheRecordAndTheUnsavedAudioOfTheCurrentTrack) {
+    f.addTrack();
+    p.block.tracks[0].volume = 100;
+    p.block.tracks[0].pan = 30;
+    SelectTrack(p, 0, f.ui);
+    std::fill_n(p.trackBuffer.get(), Frames, Frame{500, -500});
+    p.trackDirty = true;
+    ASSERT_TRUE(CloneTrack(p, f.ui));
+    EXPECT_EQ(p.currentTrack, 1);
+    EXPECT_EQ(title(1), "Track 2");
+    EXPECT_EQ(p.block.tracks[1].volume, 100);
+    EXPECT_EQ(p.block.tracks[1].pan, 30);
+    EXPECT_EQ(f.waveFileOf(1), f.folder.file("song-Track 2.wav"));
+    EXPECT_EQ(p.trackBuffer[0], (Frame{500, -500}));
+    EXPECT_EQ(p.trackBuffer[Frames - 1], (Frame{0, 0}));  // the clipboard holds all frames but the last
+    EXPECT_TRUE(p.trackDirty);
+    // The source track's file keeps its last saved state.
+    EXPECT_EQ(ReadFileBytes(f.waveFileOf(0)), CanonicalWave(Constant(Frames - 1, 0, 0)));
+    EXPECT_EQ(f.ui.shownControls.back(), (RecordingUiServices::Controls{100, 30, false}));
+}
+
+TEST_F(TrackManagementTest, CloneMergedMixesEveryAudibleTrackAndCanMuteTheSources) {
+    for (int t = 0; t < 3; ++t) f.addTrack();
+    f.writeTrackFile(1, Constant(Frames, 1000, 1000));
+    f.writeTrackFile(2, Constant(Frames, 50, 50));
+    p.block.tracks[2].mute = 1;
+    SelectTrack(p, 0, f.ui);
+    std::fill_n(p.trackBuffer.get(), Frames, Frame{256, 256});
+    f.ui.answers.push_back(Answer::Yes);
+    ASSERT_TRUE(CloneMerged(p, f.ui));
+    EXPECT_EQ(p.currentTrack, 3);
+    EXPECT_EQ(title(3), "Track 4");
+    EXPECT_EQ(p.trackBuffer[0], (Frame{992 + 254, 992 + 254}));
+    EXPECT_EQ(f.ui.messages.back().text, "Mute all merged tracks?");
+    EXPECT_EQ(f.ui.messages.back().caption, "Clone Jorv Tracks");
+    for (int t = 0; t < 3; ++t) EXPECT_EQ(p.block.tracks[t].mute, 1) << t;
+    EXPECT_EQ(p.block.tracks[3].mute, 0);
+    // The answer is heard at once: the muted sources have left the backing mix.
+    EXPECT_EQ(f.buffer(p.backingMix), std::vector<Frame>(Frames, Frame{0, 0}));
+}
+
+TEST_F(TrackManagementTest, CloneMergedAnsweredNoKeepsEveryMute) {
+    f.addTrack();
+    f.addTrack();
+    SelectTrack(p, 0, f.ui);
+    ASSERT_TRUE(CloneMerged(p, f.ui));
+    EXPECT_EQ(p.block.tracks[0].mute + p.block.tracks[1].mute, 0);
+}
+
+TEST_F(TrackManagementTest, MuteTogglesOnlyALoadedIdleProject) {
+    f.addTrack();
+    ToggleMute(p, f.ui);
+    EXPECT_EQ(p.current().mute, 0);
+    p.projectLoaded = true;
+    p.busy = true;
+    ToggleMute(p, f.ui);
+    EXPECT_EQ(p.current().mute, 0);
+    p.busy = false;
+    ToggleMute(p, f.ui);
+    EXPECT_EQ(p.current().mute, 1);
+    EXPECT_TRUE(f.ui.checks.at(MuteCommand));
+}
+
+TEST_F(TrackManagementTest, TrackPropertiesKeepsFifteenCharactersAndNotifiesTheWindow) {
+    f.addTrack();
+    AcceptTrackProperties(p, "A very long title indeed", f.ui);
+    EXPECT_EQ(title(0), "A very long tit");
+    EXPECT_EQ(f.waveFileOf(0), f.folder.file("t0.wav"));  // the file is not renamed
+    EXPECT_EQ(f.ui.trackList, std::vector<std::string>{"A very long tit"});
+    EXPECT_EQ(f.ui.posted.back().id, TrackPropertiesClosedNotification);
+}
+
+TEST_F(TrackManagementTest, MasterStoresAtOnceAndTheMixFollowsOnOk) {
+    f.addTrack();
+    f.addTrack();
+    f.writeTrackFile(1, Constant(Frames, 1000, 1000));
+    SelectTrack(p, 0, f.ui);
+    MasterThumbMoved(p, 1, MasterBar::Volume, 128);
+    MasterThumbMoved(p, 0, MasterBar::Pan, 0);
+    MasterMuteClicked(p, 0);
+    MasterMuteClicked(p, 9);  // a row beyond the tracks stores into an unused record
+    EXPECT_EQ(p.block.tracks[1].volume, 128);
+    EXPECT_EQ(p.block.tracks[9].mute, 1);
+    EXPECT_EQ(p.backingMix[0], (Frame{992, 992}));  // not yet
+    AcceptMaster(p, f.ui);
+    EXPECT_EQ(p.backingMix[0], (Frame{496, 496}));
+    EXPECT_EQ(f.ui.shownControls.back(), (RecordingUiServices::Controls{255, 0, true}));
+    EXPECT_TRUE(f.ui.checks.at(MuteCommand));
+}
+
+}  // namespace
+}  // namespace jorv::test
