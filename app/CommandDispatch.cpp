@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/ProjectCommands.h"
 #include "app/StopAll.h"
+#include "core/Mixdown.h"
 #include "core/ProjectFile.h"
 #include "core/TrackManagement.h"
 #include "core/TrackSwitching.h"
@@ -95,8 +96,9 @@ bool Dispatch(AppContext& context, int id, Notification notification, bool& know
         case cmd::CloneAllMerged: CloneMerged(project, context.ui); return false;
         case cmd::Master: context.window.runMaster(); return true;
 
+        case cmd::SaveWave: SaveMixdown(project, context.ui); return false;
+
         // Commands whose subsystems are still to come: they stop the transport and no more.
-        case cmd::SaveWave:
         case cmd::AudioMixer: case cmd::MidiSequencer: case cmd::HelpIndex: case cmd::CopyFrom:
         case cmd::Copy:
             return false;

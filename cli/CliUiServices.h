@@ -12,7 +12,9 @@ public:
     CliUiServices(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
 
     Answer showMessage(std::string_view text, std::string_view caption, MessageKind kind) override;
-    std::optional<std::string> chooseFile(const FileChoice&) override { return std::nullopt; }
+    // The file named on the command line stands for every file the user would choose.
+    std::optional<std::string> chooseFile(const FileChoice&) override { return chosenFile; }
+    std::optional<std::string> chosenFile;
     void setStatus(std::string_view) override {}
     void setTitle(std::string_view) override {}
     void setChecked(int, bool) override {}

@@ -10,7 +10,8 @@ namespace jorv::cli {
 namespace {
 
 const std::vector<std::reference_wrapper<const Subcommand>>& Subcommands() {
-    static const std::vector<std::reference_wrapper<const Subcommand>> all{WaveInfoCommand()};
+    static const std::vector<std::reference_wrapper<const Subcommand>> all{
+        WaveInfoCommand(), ProjectInfoCommand(), MixdownCommand(), PlayCommand(), RecordCommand()};
     return all;
 }
 

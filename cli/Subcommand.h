@@ -31,5 +31,9 @@ struct Subcommand {
 std::optional<int> MemoryPerTrack(const Arguments& arguments);
 
 const Subcommand& WaveInfoCommand();
+const Subcommand& ProjectInfoCommand();
+const Subcommand& MixdownCommand();
+const Subcommand& PlayCommand();
+const Subcommand& RecordCommand();
 
 }  // namespace jorv::cli

@@ -1,0 +1,152 @@
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "cli/Subcommand.h"
+#include "core/Mixdown.h"
+#include "core/ProjectFile.h"
+#include "core/TrackBuffers.h"
+#include "core/TrackSwitching.h"
+#include "core/Utf16Text.h"
+#include "core/WaveFile.h"
+#include "devices/RtAudioWaveDevice.h"
+#include "devices/WaveEngine.h"
+
+namespace jorv::cli {
+
+namespace {
+
+// Opens the project file as File > Open does; false after the program's message.
+// A file chooser always gives a full path; so does the command line.
+bool OpenNamedProject(Project& project, const std::string& path, CliUiServices& ui) {
+    ui.chosenFile = std::filesystem::absolute(path).lexically_normal().string();
+    return OpenProject(project, ui);
+}
+
+std::optional<int> ParseTrack(const std::string& text, const Project& project) {
+    const auto track = ParseNumber(text, 0, MaxTracks - 1);
+    if (!track || *track >= project.usedTracks()) return std::nullopt;
+    return static_cast<int>(*track);
+}
+
+std::optional<int> TrackOption(const Arguments& arguments, const Project& project, const char* option) {
+    const auto text = arguments.value(option);
+    return text ? ParseTrack(*text, project) : 0;
+}
+
+std::optional<std::pair<uint32_t, uint32_t>> Selection(const Arguments& a, std::size_t first, const Project& p) {
+    const auto start = ParseNumber(a.positional[first], 0, p.framesPerTrack);
+    const auto end = ParseNumber(a.positional[first + 1], 0, p.framesPerTrack);
+    if (!start || !end || *end < *start) return std::nullopt;
+    return std::make_pair(uint32_t(*start), uint32_t(*end));
+}
+
+int RunProjectInfo(SubcommandContext& c) {
+    Project project;
+    if (!OpenNamedProject(project, c.arguments.positional[0], c.ui)) return ExitFailure;
+    const ProjectHeader& header = project.block.header;
+    c.out << "name " << FieldToUtf8(header.name) << '\n'
+          << "memPerTrackMB " << header.memPerTrackMB << '\n'
+          << "trackCount " << header.trackCount << '\n';
+    for (int t = 0; t < project.usedTracks(); ++t) {
+        const Track& track = project.block.tracks[t];
+        c.out << "track " << t << " title=" << FieldToUtf8(track.title) << " file=" << FieldToUtf8(track.waveFile)
+              << " volume=" << track.volume << " pan=" << track.pan << " mute=" << track.mute << '\n';
+    }
+    return ExitSuccess;
+}
+
+// Opens the project, creates its buffers and selects the track; nothing when it fails.
+struct OpenedProject {
+    Project project;
+    int track = 0;
+};
+
+int Prepare(SubcommandContext& c, OpenedProject& opened, std::size_t selectionAt, const char* trackOption,
+            WaveEngine* engine, int latency) {
+    Project& project = opened.project;
+    if (!OpenNamedProject(project, c.arguments.positional[0], c.ui)) return ExitFailure;
+    const bool ready = engine ? OpenWaveDevices(project, *engine, project.block.header.memPerTrackMB, latency, c.ui)
+                              : CreateTrackBuffers(project, project.block.header.memPerTrackMB, c.ui);
+    if (!ready) return ExitFailure;
+    const std::optional<int> track = trackOption ? TrackOption(c.arguments, project, trackOption)
+                                                 : ParseTrack(c.arguments.positional[1], project);
+    const auto selection = Selection(c.arguments, selectionAt, project);
+    if (!track || !selection) return ExitUsage;
+    opened.track = static_cast<int>(*track);
+    SelectTrack(project, opened.track, c.ui);
+    project.selectionStart = selection->first;
+    project.selectionEnd = selection->second;
+    project.projectLoaded = true;
+    return ExitSuccess;
+}
+
+int RunMixdown(SubcommandContext& c) {
+    OpenedProject opened;
+    if (const int status = Prepare(c, opened, 1, "--track", nullptr, 0)) return status;
+    c.ui.chosenFile = c.arguments.positional[3];
+    SaveMixdown(opened.project, c.ui);
+    return ExitSuccess;
+}
+
+// Runs the transport until the play position passes the selection end or the output is done,
+// as the window's polling does.
+void RunUntilSelectionEnd(Project& project, WaveEngine& engine) {
+    while (project.busy && uint64_t{project.selectionStart} + GetPlayPosition(engine) < project.selectionEnd &&
+           !engine.device.takeBufferDone())
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+}
+
+int RunTransport(SubcommandContext& c, bool recording) {
+    const auto latency = ParseNumber(c.arguments.value("--latency").value_or("0"), 0, 1 << 30);
+    if (!latency) return ExitUsage;
+    RtAudioWaveDevice device(c.arguments.value("--api").value_or(""));
+    WaveEngine engine(device);
+    OpenedProject opened;
+    if (const int status = Prepare(c, opened, recording ? 2 : 1, recording ? nullptr : "--track", &engine,
+                                   static_cast<int>(*latency)))
+        return status;
+    Project& project = opened.project;
+    const bool merge = c.arguments.has("--merge");
+    const int started = recording ? StartRecording(project, engine, project.selectionStart, project.selectionEnd, merge, c.ui)
+                                  : StartPlayback(project, engine, project.selectionStart, project.selectionEnd, c.ui);
+    if (started == 0) RunUntilSelectionEnd(project, engine);
+    StopWave(project, engine, project.selectionStart, project.selectionEnd, merge, static_cast<int>(*latency), c.ui);
+    const DeviceCounters counters = device.counters();
+    if (counters.underruns || counters.overruns)
+        c.err << "jorv-cli: " << counters.underruns << " underruns, " << counters.overruns << " overruns\n";
+    if (recording) FlushTrack(project, c.ui);
+    CloseWaveDevices(project, engine, 0, c.ui);
+    return started == 0 ? ExitSuccess : ExitFailure;
+}
+
+int RunPlay(SubcommandContext& c) { return RunTransport(c, false); }
+int RunRecord(SubcommandContext& c) { return RunTransport(c, true); }
+
+}  // namespace
+
+const Subcommand& ProjectInfoCommand() {
+    static const Subcommand command{"project-info", "PROJECT", {{"PROJECT"}, {}, {}}, RunProjectInfo};
+    return command;
+}
+
+const Subcommand& MixdownCommand() {
+    static const Subcommand command{
+        "mixdown", "PROJECT START END OUT [--track N]", {{"PROJECT", "START", "END", "OUT"}, {"--track"}, {}}, RunMixdown};
+    return command;
+}
+
+const Subcommand& PlayCommand() {
+    static const Subcommand command{"play", "PROJECT START END [--track N] [--api NAME]",
+                                    {{"PROJECT", "START", "END"}, {"--track", "--api"}, {}}, RunPlay};
+    return command;
+}
+
+const Subcommand& RecordCommand() {
+    static const Subcommand command{"record", "PROJECT TRACK START END [--merge] [--latency N] [--api NAME]",
+                                    {{"PROJECT", "TRACK", "START", "END"}, {"--latency", "--api"}, {"--merge"}},
+                                    RunRecord};
+    return command;
+}
+
+}  // namespace jorv::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/Project.h"
+#include "core/UiServices.h"
+
+namespace jorv {
+
+// Save Wave: asks for a file and writes the mix of every audible track over the selection.
+void SaveMixdown(Project& project, UiServices& ui);
+
+}  // namespace jorv

@@ -1,0 +1,102 @@
+// Real-device tests: a JACK server with the dummy driver, our output ports wired back into our
+// input ports, and the engine playing and recording through them.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "core/TrackSwitching.h"
+#include "devices/RtAudioWaveDevice.h"
+#include "devices/WaveEngine.h"
+#include "tests/support/FrameMatchers.h"
+#include "tests/support/ProjectFixture.h"
+
+namespace jorv::test {
+namespace {
+
+constexpr int Megabytes = 1;
+constexpr uint32_t Frames = Megabytes * FramesPerMegabyte;
+constexpr uint32_t ClickFrame = 20000;
+
+void Loopback() {
+    ASSERT_EQ(std::system("jack_connect 'jorv:outport 0' 'jorv:inport 0' && jack_connect 'jorv:outport 1' 'jorv:inport 1'"
+                          " && jack_disconnect system:capture_1 'jorv:inport 0'"
+                          " && jack_disconnect system:capture_2 'jorv:inport 1'"),
+              0);
+}
+
+class JackLoopbackTest : public ::testing::Test {
+protected:
+    JackLoopbackTest() {
+        EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, 0, f.ui));
+        EXPECT_TRUE(f.ui.messages.empty());
+        f.addTrack();
+        f.addTrack();
+        std::vector<Frame> clicks(Frames, Frame{0, 0});
+        clicks[ClickFrame] = {16000, -8000};
+        f.writeTrackFile(0, clicks);
+        SelectTrack(p, 1, f.ui);
+        Loopback();
+    }
+    ~JackLoopbackTest() override { CloseWaveDevices(p, engine, 0, f.ui); }
+
+    // Records start..end with the given latency, stopping as the window does at the selection end.
+    void record(uint32_t start, uint32_t end, bool merge, int latency) {
+        ASSERT_EQ(StartRecording(p, engine, start, end, merge, f.ui), 0);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (start + GetPlayPosition(engine) < end && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        StopWave(p, engine, start, end, merge, latency, f.ui);
+    }
+    // Where the click from track 0 landed in the current track, or -1.
+    int64_t clickPosition() const {
+        for (uint32_t k = 0; k < Frames; ++k)
+            if (p.trackBuffer[k].left != 0) return k;
+        return -1;
+    }
+
+    ProjectFixture f{1};
+    Project& p = f.project;
+    RtAudioWaveDevice device{"jack"};
+    WaveEngine engine{device};
+};
+
+TEST_F(JackLoopbackTest, TakeLandsAtTheRightFramesOnceTheRoundTripIsTakenOut) {
+    record(10000, 60000, false, 0);
+    const int64_t landed = clickPosition();
+    ASSERT_GE(landed, ClickFrame);
+    const auto roundTrip = static_cast<int>(landed - ClickFrame);
+    EXPECT_LT(roundTrip, 4096);
+    // What was played is the backing mix: the click at the track's gains, both ways.
+    EXPECT_EQ(p.trackBuffer[landed], (Frame{int16_t(((16000 * 254 >> 8) * 254) >> 8), int16_t(((-8000 * 254 >> 8) * 254) >> 8)}));
+
+    FlushTrack(p, f.ui);
+    SelectTrack(p, 1, f.ui);
+    std::fill_n(p.trackBuffer.get(), Frames, Frame{0, 0});
+    p.trackDirty = true;
+    FlushTrack(p, f.ui);
+    record(10000, 60000, false, 2 * roundTrip);
+    EXPECT_EQ(clickPosition(), ClickFrame);
+    EXPECT_EQ(p.trackBuffer[9999], (Frame{0, 0}));
+}
+
+TEST_F(JackLoopbackTest, MergedTakeOnAMutedTrackLeavesItUnchanged) {
+    std::vector<Frame> existing(Frames, Frame{300, 300});
+    f.writeTrackFile(1, existing);
+    SelectTrack(p, 1, f.ui);
+    p.block.tracks[1].mute = 1;
+    record(10000, 60000, true, 0);
+    EXPECT_EQ(f.trackBufferFrames(), existing);
+}
+
+TEST_F(JackLoopbackTest, WholeTrackTakeIsKeptRaw) {
+    p.block.tracks[1].volume = 20;  // a whole-track take is not scaled
+    record(0, Frames, false, 0);
+    const int64_t landed = clickPosition();
+    ASSERT_GT(landed, 0);
+    EXPECT_EQ(p.trackBuffer[landed].left, int16_t((16000 * 254) >> 8));
+}
+
+}  // namespace
+}  // namespace jorv::test

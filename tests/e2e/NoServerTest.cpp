@@ -1,0 +1,34 @@
+// Without a JACK server the devices do not open, and editing works all the same.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "core/TrackSwitching.h"
+#include "devices/RtAudioWaveDevice.h"
+#include "devices/WaveEngine.h"
+#include "tests/support/ProjectFixture.h"
+
+namespace jorv::test {
+namespace {
+
+TEST(NoJackServer, OpenFailsWithTheOutputMessageAndTheBuffersStillWork) {
+    ::setenv("JACK_DEFAULT_SERVER", "jorv-no-such-server", 1);
+    ::setenv("JACK_NO_START_SERVER", "1", 1);
+    ProjectFixture f(1);
+    RtAudioWaveDevice device("jack");
+    WaveEngine engine(device);
+    ASSERT_TRUE(OpenWaveDevices(f.project, engine, 2, 0, f.ui));
+    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"Error opening wave out device."});
+    f.addTrack();
+    SelectTrack(f.project, 0, f.ui);
+    f.project.trackBuffer[5] = {7, 7};
+    f.project.trackDirty = true;
+    FlushTrack(f.project, f.ui);
+    EXPECT_EQ(StartPlayback(f.project, engine, 0, 100, f.ui), 1);
+    StopWave(f.project, engine, 0, 100, false, 0, f.ui);
+    CloseWaveDevices(f.project, engine, 0, f.ui);
+    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error").back(), "Error preparing wave out for play.");
+}
+
+}  // namespace
+}  // namespace jorv::test

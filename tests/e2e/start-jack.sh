@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Starts a JACK server with the dummy driver for the device tests; its process id goes to $1.
+set -eu
+pidfile=$1
+command -v jackd >/dev/null || { echo "jackd is not installed" >&2; exit 1; }
+jackd --no-realtime -d dummy -r 44100 -p 256 >"$pidfile.log" 2>&1 &
+echo $! >"$pidfile"
+for _ in $(seq 50); do
+  jack_lsp >/dev/null 2>&1 && exit 0
+  sleep 0.1
+done
+echo "the JACK server did not come up" >&2
+cat "$pidfile.log" >&2
+exit 1
