@@ -4,6 +4,9 @@
 
 #include <sstream>
 
+#include "core/ProjectFile.h"
+#include "core/Utf16Text.h"
+#include "tests/support/ProjectFixture.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WaveBytes.h"
 
@@ -54,6 +57,45 @@ TEST(WaveInfo, FailedLoadPrintsOnlyTheResultAndExitsWithOne) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "result 14\n");
     EXPECT_EQ(run.err, "Jorv Error: Wrong bit count in wave file.\n");
+}
+
+// A saved two-track project "mix" with its track files, as the window would leave it.
+struct SavedProject {
+    SavedProject() {
+        f.project.projectPath = f.folder.file("mix.jor");
+        StoreField(f.project.block.header.name, "mix");
+        f.project.block.header.memPerTrackMB = 2;
+        f.addTrack();
+        f.addTrack();
+        f.project.block.tracks[1].volume = 200;
+        f.project.block.tracks[1].pan = 0;
+        SaveProject(f.project, f.ui);
+        WriteFileBytes(f.folder.file("mix-Track 1.wav"), CanonicalWave(Constant(100, 1000, -1000)));
+        WriteFileBytes(f.folder.file("mix-Track 2.wav"), CanonicalWave(Constant(100, 30000, 20000)));
+    }
+    ProjectFixture f{1};
+};
+
+TEST(ProjectInfo, ListsTheHeaderAndTheRenamedTracks) {
+    SavedProject saved;
+    const CliRun run = RunJorvCli({"project-info", saved.f.folder.file("mix.jor")});
+    EXPECT_EQ(run.status, 0);
+    const std::string folder = saved.f.folder.path();
+    EXPECT_EQ(run.out, "name mix\nmemPerTrackMB 2\ntrackCount 2\n"
+                       "track 0 title=Track 1 file=" + folder + "/mix-Track 1.wav volume=255 pan=127 mute=0\n"
+                       "track 1 title=Track 2 file=" + folder + "/mix-Track 2.wav volume=200 pan=0 mute=0\n");
+    EXPECT_EQ(RunJorvCli({"project-info", saved.f.folder.file("none.jor")}).status, 1);
+}
+
+TEST(Mixdown, WritesTheIntegerMixOfTheSelection) {
+    SavedProject saved;
+    const std::string out = saved.f.folder.file("out.wav");
+    const CliRun run = RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "98", "102", out, "--track", "1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    // 1000*254>>8 + 30000*199>>8 = 24312; -1000*254>>8 + 20000*100>>8 = 6819; the files end at 100.
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave({{24312, 6819}, {24312, 6819}, {0, 0}, {0, 0}}));
+    EXPECT_EQ(RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "5", "2", out}).status, 2);
+    EXPECT_EQ(RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "0", "2", out, "--track", "2"}).status, 2);
 }
 
 TEST(Cli, BadUsageExitsWithTwoAndAUsageText) {
