@@ -6,15 +6,15 @@ namespace jorv {
 
 namespace {
 
-ControlSpec Tool(int x, int id, std::string_view tip, std::string_view icon, bool sunken) {
+ControlEntry Tool(int x, int id, std::string_view tip, std::string_view icon, bool sunken) {
     return {ControlKind::ToolButton, tip, id, x, 0, 32, 32, icon, sunken};
 }
 
-ControlSpec Control(ControlKind kind, std::string_view text, int id, int x, int y, int w, int h) {
+ControlEntry Control(ControlKind kind, std::string_view text, int id, int x, int y, int w, int h) {
     return {kind, text, id, x, y, w, h, {}, false};
 }
 
-std::vector<ControlSpec> BuildControls() {
+std::vector<ControlEntry> BuildControls() {
     using K = ControlKind;
     return {
         Tool(0, cmd::New, "New", "new", false),
@@ -53,8 +53,8 @@ std::vector<ControlSpec> BuildControls() {
 
 }  // namespace
 
-const std::vector<ControlSpec>& MainWindowControls() {
-    static const std::vector<ControlSpec> controls = BuildControls();
+const std::vector<ControlEntry>& MainWindowControls() {
+    static const std::vector<ControlEntry> controls = BuildControls();
     return controls;
 }
 

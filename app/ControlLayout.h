@@ -8,7 +8,7 @@ namespace jorv {
 
 enum class ControlKind { ToolButton, TrackList, CheckBox, Label, ScrollBar, StatusLine, WaveView };
 
-struct ControlSpec {
+struct ControlEntry {
     ControlKind kind;
     std::string_view text;  // caption, or the tooltip of an icon button
     int id;                 // command or control id; 0 for labels, the status line and the view
@@ -21,6 +21,6 @@ inline constexpr int ClientWidth = 742;
 inline constexpr int ClientHeight = 176;
 inline constexpr int ScrollBarMaximum = 255;
 
-const std::vector<ControlSpec>& MainWindowControls();
+const std::vector<ControlEntry>& MainWindowControls();
 
 }  // namespace jorv

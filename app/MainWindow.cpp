@@ -95,24 +95,24 @@ void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entri
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
     client->setFixedSize(ClientWidth, ClientHeight);
-    for (const ControlSpec& spec : MainWindowControls()) addControl(client, spec);
+    for (const ControlEntry& entry : MainWindowControls()) addControl(client, entry);
     setCentralWidget(client);
 }
 
-void MainWindow::addControl(QWidget* client, const ControlSpec& spec) {
+void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
     QWidget* widget = nullptr;
-    const int id = spec.id;
-    switch (spec.kind) {
+    const int id = entry.id;
+    switch (entry.kind) {
         case ControlKind::ToolButton: {
             auto* button = new QToolButton(client);
-            if (spec.icon.empty()) {
-                button->setText(ToQt(spec.text));
+            if (entry.icon.empty()) {
+                button->setText(ToQt(entry.text));
             } else {
-                button->setIcon(LoadIcon(spec.icon));
+                button->setIcon(LoadIcon(entry.icon));
                 button->setIconSize(QSize(24, 24));
-                button->setToolTip(ToQt(spec.text).remove('&'));
+                button->setToolTip(ToQt(entry.text).remove('&'));
             }
-            button->setAutoRaise(!spec.sunken);
+            button->setAutoRaise(!entry.sunken);
             connect(button, &QToolButton::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
             widget = button;
             break;
@@ -122,20 +122,20 @@ void MainWindow::addControl(QWidget* client, const ControlSpec& spec) {
             list->setMaxVisibleItems(TrackListOpenHeight / TrackListClosedHeight - 1);
             connect(list, &TrackListBox::notified, this, [this, id](Notification n) { deliver(id, n); });
             widgets_.trackList = list;
-            list->setGeometry(spec.x, spec.y, spec.width, TrackListClosedHeight);
+            list->setGeometry(entry.x, entry.y, entry.width, TrackListClosedHeight);
             list->setObjectName(QStringLiteral("control%1").arg(id));
             return;
         }
         case ControlKind::CheckBox: {
-            auto* box = new QCheckBox(ToQt(spec.text), client);
+            auto* box = new QCheckBox(ToQt(entry.text), client);
             connect(box, &QCheckBox::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
             widgets_.checkBoxes[id] = box;
             widget = box;
             break;
         }
-        case ControlKind::Label: widget = new QLabel(ToQt(spec.text), client); break;
+        case ControlKind::Label: widget = new QLabel(ToQt(entry.text), client); break;
         case ControlKind::StatusLine:
-            widgets_.status = new QLabel(ToQt(spec.text), client);
+            widgets_.status = new QLabel(ToQt(entry.text), client);
             widgets_.status->setObjectName(QStringLiteral("status"));
             widget = widgets_.status;
             break;
@@ -155,7 +155,7 @@ void MainWindow::addControl(QWidget* client, const ControlSpec& spec) {
             widget = widgets_.wave;
             break;
     }
-    widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+    widget->setGeometry(entry.x, entry.y, entry.width, entry.height);
     if (id != 0) widget->setObjectName(QStringLiteral("control%1").arg(id));
 }
 

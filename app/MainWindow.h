@@ -13,7 +13,7 @@ class QMenu;
 
 namespace jorv {
 
-struct ControlSpec;
+struct ControlEntry;
 struct MenuEntry;
 
 // The fixed-size main window: the menu bar, the controls at their places, and the command
@@ -39,7 +39,7 @@ private:
     void buildMenus();
     void addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
     void buildControls();
-    void addControl(QWidget* client, const ControlSpec& spec);
+    void addControl(QWidget* client, const ControlEntry& entry);
 
     MainWindowWidgets widgets_;
     QtUiServices ui_;

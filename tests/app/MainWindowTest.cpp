@@ -95,14 +95,14 @@ TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsTextAndId) {
 }
 
 TEST_F(MainWindowTest, EveryControlSitsAtItsPlace) {
-    for (const ControlSpec& spec : MainWindowControls()) {
-        if (spec.id == 0) continue;
-        QWidget* widget = control<QWidget>(spec.id);
-        ASSERT_NE(widget, nullptr) << spec.id;
-        EXPECT_EQ(widget->pos(), QPoint(spec.x, spec.y)) << spec.id;
-        EXPECT_EQ(widget->width(), spec.width) << spec.id;
-        if (spec.kind != ControlKind::TrackList) {
-            EXPECT_EQ(widget->height(), spec.height) << spec.id;
+    for (const ControlEntry& entry : MainWindowControls()) {
+        if (entry.id == 0) continue;
+        QWidget* widget = control<QWidget>(entry.id);
+        ASSERT_NE(widget, nullptr) << entry.id;
+        EXPECT_EQ(widget->pos(), QPoint(entry.x, entry.y)) << entry.id;
+        EXPECT_EQ(widget->width(), entry.width) << entry.id;
+        if (entry.kind != ControlKind::TrackList) {
+            EXPECT_EQ(widget->height(), entry.height) << entry.id;
         }
     }
     const QWidget* wave = window.findChild<QWidget*>("waveView");

@@ -22,14 +22,14 @@ TEST(MenuTable, EveryCommandAppearsOnce) {
     EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
 }
 
-bool Overlap(const ControlSpec& a, const ControlSpec& b) {
+bool Overlap(const ControlEntry& a, const ControlEntry& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
 TEST(ControlLayout, ControlsFitTheClientAreaWithoutOverlapping) {
     const auto& controls = MainWindowControls();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ControlSpec& a = controls[i];
+        const ControlEntry& a = controls[i];
         if (a.kind == ControlKind::TrackList) continue;  // its open list drops over the view
         EXPECT_GE(a.x, 0);
         EXPECT_LE(a.x + a.width, ClientWidth) << a.text;

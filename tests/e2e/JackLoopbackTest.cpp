@@ -2,6 +2,7 @@
 // input ports, and the engine playing and recording through them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -79,6 +80,35 @@ TEST_F(JackLoopbackTest, TakeLandsAtTheRightFramesOnceTheRoundTripIsTakenOut) {
     record(10000, 60000, false, 2 * roundTrip);
     EXPECT_EQ(clickPosition(), ClickFrame);
     EXPECT_EQ(p.trackBuffer[9999], (Frame{0, 0}));
+}
+
+TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
+    // A second client ("jorv-01") listens to what the first one plays.
+    RtAudioWaveDevice listener("jack");
+    ASSERT_TRUE(listener.openOutput());
+    ASSERT_EQ(std::system("jack_connect 'jorv:outport 0' 'jorv-01:inport 0' && jack_connect 'jorv:outport 1' 'jorv-01:inport 1'"
+                          " && jack_disconnect system:capture_1 'jorv-01:inport 0'"
+                          " && jack_disconnect system:capture_2 'jorv-01:inport 1'"),
+              0);
+    std::vector<Frame> silence(Frames, Frame{0, 0});
+    std::vector<Frame> heard(Frames, Frame{0, 0});
+    std::fill_n(p.trackBuffer.get(), Frames, Frame{100, -100});  // the current track, mixed over the click
+    ASSERT_TRUE(listener.playAndRecord(silence.data(), Frames, heard.data(), Frames));
+    ASSERT_EQ(StartPlayback(p, engine, 15000, 25000, f.ui), 0);
+    while (GetPlayPosition(engine) < 10000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    StopWave(p, engine, 15000, 25000, false, 0, f.ui);
+    listener.reset();
+    listener.close();
+    // The selection's mix, frame for frame: 99 everywhere, the click 5000 frames in.
+    const auto first = std::find_if(heard.begin(), heard.end(), [](const Frame& h) { return h.left != 0; });
+    ASSERT_NE(first, heard.end());
+    const Frame expected{int16_t(99), int16_t(-100)};
+    EXPECT_EQ(*first, expected);
+    EXPECT_EQ(first[4999], expected);
+    EXPECT_EQ(first[5000], (Frame{int16_t(99 + ((16000 * 254) >> 8)), int16_t(-100 + ((-8000 * 254) >> 8))}));
+    EXPECT_EQ(first[9999], expected);
+    EXPECT_EQ(first[10000], (Frame{0, 0}));
 }
 
 TEST_F(JackLoopbackTest, MergedTakeOnAMutedTrackLeavesItUnchanged) {
