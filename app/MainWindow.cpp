@@ -16,6 +16,7 @@
 #include "app/Icons.h"
 #include "app/MasterDialog.h"
 #include "app/MenuTable.h"
+#include "app/ScrollHandling.h"
 #include "app/ProjectSettingsDialog.h"
 #include "app/StartUp.h"
 #include "app/TrackListBox.h"
@@ -144,8 +145,8 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             bar->setRange(0, ScrollBarMaximum);
             bar->setPageStep(1);
             bar->setValue(0);
-            if (id == cmd::VolumeBar) widgets_.volume = bar;
-            if (id == cmd::PanBar) widgets_.pan = bar;
+            widgets_.scrollBars[id] = bar;
+            connect(bar, &QScrollBar::actionTriggered, this, [this, bar, id](int action) { scrolled(bar, id, action); });
             widget = bar;
             break;
         }
@@ -157,6 +158,23 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
     }
     widget->setGeometry(entry.x, entry.y, entry.width, entry.height);
     if (id != 0) widget->setObjectName(QStringLiteral("control%1").arg(id));
+}
+
+// The bar moves only as the logic says: Qt's own move is taken back before it applies.
+void MainWindow::scrolled(QScrollBar* bar, int id, int action) {
+    const int thumb = bar->sliderPosition();
+    const int current = bar->value();
+    bar->setSliderPosition(current);
+    ScrollCode code = ScrollCode::EndScroll;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub: code = ScrollCode::LineLeft; break;
+        case QAbstractSlider::SliderSingleStepAdd: code = ScrollCode::LineRight; break;
+        case QAbstractSlider::SliderPageStepSub: code = ScrollCode::PageLeft; break;
+        case QAbstractSlider::SliderPageStepAdd: code = ScrollCode::PageRight; break;
+        case QAbstractSlider::SliderMove: code = ScrollCode::ThumbTrack; break;
+        default: break;
+    }
+    HandleScroll(context_, id, code, thumb, current);
 }
 
 void MainWindow::showAbout() {

@@ -10,6 +10,7 @@
 #include "devices/RtAudioWaveDevice.h"
 
 class QMenu;
+class QScrollBar;
 
 namespace jorv {
 
@@ -36,6 +37,7 @@ protected:
 
 private:
     void deliver(int id, Notification notification);
+    void scrolled(QScrollBar* bar, int id, int action);
     void buildMenus();
     void addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
     void buildControls();

@@ -19,8 +19,7 @@ struct MainWindowWidgets {
     QLabel* status = nullptr;
     WaveformView* wave = nullptr;
     TrackListBox* trackList = nullptr;
-    QScrollBar* volume = nullptr;
-    QScrollBar* pan = nullptr;
+    std::map<int, QScrollBar*> scrollBars;  // by control id
     std::map<int, QCheckBox*> checkBoxes;  // by command id
     std::map<int, QAction*> actions;       // menu items by command id
 };

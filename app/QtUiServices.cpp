@@ -75,11 +75,15 @@ void QtUiServices::invalidateWave() { widgets_.wave->update(); }
 void QtUiServices::redrawAll() { widgets_.window->update(); widgets_.wave->update(); }
 
 void QtUiServices::showTrackControls(int volume, int pan, bool mute) {
-    const QSignalBlocker blockVolume(widgets_.volume);
-    const QSignalBlocker blockPan(widgets_.pan);
-    widgets_.volume->setValue(volume);
-    widgets_.pan->setValue(pan);
+    setScrollPosition(cmd::VolumeBar, volume);
+    setScrollPosition(cmd::PanBar, pan);
     widgets_.checkBoxes.at(cmd::Mute)->setChecked(mute);
+}
+
+void QtUiServices::setScrollPosition(int barId, int position) {
+    QScrollBar* bar = widgets_.scrollBars.at(barId);
+    const QSignalBlocker block(bar);
+    bar->setValue(position);
 }
 
 void QtUiServices::fillTrackList(const std::vector<std::string>& titles, int selected) {

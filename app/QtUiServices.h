@@ -22,6 +22,7 @@ public:
     void invalidateWave() override;
     void redrawAll() override;
     void showTrackControls(int volume, int pan, bool mute) override;
+    void setScrollPosition(int barId, int position) override;
     void fillTrackList(const std::vector<std::string>& titles, int selected) override;
     int selectedTrackEntry() override;
 

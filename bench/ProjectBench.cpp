@@ -24,6 +24,7 @@ public:
     void invalidateWave() override {}
     void redrawAll() override {}
     void showTrackControls(int, int, bool) override {}
+    void setScrollPosition(int, int) override {}
     void fillTrackList(const std::vector<std::string>&, int) override {}
     int selectedTrackEntry() override { return -1; }
     std::optional<std::string> file;

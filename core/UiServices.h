@@ -49,6 +49,7 @@ public:
     virtual void redrawAll() = 0;
 
     virtual void showTrackControls(int volume, int pan, bool mute) = 0;
+    virtual void setScrollPosition(int barId, int position) = 0;
     virtual void fillTrackList(const std::vector<std::string>& titles, int selected) = 0;
     // The selected entry's index, or -1 when none is selected.
     virtual int selectedTrackEntry() = 0;

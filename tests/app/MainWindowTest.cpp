@@ -116,6 +116,15 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlace) {
     EXPECT_EQ(control<QToolButton>(cmd::FxList)->text(), "&Fx");
 }
 
+TEST_F(MainWindowTest, VolumeBarStepsByArrowsButNotByPages) {
+    QScrollBar* volume = control<QScrollBar>(cmd::VolumeBar);
+    volume->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    volume->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    volume->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(volume->value(), 2);
+    EXPECT_EQ(window.context().project.current().volume, 2);
+}
+
 TEST_F(MainWindowTest, CheckBoxesAndMenuChecksFollowTheirFlags) {
     QTest::mouseClick(control<QCheckBox>(cmd::MergeRecord), Qt::LeftButton);
     EXPECT_TRUE(window.context().project.mergeRecord);

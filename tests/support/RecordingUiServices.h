@@ -34,6 +34,7 @@ public:
     void invalidateWave() override { ++waveInvalidations; }
     void redrawAll() override { ++fullRedraws; }
     void showTrackControls(int volume, int pan, bool mute) override { shownControls.push_back({volume, pan, mute}); }
+    void setScrollPosition(int barId, int position) override { scrollPositions[barId] = position; }
     void fillTrackList(const std::vector<std::string>& titles, int selected) override;
     int selectedTrackEntry() override { return trackListSelection; }
 
@@ -48,6 +49,7 @@ public:
     std::string status = "Uninitialized";
     std::string title = "Jorv";
     std::map<int, bool> checks;
+    std::map<int, int> scrollPositions;
     std::deque<PostedCommand> posted;
     int waveInvalidations = 0;
     int fullRedraws = 0;
