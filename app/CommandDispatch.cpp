@@ -45,6 +45,8 @@ void TrackPropertiesClosed(AppContext& context) {
         context.ui.invalidateWave();
         return;
     }
+    // Without a track (its Add was refused) there is nothing to load.
+    if (project.block.header.trackCount == 0) return;
     project.projectLoaded = true;
     SelectWholeTrack(project);
     context.ui.postCommand(cmd::TrackList, Notification::SelectionChange);

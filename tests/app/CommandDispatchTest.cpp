@@ -159,6 +159,12 @@ TEST_F(CommandDispatchTest, MuteClickedWhileRecordingPlacesTheTakeThenToggles) {
     EXPECT_EQ(project.current().mute, 1);
 }
 
+TEST_F(CommandDispatchTest, TrackPropertiesOkWithoutATrackLoadsNothing) {
+    RunCommand(context, cmd::TrackPropertiesClosed);
+    EXPECT_FALSE(project.projectLoaded);
+    EXPECT_TRUE(ui.posted.empty());
+}
+
 TEST_F(CommandDispatchTest, FirstTrackPropertiesOkLoadsTheProjectAndSelectsTheListedTrack) {
     ProjectFixture files(32);
     files.addTrack();
