@@ -12,6 +12,7 @@
 #include "app/AboutDialog.h"
 #include "app/CommandDispatch.h"
 #include "app/CommandIds.h"
+#include "app/QtText.h"
 #include "app/ControlLayout.h"
 #include "app/Icons.h"
 #include "app/MasterDialog.h"
@@ -27,8 +28,6 @@
 namespace jorv {
 
 namespace {
-
-QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 bool IsCheckedCommand(int id) {
     return id == cmd::AlignToBeat || id == cmd::MergeRecord || id == cmd::ActivateDrums || id == cmd::Mute;

@@ -10,16 +10,11 @@
 #include <QSignalBlocker>
 
 #include "app/CommandIds.h"
+#include "app/QtText.h"
 #include "app/TrackListBox.h"
 #include "app/WaveformView.h"
 
 namespace jorv {
-
-namespace {
-
-QString ToQt(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-}  // namespace
 
 Answer QtUiServices::showMessage(std::string_view text, std::string_view caption, MessageKind kind) {
     switch (kind) {

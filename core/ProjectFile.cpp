@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/FileHandle.h"
 #include "core/TrackFileName.h"
 #include "core/Utf16Text.h"
 
@@ -16,13 +17,8 @@ namespace {
 
 constexpr char Magic[4] = {'J', 'O', 'R', 'V'};
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
 bool WriteWholeFile(const std::string& path, const ProjectBlock& block) {
-    File file(std::fopen(path.c_str(), "wb"));
+    FileHandle file = OpenFile(path, "wb");
     if (!file) return false;
     bool ok = std::fwrite(Magic, 1, 4, file.get()) == 4;
     ok = ok && std::fwrite(&block, 1, sizeof block, file.get()) == sizeof block;
@@ -47,7 +43,7 @@ bool SaveProject(Project& project, UiServices& ui) {
 }
 
 ProjectReadResult ReadProjectFile(const std::string& path, ProjectBlock& block, bool requireWritable) {
-    File file(std::fopen(path.c_str(), requireWritable ? "r+b" : "rb"));
+    FileHandle file = OpenFile(path, requireWritable ? "r+b" : "rb");
     if (!file) return ProjectReadResult::CannotOpen;
     char magic[4] = {};
     if (std::fread(magic, 1, 4, file.get()) != 4 || std::memcmp(magic, Magic, 3) != 0) return ProjectReadResult::NoHeader;

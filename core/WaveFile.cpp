@@ -5,18 +5,12 @@
 #include <cstring>
 #include <memory>
 
+#include "core/FileHandle.h"
 #include "core/Mixing.h"
 
 namespace jorv {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-File OpenFile(const std::string& path, const char* mode) { return File(std::fopen(path.c_str(), mode)); }
 
 uint32_t ReadU32(const std::array<unsigned char, 4>& b) {
     return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
@@ -137,7 +131,7 @@ std::string_view WaveFailureMessage(int result) {
 int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui, uint32_t* framesLoaded) {
     if (framesLoaded) *framesLoaded = 0;
     // A file we may not write to is still read; only a missing file becomes a silent one.
-    File file = OpenFile(path, "rb");
+    FileHandle file = OpenFile(path, "rb");
     if (!file) {
         ClearFrames(buffer, 0, framesPerTrack);
         SaveWave(0, framesPerTrack > 0 ? framesPerTrack - 1 : 0, path, buffer, ui);
@@ -158,7 +152,7 @@ int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, Ui
 }
 
 int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui) {
-    File file = OpenFile(path, "wb");
+    FileHandle file = OpenFile(path, "wb");
     if (!file) {
         ShowError(ui, WaveSaveFailedMessage);
         return -1;
