@@ -1,7 +1,5 @@
 #include "core/Mixdown.h"
 
-#include <algorithm>
-
 #include "core/TrackSwitching.h"
 #include "core/WaveFile.h"
 
@@ -17,10 +15,9 @@ void SaveMixdown(Project& project, UiServices& ui) {
                                      .initialFolder = project.exeDir,
                                      .initialFile = {}});
     if (!path || !project.buffersReady()) return;
-    const uint32_t start = std::min(project.selectionStart, project.framesPerTrack);
-    const uint32_t end = std::clamp(project.selectionEnd, start, project.framesPerTrack);
-    PrepareOutput(project, start, end, true);
-    SaveWave(0, end - start, *path, project.scratchBuffer.get(), ui);
+    const FrameRange range = LimitToBuffer(project, project.selectionStart, project.selectionEnd);
+    PrepareOutput(project, range.start, range.end, true);
+    SaveWave(0, range.end - range.start, *path, project.scratchBuffer.get(), ui);
     ui.setStatus("Saved as .wav");
 }
 

@@ -19,6 +19,11 @@ void ShowTrackControls(const Track& track, UiServices& ui) {
     ui.showTrackControls(track.volume, track.pan, track.mute != 0);
 }
 
+FrameRange LimitToBuffer(const Project& project, uint32_t start, uint32_t end) {
+    const uint32_t first = std::min(start, project.framesPerTrack);
+    return {first, std::clamp(end, first, project.framesPerTrack)};
+}
+
 void SelectWholeTrack(Project& project) {
     project.selectionStart = 0;
     project.selectionEnd = project.framesPerTrack > 0 ? project.framesPerTrack - 1 : 0;

@@ -26,6 +26,13 @@ void RefreshTrackMix(Project& project, UiServices& ui);
 // scratchBuffer frames 0..to-from-1 = what is heard for frames from..to-1.
 void PrepareOutput(Project& project, uint32_t from, uint32_t to, bool includeCurrent);
 
+// A selection limited to the buffer: start <= end <= framesPerTrack.
+struct FrameRange {
+    uint32_t start;
+    uint32_t end;
+};
+FrameRange LimitToBuffer(const Project& project, uint32_t start, uint32_t end);
+
 // Selection = frames 0..framesPerTrack-1.
 void SelectWholeTrack(Project& project);
 

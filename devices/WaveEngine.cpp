@@ -19,16 +19,13 @@ void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int r
     const bool splice = start > 0 || end + 10 < frames || merge;
     if (splice) {
         LoadWave(FieldToUtf8(project.current().waveFile), project.scratchBuffer.get(), frames, ui);
-        const uint32_t length = std::min(end - std::min(start, end), frames - std::min(start, frames));
+        const uint32_t length = end - start;
         MixInto(project, project.trackBuffer.get(), project.scratchBuffer.get(), 0, length, start,
                 project.currentTrack, merge);
         std::copy_n(project.scratchBuffer.get(), frames, project.trackBuffer.get());
     }
     project.trackDirty = true;
 }
-
-// A selection end beyond the buffer cannot be played.
-uint32_t Limit(const Project& project, uint32_t frame) { return std::min(frame, project.framesPerTrack); }
 
 }  // namespace
 
@@ -59,10 +56,8 @@ void CloseWaveDevices(Project& project, WaveEngine& engine, int recordLatency, U
 int StartPlayback(Project& project, WaveEngine& engine, uint32_t start, uint32_t end, UiServices& ui) {
     if (!project.buffersReady()) return -1;
     engine.mode = DeviceMode::Playing;
-    start = Limit(project, start);
-    end = std::max(start, Limit(project, end));
-    std::copy(project.backingMix.get() + start, project.backingMix.get() + end, project.scratchBuffer.get());
-    MixInto(project, project.trackBuffer.get(), project.scratchBuffer.get(), start, end, 0, project.currentTrack, true);
+    const FrameRange range = LimitToBuffer(project, start, end);
+    PrepareOutput(project, range.start, range.end, true);
     project.busy = true;
     if (engine.device.play(project.scratchBuffer.get(), project.framesPerTrack)) return 0;
     ShowError(ui, "Error preparing wave out for play.");
@@ -73,9 +68,8 @@ int StartRecording(Project& project, WaveEngine& engine, uint32_t start, uint32_
     if (!project.buffersReady()) return -1;
     engine.mode = DeviceMode::Recording;
     FlushTrack(project, ui);
-    start = Limit(project, start);
-    end = std::max(start, Limit(project, end));
-    PrepareOutput(project, start, end, merge);
+    const FrameRange range = LimitToBuffer(project, start, end);
+    PrepareOutput(project, range.start, range.end, merge);
     project.busy = true;
     if (engine.device.playAndRecord(project.scratchBuffer.get(), project.framesPerTrack, project.trackBuffer.get(),
                                     project.framesPerTrack))
@@ -89,8 +83,10 @@ void StopWave(Project& project, WaveEngine& engine, uint32_t start, uint32_t end
     const DeviceMode mode = engine.mode;
     project.busy = false;
     engine.device.reset();
-    if (mode == DeviceMode::Recording && project.buffersReady())
-        PlaceTake(project, Limit(project, start), Limit(project, end), merge, recordLatency, ui);
+    if (mode == DeviceMode::Recording && project.buffersReady()) {
+        const FrameRange range = LimitToBuffer(project, start, end);
+        PlaceTake(project, range.start, range.end, merge, recordLatency, ui);
+    }
     engine.mode = DeviceMode::Idle;
 }
 

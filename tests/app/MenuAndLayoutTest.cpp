@@ -1,26 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "app/ControlLayout.h"
-#include "app/MenuTable.h"
 
 namespace jorv::test {
 namespace {
-
-void Collect(const std::vector<MenuEntry>& entries, std::vector<int>& ids) {
-    for (const MenuEntry& e : entries) {
-        if (e.kind == MenuEntry::Kind::Item) ids.push_back(e.id);
-        Collect(e.children, ids);
-    }
-}
-
-TEST(MenuTable, EveryCommandAppearsOnce) {
-    std::vector<int> ids;
-    Collect(MenuBarEntries(), ids);
-    EXPECT_EQ(ids.size(), 38u);
-    EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
-}
 
 bool Overlap(const ControlEntry& a, const ControlEntry& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
