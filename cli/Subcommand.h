@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <ostream>
 #include <string_view>
 
 #include "cli/CliArguments.h"
 #include "cli/CliUiServices.h"
+#include "core/Project.h"
 
 namespace jorv::cli {
 
@@ -30,7 +32,20 @@ struct Subcommand {
 // The memory per track of --mem (4 when absent), or nothing when it is not a number 1..256.
 std::optional<int> MemoryPerTrack(const Arguments& arguments);
 
+// A wave file loaded into a track buffer of --mem megabytes, as a track would be.
+struct LoadedWave {
+    FrameBuffer buffer;
+    uint32_t framesPerTrack = 0;
+    uint32_t frames = 0;  // whole frames taken from the file
+    int result = 0;       // LoadWave's result
+};
+
+// Loads path as a track; returns ExitSuccess, ExitUsage for a bad --mem, or ExitFailure (the
+// message shown) when the buffer or the file fails. The buffer exists whenever result is set.
+int LoadTrackWave(SubcommandContext& context, const std::string& path, LoadedWave& loaded);
+
 const Subcommand& WaveInfoCommand();
+const Subcommand& FxCommand();
 const Subcommand& ProjectInfoCommand();
 const Subcommand& MixdownCommand();
 const Subcommand& PlayCommand();

@@ -15,22 +15,28 @@ std::optional<int> MemoryPerTrack(const Arguments& arguments) {
     return static_cast<int>(*megabytes);
 }
 
-namespace {
-
-int RunWaveInfo(SubcommandContext& context) {
+int LoadTrackWave(SubcommandContext& context, const std::string& path, LoadedWave& loaded) {
     const auto megabytes = MemoryPerTrack(context.arguments);
     if (!megabytes) return ExitUsage;
-    const uint32_t framesPerTrack = uint32_t(*megabytes) * FramesPerMegabyte;
-    const std::unique_ptr<Frame[]> buffer(AllocateFrames(framesPerTrack));
-    if (!buffer) {
+    loaded.framesPerTrack = uint32_t(*megabytes) * FramesPerMegabyte;
+    loaded.buffer.reset(AllocateFrames(loaded.framesPerTrack));
+    if (!loaded.buffer) {
         ShowError(context.ui, BufferMemoryMessage);
         return ExitFailure;
     }
-    uint32_t frames = 0;
-    const int result = LoadWave(context.arguments.positional[0], buffer.get(), framesPerTrack, context.ui, &frames);
-    context.out << "result " << result << '\n';
-    if (result >= FirstWaveFailure) return ExitFailure;
-    context.out << "frames " << frames << '\n';
+    loaded.result = LoadWave(path, loaded.buffer.get(), loaded.framesPerTrack, context.ui, &loaded.frames);
+    return loaded.result >= FirstWaveFailure ? ExitFailure : ExitSuccess;
+}
+
+namespace {
+
+int RunWaveInfo(SubcommandContext& context) {
+    LoadedWave loaded;
+    const int status = LoadTrackWave(context, context.arguments.positional[0], loaded);
+    if (status == ExitUsage || !loaded.buffer) return status;
+    context.out << "result " << loaded.result << '\n';
+    if (status != ExitSuccess) return status;
+    context.out << "frames " << loaded.frames << '\n';
     return ExitSuccess;
 }
 

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace jorv {
+
+using EffectId = int32_t;
+
+namespace fx {
+constexpr EffectId Gain = 32802;
+constexpr EffectId Compression = 32803;
+constexpr EffectId Distortion = 32804;
+constexpr EffectId Fade = 32805;
+constexpr EffectId Chorus2 = 32807;
+constexpr EffectId Chorus3 = 32808;
+constexpr EffectId VibeAmplitude = 32810;
+constexpr EffectId BouncePan = 32811;
+constexpr EffectId Ring = 32812;
+constexpr EffectId LowPass = 32814;
+constexpr EffectId HiPass = 32815;
+constexpr EffectId BandPass = 32816;
+constexpr EffectId NoiseReduction = 32817;
+constexpr EffectId Shift = 32819;
+constexpr EffectId Echo = 32820;
+constexpr EffectId Resonate = 32821;
+constexpr EffectId FftPitch = 32823;
+constexpr EffectId FftBow = 32824;
+constexpr EffectId FftEqualizer = 32825;
+constexpr EffectId FftPerfectPitch = 32826;
+constexpr EffectId FftDigitize = 32827;
+constexpr EffectId FftHarmonics = 32828;
+constexpr EffectId FftBassBoost = 32829;
+constexpr EffectId NoteReverse = 32831;
+constexpr EffectId NoteWah = 32832;
+constexpr EffectId NoteFade = 32833;
+constexpr EffectId NoteReflect = 32834;
+constexpr EffectId NotePitch = 32835;
+constexpr EffectId Pitch = 32837;
+constexpr EffectId Mirror = 32838;
+constexpr EffectId Negate = 32839;
+constexpr EffectId Reverse = 32840;
+constexpr EffectId Monotonize = 32841;
+constexpr EffectId Fuzz = 32859;
+constexpr EffectId Turntable = 32860;
+}  // namespace fx
+
+// One effect as the FX menu, the parameter dialog and the effect lists show it.
+struct EffectInfo {
+    EffectId id;
+    std::string_view popup;  // the FX submenu that holds it
+    std::string_view menuLabel;
+    std::string_view catalogueName;
+    std::string_view caption;
+    std::array<std::string_view, 3> labels;
+    std::array<int32_t, 3> defaults;
+};
+
+constexpr int EffectCount = 35;
+
+// All effects, in the order of the effect lists (FX menu order).
+std::span<const EffectInfo, EffectCount> EffectCatalogue();
+// The catalogue row of id, or null when id is not an effect.
+const EffectInfo* FindEffect(EffectId id);
+// The FX submenus in menu order.
+std::span<const std::string_view> EffectPopups();
+
+// A row of the effect-list table as effect list files store it: the catalogue name in a field
+// of 25 UTF-16 units with its NUL, then the id.
+struct FxListRow {
+    char16_t name[25];
+    int32_t effectId;
+};
+
+const std::array<FxListRow, EffectCount>& FxListEffects();
+
+bool IsFftEffect(EffectId id);
+
+}  // namespace jorv

@@ -1,0 +1,164 @@
+#include "effects/FftSpectralSteps.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "effects/SnapToScale.h"
+
+namespace jorv {
+
+namespace {
+
+constexpr double Pi = 3.141592653589793;
+constexpr double HalfPi = Pi / 2;
+constexpr double BinWidth = 10.7666015625;
+constexpr double InverseBinWidth = 0.09287981859410431;
+
+struct Peak {
+    float magnitude = 0;
+    int bin = 0;
+};
+
+// The strongest of bins 0..2048; a later bin wins only when strictly stronger.
+Peak FindPeak(const float* magnitude) {
+    Peak peak;
+    for (int k = 0; k < FftBins; ++k)
+        if (magnitude[k] > peak.magnitude) peak = {magnitude[k], k};
+    return peak;
+}
+
+// Magnitude and phase of every bin; the phase goes where the synthesis reads it.
+void PolarAnalysis(FftWorkspace& w) {
+    for (int k = 0; k < FftBins; ++k) {
+        const double re = w.spectrum[2 * k], im = w.spectrum[2 * k + 1];
+        w.analysisMagnitude[k] = static_cast<float>(2.0 * std::sqrt(re * re + im * im));
+        w.synthesisFrequency[k] = static_cast<float>(std::atan2(im, re));
+    }
+}
+
+// Each bin's true frequency from its phase advance since the previous frame.
+void TrueFrequencyAnalysis(FftWorkspace& w) {
+    for (int k = 0; k < FftBins; ++k) {
+        const double re = w.spectrum[2 * k], im = w.spectrum[2 * k + 1];
+        const double magnitude = 2.0 * std::sqrt(re * re + im * im);
+        const double phase = std::atan2(im, re);
+        double d = phase - w.lastPhase[k];
+        w.lastPhase[k] = static_cast<float>(phase);
+        d -= k * HalfPi;
+        auto q = static_cast<long long>(d * (1.0 / Pi));
+        if (q >= 0) q += q & 1;
+        else q -= q & 1;
+        d -= double(q) * Pi;
+        w.analysisFrequency[k] = static_cast<float>((k + d * 2.0 / Pi) * BinWidth);
+        w.analysisMagnitude[k] = static_cast<float>(magnitude);
+    }
+}
+
+void WritePolar(FftWorkspace& w, const float* magnitude, const float* phase) {
+    for (int k = 0; k < FftBins; ++k) {
+        const double m = magnitude[k], p = phase[k];
+        w.spectrum[2 * k] = static_cast<float>(m * std::cos(p));
+        w.spectrum[2 * k + 1] = static_cast<float>(m * std::sin(p));
+    }
+}
+
+// Writes the analysed magnitudes back with each bin's own phase.
+void ResynthesiseInPlace(FftWorkspace& w) { WritePolar(w, w.analysisMagnitude, w.synthesisFrequency); }
+
+// Output bin k gathers source bin k / ratio; the running phases follow the new frequencies.
+void PitchSynthesis(FftWorkspace& w, double ratio) {
+    const double inverse = 1.0 / ratio;
+    for (int k = 0; k < FftBins; ++k) {
+        const auto source = static_cast<long long>(k * inverse);
+        if (source > FftBins - 1) continue;
+        w.synthesisMagnitude[k] = static_cast<float>(double{w.synthesisMagnitude[k]} + w.analysisMagnitude[source]);
+        w.synthesisFrequency[k] = static_cast<float>(ratio * w.analysisFrequency[source]);
+    }
+    for (int k = 0; k < FftBins; ++k) {
+        const double advance = k * HalfPi + (w.synthesisFrequency[k] - k * BinWidth) * InverseBinWidth * HalfPi;
+        w.phaseSum[k] = static_cast<float>(w.phaseSum[k] + advance);
+    }
+    WritePolar(w, w.synthesisMagnitude, w.phaseSum);
+}
+
+void Bow(FftWorkspace& w) {
+    const Peak peak = FindPeak(w.analysisMagnitude);
+    for (int k = 0; k < FftBins; ++k) {
+        const double m = w.analysisMagnitude[k];
+        w.analysisMagnitude[k] = peak.magnitude > 0 ? static_cast<float>(m * m / peak.magnitude) : 0.0f;
+    }
+}
+
+void Equalizer(FftWorkspace& w, int k1, int k2, int k3) {
+    const double lo = k1 / 256.0, mid = k2 / 256.0, hi = k3 / 256.0;
+    for (int k = 0; k < FftBins; ++k) {
+        const int m = k - 512;
+        const double gain = k < 512 ? ((512 - k) * lo + k * mid) / 512 : ((1536 - m) * mid + m * hi) / 1536;
+        const double magnitude = w.analysisMagnitude[k];
+        w.analysisMagnitude[k] = static_cast<float>(magnitude * magnitude * gain);
+    }
+}
+
+void Digitize(FftWorkspace& w, int k1) {
+    const int peak = FindPeak(w.analysisMagnitude).bin;
+    for (int k = 0; k < FftBins; ++k)
+        if (k < peak - k1 || k > peak + k1) w.analysisMagnitude[k] = 0;
+}
+
+void Harmonics(FftWorkspace& w, int k1, int k2, int k3) {
+    const double third = k1 / 256.0, fifth = k2 / 256.0, seventh = k3 / 256.0;
+    const double norm = 1.0 / (1.0 + third + fifth + seventh);
+    float* m = w.analysisMagnitude;
+    for (int n = FftBins - 1; n >= 100; --n) {
+        const auto below = [n](double factor) { return static_cast<int>(n * factor); };
+        m[n] = static_cast<float>(norm * (m[n] + seventh * m[below(0.5882352941176471)] + fifth * m[below(0.6666666666666666)] +
+                                          third * m[below(0.7692307692307692)]));
+    }
+}
+
+void BassBoost(FftWorkspace& w, int k1) {
+    const double octave = k1 / 256.0;
+    float* m = w.analysisMagnitude;
+    for (int n = 0; n < 1024; ++n) m[n] = static_cast<float>((m[n] + octave * m[2 * n]) / (1.0 + octave));
+}
+
+// Follows the strongest bin to the nearest note of the chosen scale and key.
+void PerfectPitchRatio(FftFrame frame, int scale, int key, int tuning) {
+    FftWorkspace& w = frame.work;
+    const Peak peak = FindPeak(w.analysisMagnitude);
+    double e = peak.magnitude > 0 ? w.analysisFrequency[peak.bin] : 0.0;
+    for (int r = key / 22; r > 0; --r) e *= 0.9438743967462762;
+    const double s = e / (1.0 + tuning * 0.00023227734375000017);
+    if (s > 0) frame.pitchRatio = SnapToScale(s, scale) / s;
+    frame.pitchRatio = std::clamp(frame.pitchRatio, 0.5, 2.0);
+}
+
+}  // namespace
+
+double InitialPitchRatio(EffectId id, int k1) {
+    if (id != fx::FftPitch) return 0.0;
+    constexpr double Ratios[6] = {0.5, 0.75, 1.25, 1.5, 1.75, 2.0};
+    return Ratios[k1 < 42 ? 0 : k1 < 84 ? 1 : k1 < 128 ? 2 : k1 < 170 ? 3 : k1 < 212 ? 4 : 5];
+}
+
+void ApplySpectralStep(FftFrame frame, EffectId id, int k1, int k2, int k3) {
+    FftWorkspace& w = frame.work;
+    if (id == fx::FftPitch || id == fx::FftPerfectPitch) {
+        TrueFrequencyAnalysis(w);
+        if (id == fx::FftPerfectPitch) PerfectPitchRatio(frame, k1, k2, k3);
+        PitchSynthesis(w, frame.pitchRatio);
+        return;
+    }
+    PolarAnalysis(w);
+    switch (id) {
+        case fx::FftBow: Bow(w); break;
+        case fx::FftEqualizer: Equalizer(w, k1, k2, k3); break;
+        case fx::FftDigitize: Digitize(w, k1); break;
+        case fx::FftHarmonics: Harmonics(w, k1, k2, k3); break;
+        case fx::FftBassBoost: BassBoost(w, k1); break;
+        default: break;
+    }
+    ResynthesiseInPlace(w);
+}
+
+}  // namespace jorv

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstring>
+#include <memory>
+
+namespace jorv {
+
+constexpr int FftSize = 4096;
+constexpr int FftHop = 1024;
+constexpr int FftFifoOffset = FftSize - FftHop;
+constexpr int FftBins = FftSize / 2 + 1;
+
+// The working arrays of one run of an FFT effect (about 176 KB), all 32-bit floats.
+struct FftWorkspace {
+    float inputFifo[FftSize];
+    float outputFifo[FftSize];
+    float spectrum[2 * FftSize];
+    float lastPhase[FftBins];
+    float phaseSum[FftBins];
+    float accumulator[2 * FftSize];
+    float analysisMagnitude[FftSize];
+    float analysisFrequency[FftSize];
+    // Frequencies for the pitch effects; each bin's own phase for the others.
+    float synthesisFrequency[FftSize];
+    float synthesisMagnitude[FftSize];
+
+    void clear() { std::memset(this, 0, sizeof *this); }
+};
+
+// What one frame's spectral step sees: the workspace and the run's pitch ratio.
+struct FftFrame {
+    FftWorkspace& work;
+    double& pitchRatio;
+};
+
+using FftWorkspaceAllocator = std::unique_ptr<FftWorkspace> (*)();
+
+std::unique_ptr<FftWorkspace> AllocateFftWorkspace();
+
+}  // namespace jorv

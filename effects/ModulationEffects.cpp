@@ -1,0 +1,89 @@
+#include "effects/ModulationEffects.h"
+
+#include <cmath>
+
+#include "effects/EffectMath.h"
+
+namespace jorv {
+
+using namespace fxmath;
+
+namespace {
+
+constexpr double TwoToMinus18 = 3.814697265625e-06;
+constexpr float VibeRateFactor = 4e-05f;
+
+// The chorus voices read ahead of the frame being written by an offset that swings between 0
+// and twice the depth. With one voice, the second offset is ignored.
+template <bool TwoVoices>
+void Chorus(TrackSamples samples, const EffectArguments& a) {
+    const int depth = a.k2();
+    const float step = ToFloat((255 - a.k1()) * TwoToMinus18);
+    const float length = ToFloat(double(a.length()));
+    float phase = 0, offset1 = 0, offset2 = 0;
+    int64_t k = 0;
+    for (int64_t f = a.start; f < a.end - 1 - depth; ++f, ++k) {
+        int16_t* v = samples.values + 2 * f;
+        const float x1 = ToFloat((double(k) + offset1) / length);
+        double left = v[0] + SampleAt(samples, a.start, a.end, x1, 0) * a.panLeft;
+        double right = v[1] + SampleAt(samples, a.start, a.end, x1, 1) * a.panRight;
+        if constexpr (TwoVoices) {
+            const float x2 = ToFloat((double(k) + offset2) / length);
+            left += SampleAt(samples, a.start, a.end, x2, 0) * a.panRight;
+            right += SampleAt(samples, a.start, a.end, x2, 1) * a.panLeft;
+        }
+        v[0] = ClampTruncate(left, SampleLimit);
+        v[1] = ClampTruncate(right, SampleLimit);
+        phase = AdvancePhase(phase, step);
+        offset1 = ToFloat((std::cos(phase) + 1.0) * depth);
+        if constexpr (TwoVoices) offset2 = ToFloat((std::sin(phase) + 1.0) * depth);
+    }
+}
+
+// Between 1 - depth and 1, following the cosine of the phase.
+double Swing(double depth, double angle) { return (depth * std::cos(angle) + 2.0 - depth) * 0.5; }
+
+}  // namespace
+
+void ApplyChorus2(TrackSamples samples, const EffectArguments& a) { Chorus<false>(samples, a); }
+
+void ApplyChorus3(TrackSamples samples, const EffectArguments& a) { Chorus<true>(samples, a); }
+
+void ApplyVibeAmplitude(TrackSamples samples, const EffectArguments& a) {
+    const float step = ToFloat(a.k1() * double{VibeRateFactor});
+    const double depth = a.k2() * double{Inv255};
+    float phase = 0;
+    for (int64_t f = a.start; f < a.end; ++f) {
+        int16_t* v = samples.values + 2 * f;
+        const double envelope = Swing(depth, phase);
+        v[0] = ClampTruncate(v[0] * (envelope * a.panLeft + 1.0), SampleLimit);
+        v[1] = ClampTruncate(v[1] * (envelope * a.panRight + 1.0), SampleLimit);
+        phase = AdvancePhase(phase, step);
+    }
+}
+
+void ApplyBouncePan(TrackSamples samples, const EffectArguments& a) {
+    const float step = ToFloat(a.k1() * TwoToMinus18);
+    const double depth = a.k2() * double{Inv255};
+    float phase = 0;
+    for (int64_t f = a.start; f < a.end; ++f) {
+        int16_t* v = samples.values + 2 * f;
+        v[0] = Truncate(v[0] * Swing(depth, phase) * a.panLeft);
+        v[1] = Truncate(v[1] * Swing(depth, phase + HalfPi) * a.panRight);
+        phase = AdvancePhase(phase, step);
+    }
+}
+
+void ApplyRing(TrackSamples samples, const EffectArguments& a) {
+    const float step = ToFloat(a.k1() * TwoToMinus18);
+    float phase = 0;
+    for (int64_t f = a.start; f < a.end; ++f) {
+        int16_t* v = samples.values + 2 * f;
+        const double c = std::cos(phase);
+        v[0] = ClampTruncate(v[0] * (c * a.panLeft + 1.0), SampleLimit);
+        v[1] = ClampTruncate(v[1] * (c * a.panRight + 1.0), SampleLimit);
+        phase = AdvancePhase(phase, step);
+    }
+}
+
+}  // namespace jorv

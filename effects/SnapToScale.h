@@ -1,0 +1,9 @@
+#pragma once
+
+namespace jorv {
+
+// The note of the minor (scale below 64), major (64..191) or chromatic (192 and above) scale
+// whose range holds frequency; a frequency outside 120..540 Hz comes back unchanged.
+double SnapToScale(double frequency, int scale);
+
+}  // namespace jorv

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "effects/EffectArguments.h"
+#include "effects/TrackSamples.h"
+
+namespace jorv {
+
+// The moving-average filters: each writes to the centre frame of a window sliding over the range.
+void ApplyLowPass(TrackSamples samples, const EffectArguments& a);
+void ApplyHiPass(TrackSamples samples, const EffectArguments& a);
+void ApplyNoiseReduction(TrackSamples samples, const EffectArguments& a);
+
+// The window of Noise Reduction and the note effects, from p1's low byte.
+int GateWindowFrames(int k1);
+// How far a gate slides per frame, from p3's low byte.
+float GateRate(int w);
+
+}  // namespace jorv
