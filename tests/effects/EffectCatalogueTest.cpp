@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "effects/EffectArguments.h"
+#include "effects/EffectCatalogue.h"
+#include "effects/EffectRandom.h"
+#include "effects/FftEffects.h"
+#include "tests/effects/EffectBuffer.h"
+
+namespace jorv {
+namespace {
+
+using test::EffectBuffer;
+
+TEST(EffectCatalogue, ListsTheThirtyFiveEffectsInEffectListOrder) {
+    const EffectId order[] = {32802, 32803, 32804, 32805, 32859, 32807, 32808, 32810, 32811, 32812, 32814, 32815,
+                              32816, 32817, 32819, 32820, 32821, 32860, 32823, 32824, 32825, 32826, 32827, 32828,
+                              32829, 32831, 32832, 32833, 32834, 32835, 32837, 32838, 32839, 32840, 32841};
+    const auto& rows = FxListEffects();
+    for (int i = 0; i < EffectCount; ++i) {
+        EXPECT_EQ(rows[i].effectId, order[i]) << i;
+        EXPECT_EQ(EffectCatalogue()[i].id, order[i]) << i;
+        const std::u16string name(rows[i].name);
+        EXPECT_EQ(std::string(name.begin(), name.end()), EffectCatalogue()[i].catalogueName);
+    }
+    EXPECT_EQ(std::u16string(rows[0].name), u"Amp Gain");
+    EXPECT_EQ(std::u16string(rows[18].name), u"FFT Pitch");
+    EXPECT_EQ(std::u16string(rows[34].name), u"Misc Monotonize");
+}
+
+TEST(EffectCatalogue, KeepsLabelsWithTheirSpacingAndDefaults) {
+    const EffectInfo* fade = FindEffect(fx::Fade);
+    ASSERT_NE(fade, nullptr);
+    EXPECT_EQ(fade->caption, "Fade");
+    EXPECT_EQ(fade->labels[0], "Start Volume");
+    EXPECT_EQ(fade->defaults, (std::array<int32_t, 3>{254, 2, 128}));
+    EXPECT_EQ(FindEffect(fx::LowPass)->labels[0], "Lo       Frequency        Hi");
+    EXPECT_EQ(FindEffect(fx::Turntable)->labels[0], "Stop                 Start");
+    EXPECT_EQ(FindEffect(fx::FftPerfectPitch)->labels[1], "C C#D D#E F F#G G#A A#B ");
+    EXPECT_EQ(FindEffect(fx::Monotonize)->labels[2], "L      Input Pan      R");
+    EXPECT_EQ(FindEffect(fx::HiPass)->catalogueName, "Filter High Pass");
+    EXPECT_EQ(FindEffect(fx::HiPass)->menuLabel, "Hi Pass");
+    EXPECT_EQ(FindEffect(32806), nullptr);
+
+    std::set<std::string_view> popups;
+    for (const EffectInfo& e : EffectCatalogue()) popups.insert(e.popup);
+    EXPECT_EQ(popups.size(), EffectPopups().size());
+}
+
+TEST(EffectArguments, DeriveThePanGainsAndTheClipLevel) {
+    const auto pan = [](int p3) {
+        const EffectArguments a = MakeEffectArguments(0, 1, 0, 0, p3);
+        return std::pair{a.panLeft, a.panRight};
+    };
+    EXPECT_EQ(pan(0), (std::pair{1.0f, 0.0f}));
+    EXPECT_EQ(pan(255), (std::pair{0.0f, 1.0f}));
+    EXPECT_EQ(pan(127), (std::pair{1.0f, 0.9921875f}));
+    EXPECT_EQ(pan(128), (std::pair{0.9921875f, 1.0f}));
+    EXPECT_EQ(pan(256 + 64), (std::pair{1.0f, 0.5f}));  // only the low byte counts
+    EXPECT_EQ(MakeEffectArguments(0, 1, 0, 254, 0).clipLevel, 32512);
+    EXPECT_EQ(MakeEffectArguments(0, 1, 0, 300, 0).clipLevel, 38400);  // the whole p2
+}
+
+TEST(EffectRandom, AFreshProgramDrawsTheSameSequence) {
+    RestartEffectRandom();
+    EXPECT_EQ(NextEffectRandom(), 41);
+    EXPECT_EQ(NextEffectRandom(), 18467);
+    EXPECT_EQ(NextEffectRandom(), 6334);
+}
+
+TEST(ApplyEffect, AnEmptyRangeChangesNothingAndReturnsMinusOne) {
+    EffectBuffer buffer(64);
+    buffer.fillNoise();
+    const auto before = buffer.snapshot();
+    EXPECT_EQ(buffer.apply(fx::Reverse, 10, 10, 2, 2, 2), -1);
+    EXPECT_EQ(buffer.apply(fx::Reverse, 20, 10, 2, 2, 2), -1);
+    EXPECT_EQ(buffer.snapshot(), before);
+    EXPECT_EQ(buffer.apply(fx::Reverse, 10, 20, 2, 2, 2), 0);
+    EXPECT_NE(buffer.snapshot(), before);
+}
+
+TEST(ApplyEffect, IgnoresThePartOfARangeBeyondTheBufferAndUnknownIds) {
+    EffectBuffer buffer(64);
+    buffer.fillNoise();
+    auto expected = buffer.snapshot();
+    // Reversing 60..1000 reverses what exists of it: frames 60..63.
+    EXPECT_EQ(buffer.apply(fx::Reverse, 60, 1000, 2, 2, 2), 0);
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(buffer.values()[2 * (60 + k)], expected[2 * (63 - k)]);
+    }
+    expected = buffer.snapshot();
+    EXPECT_EQ(buffer.apply(fx::Reverse, 100, 200, 2, 2, 2), 0);
+    EXPECT_EQ(buffer.apply(32806, 0, 64, 2, 2, 2), 0);
+    EXPECT_EQ(buffer.snapshot(), expected);
+}
+
+TEST(ApplyEffect, HandsFftIdsToTheFftEngineUnchanged) {
+    EffectBuffer direct(9000), routed(9000);
+    direct.fillNoise();
+    routed.fillNoise();
+    ApplyFftEffect(TrackSamples(direct.project.trackBuffer.get(), 9000), fx::FftEqualizer, 100, 8900, 200, 30, 90);
+    EXPECT_EQ(routed.apply(fx::FftEqualizer, 100, 8900, 200, 30, 90), 0);
+    EXPECT_EQ(routed.snapshot(), direct.snapshot());
+    EXPECT_FALSE(routed.project.trackDirty);
+}
+
+TEST(ApplyEffect, BandPassMarksTheTrackDirtyItselfEvenWhenTooShortToFilter) {
+    EffectBuffer buffer(200);
+    buffer.fillNoise();
+    const auto before = buffer.snapshot();
+    buffer.apply(fx::BandPass, 0, 128, 2, 254, 128);
+    EXPECT_EQ(buffer.snapshot(), before);
+    EXPECT_TRUE(buffer.project.trackDirty);
+}
+
+// Whatever the effect and parameters: frames outside the range never change, silence stays
+// silence, and a range that ends at the end of the buffer never reads or writes past it.
+class EveryEffect : public ::testing::TestWithParam<EffectInfo> {};
+
+TEST_P(EveryEffect, ChangesOnlyItsRangeAndKeepsSilenceSilent) {
+    const EffectInfo& effect = GetParam();
+    const std::array<std::array<int32_t, 3>, 4> parameterSets = {
+        effect.defaults, std::array<int32_t, 3>{2, 2, 2}, std::array<int32_t, 3>{254, 254, 254},
+        std::array<int32_t, 3>{0, 255, 0}};
+    for (const auto& p : parameterSets) {
+        EffectBuffer noisy(20000);
+        noisy.fillNoise();
+        const auto before = noisy.snapshot();
+        EXPECT_EQ(noisy.apply(effect.id, 3000, 15000, p[0], p[1], p[2]), 0);
+        EXPECT_EQ(test::FirstChangeOutside(before, noisy.snapshot(), 3000, 15000), -1) << p[0] << " " << p[1];
+
+        EffectBuffer silent(20000);
+        silent.apply(effect.id, 3000, 15000, p[0], p[1], p[2]);
+        EXPECT_EQ(silent.snapshot(), std::vector<int16_t>(40000, 0)) << p[0] << " " << p[1];
+
+        EffectBuffer atEnd(12000);
+        atEnd.fillNoise();
+        for (const uint32_t length : {1u, 100u, 300u, 5000u, 12000u})
+            atEnd.apply(effect.id, 12000 - length, 12000, p[0], p[1], p[2]);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, EveryEffect, ::testing::ValuesIn(EffectCatalogue().begin(), EffectCatalogue().end()),
+                         [](const auto& info) { return std::to_string(info.param.id); });
+
+}  // namespace
+}  // namespace jorv

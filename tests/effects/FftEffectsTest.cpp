@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <vector>
+
+#include "effects/FftEffects.h"
+#include "effects/FftInPlace.h"
+#include "effects/SnapToScale.h"
+#include "tests/effects/ToneAnalysis.h"
+
+namespace jorv {
+namespace {
+
+using namespace test;
+constexpr double Pi = TonePi;
+
+std::vector<float> RandomSignal(int n) {
+    std::vector<float> data(2 * n);
+    uint32_t state = 99;
+    for (float& v : data) {
+        state = state * 1664525u + 1013904223u;
+        v = float(int32_t(state) / 2147483648.0);
+    }
+    return data;
+}
+
+TEST(FftInPlace, AgreesWithADirectTransformInBothDirections) {
+    for (const int n : {2, 8, 64, 512}) {
+        for (const int sign : {-1, 1}) {
+            auto data = RandomSignal(n);
+            const auto input = data;
+            FftInPlace(data.data(), n, sign);
+            for (int k = 0; k < n; ++k) {
+                std::complex<double> sum;
+                for (int m = 0; m < n; ++m)
+                    sum += std::complex<double>(input[2 * m], input[2 * m + 1]) * std::polar(1.0, sign * 2 * Pi * k * m / n);
+                EXPECT_NEAR(data[2 * k], sum.real(), 1e-4) << n << " " << k;
+                EXPECT_NEAR(data[2 * k + 1], sum.imag(), 1e-4) << n << " " << k;
+            }
+        }
+    }
+}
+
+TEST(FftInPlace, ForwardThenInverseGivesNTimesTheInput) {
+    auto data = RandomSignal(4096);
+    const auto input = data;
+    FftInPlace(data.data(), 4096, -1);
+    FftInPlace(data.data(), 4096, 1);
+    for (std::size_t i = 0; i < data.size(); ++i) ASSERT_NEAR(data[i] / 4096, input[i], 1e-5) << i;
+}
+
+TEST(FftEngine, ZeroWeightsReturnTheSelectionHalfAgainAsLoudAndAHopLate) {
+    for (const EffectId id : {fx::FftHarmonics, fx::FftBassBoost}) {
+        EffectBuffer buffer(30000);
+        FillTone(buffer, 1000, 8000);
+        const auto before = buffer.snapshot();
+        buffer.apply(id, 0, 30000, 0, 0, 0);
+        for (uint32_t f = 5000; f < 26000; ++f) {
+            ASSERT_NEAR(buffer.frame(f).left, 1.5 * before[2 * (f - 1024)], 3) << f;
+            ASSERT_NEAR(buffer.frame(f).right, 1.5 * before[2 * (f - 1024) + 1], 3) << f;
+        }
+    }
+}
+
+TEST(FftEngine, KeepsTheFirstFrameAndTheLastHopsAndShortSelections) {
+    EffectBuffer buffer(20000);
+    buffer.fillNoise();
+    const auto before = buffer.snapshot();
+    buffer.apply(fx::FftBow, 1000, 11000, 2, 2, 2);
+    const auto after = buffer.snapshot();
+    EXPECT_EQ(test::FirstChangeOutside(before, after, 1001, 11000 - 3072), -1);
+    EXPECT_NE(after[2 * 1001], before[2 * 1001]);
+
+    EffectBuffer shortRange(5000);
+    shortRange.fillNoise();
+    const auto original = shortRange.snapshot();
+    shortRange.apply(fx::FftEqualizer, 100, 100 + 3073, 128, 128, 128);
+    EXPECT_EQ(shortRange.snapshot(), original);
+    shortRange.apply(fx::FftEqualizer, 100, 100 + 3074, 128, 128, 128);
+    EXPECT_EQ(test::FirstChangeOutside(original, shortRange.snapshot(), 101, 102), -1);
+}
+
+TEST(FftEngine, ClampsLoudResultsWithinSixteenBits) {
+    EffectBuffer buffer(20000);
+    FillTone(buffer, 1000, 32000);
+    buffer.apply(fx::FftHarmonics, 0, 20000, 0, 0, 0);
+    int16_t low = 0, high = 0;
+    for (uint32_t f = 0; f < 20000; ++f) low = std::min(low, buffer.frame(f).left), high = std::max(high, buffer.frame(f).left);
+    EXPECT_EQ(high, 32767);
+    EXPECT_EQ(low, -32767);
+}
+
+TEST(FftEngine, PitchMovesASteadyToneByItsRatio) {
+    for (const auto& [p1, ratio] : {std::pair{212, 2.0}, std::pair{128, 1.5}, std::pair{2, 0.5}, std::pair{84, 1.25}}) {
+        EffectBuffer buffer(40000);
+        FillTone(buffer, 440, 8000);
+        buffer.apply(fx::FftPitch, 0, 40000, p1, 2, 2);
+        EXPECT_NEAR(StrongestTone(buffer, 8000, 34000), 440 * ratio, 2) << p1;
+    }
+}
+
+TEST(FftEngine, PerfectPitchSnapsToTheScaleNote) {
+    EXPECT_FLOAT_EQ(SnapToScale(250, 255), 247.25f);
+    EXPECT_FLOAT_EQ(SnapToScale(250, 128), 247.25f);
+    EXPECT_FLOAT_EQ(SnapToScale(230, 0), 233.1f);
+    EXPECT_FLOAT_EQ(SnapToScale(215, 128), 220.15f);  // ranges include their start
+    EXPECT_EQ(SnapToScale(119.5, 255), 119.5);
+    EXPECT_EQ(SnapToScale(540, 255), 540);
+
+    EffectBuffer buffer(40000);
+    FillTone(buffer, 250, 8000);
+    buffer.apply(fx::FftPerfectPitch, 0, 40000, 255, 2, 0);
+    EXPECT_NEAR(StrongestTone(buffer, 8000, 34000), 247.25, 1);
+
+    // A key one semitone up hears 250 Hz as 236 Hz, whose note is 233.1 Hz.
+    EffectBuffer key(40000);
+    FillTone(key, 250, 8000);
+    key.apply(fx::FftPerfectPitch, 0, 40000, 255, 22, 0);
+    EXPECT_NEAR(StrongestTone(key, 8000, 34000), 250 * 233.1 / (250 * 0.9438743967462762), 1);
+
+    EffectBuffer high(40000);
+    FillTone(high, 600, 8000);  // above 540 Hz the pitch is left alone
+    high.apply(fx::FftPerfectPitch, 0, 40000, 255, 2, 0);
+    EXPECT_NEAR(StrongestTone(high, 8000, 34000), 600, 1);
+}
+
+TEST(FftEngine, DigitizeKeepsOnlyTheBinsNearThePeak) {
+    EffectBuffer buffer(40000);
+    buffer.fill([](uint32_t f) {
+        const double t = 2 * Pi * f / 44100;
+        const auto v = int16_t(8000 * std::sin(1000 * t) + 1000 * std::sin(3000 * t));
+        return Frame{v, v};
+    });
+    buffer.apply(fx::FftDigitize, 0, 40000, 3, 2, 2);
+    EXPECT_GT(ToneLevel(buffer, 1000, 8000, 34000), 8000);
+    EXPECT_LT(ToneLevel(buffer, 3000, 8000, 34000), 20);
+
+    EffectBuffer wide(40000);
+    wide.fill([](uint32_t f) {
+        const double t = 2 * Pi * f / 44100;
+        const auto v = int16_t(8000 * std::sin(1000 * t) + 1000 * std::sin(3000 * t));
+        return Frame{v, v};
+    });
+    wide.apply(fx::FftDigitize, 0, 40000, 255, 2, 2);
+    EXPECT_NEAR(ToneLevel(wide, 3000, 8000, 34000), 1500, 30);
+}
+
+TEST(FftEngine, EqualizerSquaresMagnitudesAndTiltsThemWithFrequency) {
+    // A tone at bin 256 (2756 Hz) weighted halfway between lo and mid.
+    const double hz = 256 * 10.7666015625;
+    EffectBuffer buffer(40000);
+    FillTone(buffer, hz, 200);
+    buffer.apply(fx::FftEqualizer, 0, 40000, 0, 128, 128);
+    // Magnitudes are squared: twice the amplitude comes back four times as loud.
+    const double once = ToneLevel(buffer, hz, 8000, 34000);
+    EffectBuffer louder(40000);
+    FillTone(louder, hz, 400);
+    louder.apply(fx::FftEqualizer, 0, 40000, 0, 128, 128);
+    EXPECT_NEAR(ToneLevel(louder, hz, 8000, 34000) / once, 4.0, 0.05);
+
+    // At bin 1024 (11025 Hz) the gain is a third, mid and hi being 0.5 and 0, against a
+    // quarter at bin 256.
+    const double highHz = 1024 * 10.7666015625;
+    EffectBuffer high(40000);
+    FillTone(high, highHz, 200);
+    high.apply(fx::FftEqualizer, 0, 40000, 0, 128, 0);
+    EXPECT_NEAR(ToneLevel(high, highHz, 8000, 34000) / once, 4.0 / 3.0, 0.03);
+}
+
+TEST(FftEngine, LeavesTheSelectionAloneWithoutWorkingStorage) {
+    EffectBuffer buffer(20000);
+    buffer.fillNoise();
+    const auto before = buffer.snapshot();
+    ApplyFftEffect(TrackSamples(buffer.project.trackBuffer.get(), 20000), fx::FftBow, 0, 20000, 2, 2, 2, {},
+                   [] { return std::unique_ptr<FftWorkspace>(); });
+    EXPECT_EQ(buffer.snapshot(), before);
+}
+
+TEST(FftEngine, ReportsProgressThroughBothPasses) {
+    EffectBuffer buffer(20000);
+    std::vector<int64_t> reports;
+    int64_t total = 0;
+    ApplyEffect(buffer.project, fx::FftBow, 0, 20000, 2, 2, 2, [&](int64_t done, int64_t of) {
+        reports.push_back(done);
+        total = of;
+    });
+    EXPECT_EQ(total, 40000);
+    ASSERT_FALSE(reports.empty());
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
+    EXPECT_GT(reports.back(), 39000);
+}
+
+}  // namespace
+}  // namespace jorv

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "tests/effects/EffectBuffer.h"
+
+namespace jorv {
+namespace {
+
+using test::EffectBuffer;
+
+TEST(Chorus, ChangesNothingOnARangeNoLongerThanTheDepthPlusOne) {
+    for (const EffectId id : {fx::Chorus2, fx::Chorus3}) {
+        EffectBuffer buffer(400);
+        buffer.fillNoise();
+        const auto before = buffer.snapshot();
+        buffer.apply(id, 100, 229, 128, 128, 128);
+        EXPECT_EQ(buffer.snapshot(), before);
+        buffer.apply(id, 100, 230, 128, 128, 128);
+        EXPECT_NE(buffer.snapshot(), before);
+    }
+}
+
+TEST(Chorus, WithDepthZeroAddsEachFrameToItselfAndLeavesTheLastFrame) {
+    EffectBuffer buffer(10);
+    buffer.fillConstant(1000, 20000);
+    buffer.apply(fx::Chorus2, 0, 10, 128, 0, 0);
+    for (uint32_t f = 0; f < 9; ++f) {
+        EXPECT_EQ(buffer.frame(f).left, 2000) << f;
+        EXPECT_EQ(buffer.frame(f).right, 20000) << f;  // pan 0 adds nothing to the right
+    }
+    EXPECT_EQ(buffer.frame(9).left, 1000);
+
+    EffectBuffer three(10);
+    three.fillConstant(1000, 20000);
+    three.apply(fx::Chorus3, 0, 10, 128, 0, 127);
+    // The second voice of each channel takes the other channel's pan factor, then clamps.
+    EXPECT_EQ(three.frame(0).left, 1000 + 1000 + 992);
+    EXPECT_EQ(three.frame(0).right, 32767);
+}
+
+TEST(Chorus, TheVoiceReadsAheadOfTheFrameBeingWritten) {
+    // A ramp read up to twice the depth ahead: every written value lies between the frame's
+    // own value doubled and the frame's value plus that of the frame 2 * depth later.
+    EffectBuffer buffer(3000);
+    buffer.fill([](uint32_t f) { return Frame{int16_t(f), int16_t(f)}; });
+    buffer.apply(fx::Chorus2, 0, 2000, 2, 10, 127);
+    for (uint32_t f = 1; f < 1989; ++f) {
+        const int v = buffer.frame(f).left;
+        EXPECT_GE(v, 2 * int(f) - 1) << f;
+        EXPECT_LE(v, 2 * int(f) + 20) << f;
+    }
+}
+
+TEST(Vibes, StartTheirPhaseAtZero) {
+    EffectBuffer amplitude(1), ring(1), bounce(1);
+    for (EffectBuffer* b : {&amplitude, &ring, &bounce}) b->fillConstant(1000, 1000);
+    amplitude.apply(fx::VibeAmplitude, 0, 1, 128, 128, 0);
+    EXPECT_EQ(amplitude.frame(0).left, 2000);
+    EXPECT_EQ(amplitude.frame(0).right, 1000);
+    ring.apply(fx::Ring, 0, 1, 128, 2, 128);
+    EXPECT_EQ(ring.frame(0).left, 1992);
+    EXPECT_EQ(ring.frame(0).right, 2000);
+    // Bounce Pan's right channel runs a quarter period ahead: half the depth at phase 0.
+    bounce.apply(fx::BouncePan, 0, 1, 128, 255, 127);
+    EXPECT_EQ(bounce.frame(0).left, 1000);
+    EXPECT_EQ(bounce.frame(0).right, 496);
+}
+
+TEST(Vibes, BouncePanWithDepthZeroOnlyAppliesThePanFactors) {
+    EffectBuffer buffer(1000);
+    buffer.fillConstant(32767, -32767);
+    buffer.apply(fx::BouncePan, 0, 1000, 254, 0, 128);
+    for (uint32_t f = 0; f < 1000; ++f) {
+        EXPECT_EQ(buffer.frame(f).left, 32511);
+        EXPECT_EQ(buffer.frame(f).right, -32767);
+    }
+}
+
+TEST(Vibes, RingSwingsThroughACosineAndClamps) {
+    // Rate 255 turns by 255 / 2^18 radians per frame: a quarter turn after about 1615 frames.
+    EffectBuffer buffer(6500);
+    buffer.fillConstant(20000, 20000);
+    buffer.apply(fx::Ring, 0, 6500, 255, 2, 127);
+    EXPECT_EQ(buffer.frame(0).left, 32767);
+    EXPECT_NEAR(buffer.frame(1615).left, 20000, 20);
+    EXPECT_NEAR(buffer.frame(3229).left, 0, 20);
+}
+
+}  // namespace
+}  // namespace jorv
