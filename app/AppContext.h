@@ -7,6 +7,7 @@
 #include "app/Transport.h"
 #include "core/Project.h"
 #include "core/UiServices.h"
+#include "effects/EffectDialogState.h"
 
 namespace jorv {
 
@@ -33,6 +34,7 @@ struct AppContext {
     ModeFlags modes;
     Settings settings;
     ViewState view;
+    EffectDialogState effectDialog;
 
     UiServices& ui;
     Transport& transport;

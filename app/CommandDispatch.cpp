@@ -8,6 +8,7 @@
 #include "core/TrackManagement.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
+#include "effects/EffectCatalogue.h"
 
 namespace jorv {
 
@@ -114,8 +115,22 @@ bool Dispatch(AppContext& context, int id, Notification notification, bool& know
 
 }  // namespace
 
+namespace {
+
+// The FX menu's effects open the parameter dialog, always from the effect's defaults.
+int ShowEffectDialog(AppContext& context, EffectId id) {
+    context.effectDialog.dialogEffectId = id;
+    return context.window.runEffectDialog();
+}
+
+}  // namespace
+
 bool RunCommand(AppContext& context, int id, Notification notification) {
     StopAll(context);
+    if (FindEffect(id)) {
+        ShowEffectDialog(context, id);
+        return true;
+    }
     bool known = false;
     if (Dispatch(context, id, notification, known)) context.ui.invalidateWave();
     return known;

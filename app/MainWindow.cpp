@@ -16,6 +16,8 @@
 #include "app/ControlLayout.h"
 #include "app/Icons.h"
 #include "app/MasterDialog.h"
+#include "app/EffectParameterDialog.h"
+#include "app/QtScrollCode.h"
 #include "app/MenuTable.h"
 #include "app/ScrollHandling.h"
 #include "app/ProjectSettingsDialog.h"
@@ -164,16 +166,7 @@ void MainWindow::scrolled(QScrollBar* bar, int id, int action) {
     const int thumb = bar->sliderPosition();
     const int current = bar->value();
     bar->setSliderPosition(current);
-    ScrollCode code = ScrollCode::EndScroll;
-    switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: code = ScrollCode::LineLeft; break;
-        case QAbstractSlider::SliderSingleStepAdd: code = ScrollCode::LineRight; break;
-        case QAbstractSlider::SliderPageStepSub: code = ScrollCode::PageLeft; break;
-        case QAbstractSlider::SliderPageStepAdd: code = ScrollCode::PageRight; break;
-        case QAbstractSlider::SliderMove: code = ScrollCode::ThumbTrack; break;
-        default: break;
-    }
-    HandleScroll(context_, id, code, thumb, current);
+    HandleScroll(context_, id, ToScrollCode(action), thumb, current);
 }
 
 void MainWindow::showAbout() {
@@ -194,6 +187,11 @@ void MainWindow::runTrackProperties() {
 void MainWindow::runMaster() {
     MasterDialog dialog(this, context_);
     dialog.exec();
+}
+
+int MainWindow::runEffectDialog() {
+    EffectParameterDialog dialog(this, context_);
+    return dialog.exec();
 }
 
 void MainWindow::closeWindow() { close(); }

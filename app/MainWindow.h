@@ -30,6 +30,7 @@ public:
     void runProjectSettings() override;
     void runTrackProperties() override;
     void runMaster() override;
+    int runEffectDialog() override;
     void closeWindow() override;
 
 protected:

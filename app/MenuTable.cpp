@@ -1,6 +1,7 @@
 #include "app/MenuTable.h"
 
 #include "app/CommandIds.h"
+#include "effects/EffectCatalogue.h"
 
 namespace jorv {
 
@@ -12,6 +13,18 @@ MenuEntry Item(std::string_view text, int id) { return {Kind::Item, text, id, {}
 MenuEntry Separator() { return {Kind::Separator, {}, 0, {}}; }
 MenuEntry Submenu(std::string_view text, std::vector<MenuEntry> children) {
     return {Kind::Submenu, text, 0, std::move(children)};
+}
+
+// One popup per effect group, its items in catalogue order.
+std::vector<MenuEntry> EffectPopupEntries() {
+    std::vector<MenuEntry> popups;
+    for (const std::string_view popup : EffectPopups()) {
+        std::vector<MenuEntry> items;
+        for (const EffectInfo& effect : EffectCatalogue())
+            if (effect.popup == popup) items.push_back(Item(effect.menuLabel, effect.id));
+        popups.push_back(Submenu(popup, std::move(items)));
+    }
+    return popups;
 }
 
 std::vector<MenuEntry> BuildMenuBar() {
@@ -33,9 +46,7 @@ std::vector<MenuEntry> BuildMenuBar() {
                            Submenu("&Clone", {Item("&This Track", cmd::CloneThisTrack),
                                               Item("&All Tracks Merged", cmd::CloneAllMerged)}),
                            Item("&Mute", cmd::Mute)}),
-        // The effects fill these popups once the effect catalogue exists.
-        Submenu("&FX", {Submenu("&Amp", {}), Submenu("&Chorus", {}), Submenu("&Vibe", {}), Submenu("&Filter", {}),
-                        Submenu("&Delay", {}), Submenu("FF&T", {}), Submenu("&Note", {}), Submenu("&Misc", {})}),
+        Submenu("&FX", EffectPopupEntries()),
         Submenu("&Tools", {Item("&FX List ...", cmd::FxList), Item("&Master ...", cmd::Master),
                            Item("&Rip MCI ...", cmd::RipMci), Item("&SK1 Mode ...", cmd::Sk1Mode),
                            Item("&TTS Mode ...", cmd::TtsMode), Item("&Drum Machine ...", cmd::DrumMachine),

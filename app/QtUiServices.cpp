@@ -2,19 +2,28 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "app/CommandIds.h"
+#include "app/NotificationSound.h"
 #include "app/QtText.h"
 #include "app/TrackListBox.h"
 #include "app/WaveformView.h"
 
 namespace jorv {
+
+QtUiServices::QtUiServices(MainWindowWidgets& widgets, CommandSink deliver)
+    : widgets_(widgets), deliver_(std::move(deliver)) {}
+
+QtUiServices::~QtUiServices() = default;
 
 Answer QtUiServices::showMessage(std::string_view text, std::string_view caption, MessageKind kind) {
     switch (kind) {
@@ -68,6 +77,24 @@ void QtUiServices::postCommand(int commandId, Notification notification) {
 void QtUiServices::invalidateWave() { widgets_.wave->update(); }
 
 void QtUiServices::redrawAll() { widgets_.window->update(); widgets_.wave->update(); }
+
+void QtUiServices::playNotificationSound() { PlayNotificationSound(); }
+
+// The effect runs on this thread, so the dialog is painted from here; input waits until the end.
+void QtUiServices::showProgress(std::string_view caption, int64_t done, int64_t total) {
+    constexpr int Steps = 1000;
+    if (!progress_) {
+        progress_ = std::make_unique<QProgressDialog>(ToQt(caption), QString(), 0, Steps, widgets_.window);
+        progress_->setWindowTitle(QStringLiteral("Jorv"));
+        progress_->setWindowModality(Qt::WindowModal);
+        progress_->setMinimumDuration(0);
+        progress_->setAutoClose(false);
+    }
+    progress_->setValue(total > 0 ? int(done * Steps / total) : 0);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUiServices::endProgress() { progress_.reset(); }
 
 void QtUiServices::showTrackControls(int volume, int pan, bool mute) {
     setScrollPosition(cmd::VolumeBar, volume);

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "core/ScrollCode.h"
 
 namespace jorv {
-
-enum class ScrollCode { LineLeft, LineRight, PageLeft, PageRight, ThumbTrack, ThumbPosition, EndScroll };
 
 // One notification of the Vol, Pan, Zoom or Pos bar (ids 201..204). Arrows step by one within
 // 0..255, the thumb goes where it is dragged, and every other code changes nothing.

@@ -23,6 +23,9 @@ public:
     void postCommand(int, Notification) override {}
     void invalidateWave() override {}
     void redrawAll() override {}
+    void playNotificationSound() override {}
+    void showProgress(std::string_view, int64_t, int64_t) override {}
+    void endProgress() override {}
     void showTrackControls(int, int, bool) override {}
     void setScrollPosition(int, int) override {}
     void fillTrackList(const std::vector<std::string>&, int) override {}

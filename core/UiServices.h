@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,11 @@ public:
     virtual void postCommand(int commandId, Notification notification = Notification::Clicked) = 0;
     virtual void invalidateWave() = 0;
     virtual void redrawAll() = 0;
+    // The desktop's notification sound, returning when it has finished (or at once without one).
+    virtual void playNotificationSound() = 0;
+    // A long operation's progress, shown with its caption while it runs; endProgress hides it.
+    virtual void showProgress(std::string_view caption, int64_t done, int64_t total) = 0;
+    virtual void endProgress() = 0;
 
     virtual void showTrackControls(int volume, int pan, bool mute) = 0;
     virtual void setScrollPosition(int barId, int position) = 0;

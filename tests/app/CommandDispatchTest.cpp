@@ -7,6 +7,7 @@
 #include "app/CommandIds.h"
 #include "app/MenuTable.h"
 #include "app/StopAll.h"
+#include "effects/EffectCatalogue.h"
 #include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
@@ -215,6 +216,25 @@ TEST_F(CommandDispatchTest, SelectAllStopAboutAndExit) {
     RunCommand(context, cmd::Exit);
     EXPECT_EQ(window.aboutShown, 1);
     EXPECT_EQ(window.closed, 1);
+}
+
+}  // namespace
+}  // namespace jorv::test
+
+namespace jorv::test {
+namespace {
+
+TEST(EffectCommands, EveryFxItemOpensTheParameterDialogForItsEffect) {
+    ShellFixture shell;
+    std::vector<EffectId> shown;
+    shell.window.effectDialog = [&] {
+        shown.push_back(shell.context.effectDialog.dialogEffectId);
+        return 1016;
+    };
+    for (const EffectInfo& effect : EffectCatalogue()) EXPECT_TRUE(RunCommand(shell.context, effect.id));
+    ASSERT_EQ(shown.size(), std::size_t(EffectCount));
+    for (int i = 0; i < EffectCount; ++i) EXPECT_EQ(shown[i], EffectCatalogue()[i].id);
+    EXPECT_EQ(shell.ui.waveInvalidations, 0);  // the dialog repaints after its OK, the command not
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "core/ProjectFile.h"
@@ -96,6 +97,25 @@ TEST(Mixdown, WritesTheIntegerMixOfTheSelection) {
     EXPECT_EQ(ReadFileBytes(out), CanonicalWave({{24312, 6819}, {24312, 6819}, {0, 0}, {0, 0}}));
     EXPECT_EQ(RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "5", "2", out}).status, 2);
     EXPECT_EQ(RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "0", "2", out, "--track", "2"}).status, 2);
+}
+
+TEST(Fx, RunsTheEffectOnTheFileAndSavesItsFrames) {
+    TempFolder folder;
+    const std::string in = folder.file("in.wav"), out = folder.file("out.wav");
+    std::vector<Frame> frames;
+    for (int f = 0; f < 10; ++f) frames.push_back({int16_t(f), int16_t(-f)});
+    WriteFileBytes(in, CanonicalWave(frames));
+    const CliRun run = RunJorvCli({"fx", "32840", "2", "2", "2", "2", "8", in, out});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "result 0\n");
+    std::vector<Frame> reversed = frames;
+    std::reverse(reversed.begin() + 2, reversed.begin() + 8);
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave(reversed));
+
+    const CliRun empty = RunJorvCli({"fx", "32840", "2", "2", "2", "8", "8", in, out});
+    EXPECT_EQ(empty.out, "result -1\n");
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave(frames));
+    EXPECT_EQ(RunJorvCli({"fx", "32840", "2", "2", "x", "0", "8", in, out}).status, 2);
 }
 
 TEST(Cli, BadUsageExitsWithTwoAndAUsageText) {

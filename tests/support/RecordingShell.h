@@ -55,11 +55,16 @@ public:
     void runProjectSettings() override { run(projectSettings, "projectSettings"); }
     void runTrackProperties() override { run(trackProperties, "trackProperties"); }
     void runMaster() override { run(master, "master"); }
+    int runEffectDialog() override {
+        dialogs.push_back("effect");
+        return effectDialog ? effectDialog() : 1016;
+    }
 
     int aboutShown = 0;
     int closed = 0;
     std::vector<std::string> dialogs;
     std::function<void()> projectSettings, trackProperties, master;
+    std::function<int()> effectDialog;
 
 private:
     void run(const std::function<void()>& script, const char* name) {

@@ -33,6 +33,12 @@ public:
     void postCommand(int commandId, Notification notification) override { posted.push_back({commandId, notification}); }
     void invalidateWave() override { ++waveInvalidations; }
     void redrawAll() override { ++fullRedraws; }
+    void playNotificationSound() override { ++notificationSounds; }
+    void showProgress(std::string_view caption, int64_t done, int64_t total) override {
+        progressCaption = caption;
+        progress.push_back(double(done) / double(total));
+    }
+    void endProgress() override { ++progressEnded; }
     void showTrackControls(int volume, int pan, bool mute) override { shownControls.push_back({volume, pan, mute}); }
     void setScrollPosition(int barId, int position) override { scrollPositions[barId] = position; }
     void fillTrackList(const std::vector<std::string>& titles, int selected) override;
@@ -53,6 +59,10 @@ public:
     std::deque<PostedCommand> posted;
     int waveInvalidations = 0;
     int fullRedraws = 0;
+    int notificationSounds = 0;
+    std::string progressCaption;
+    std::vector<double> progress;
+    int progressEnded = 0;
 
     struct Controls {
         int volume, pan;
