@@ -1,7 +1,9 @@
 #include "effects/FftInPlace.h"
 
 #include <array>
+#include <immintrin.h>
 #include <cmath>
+#include <vector>
 #include <utility>
 
 namespace jorv {
@@ -16,6 +18,9 @@ constexpr int MaxPoints = 4096;
 // The inverse direction's factors are their conjugates, which the same product gives exactly.
 struct Twiddles {
     std::array<double, MaxPoints> re{}, im{};
+    // The same factors laid out for two butterflies at a time: re twice, then -im and +im of
+    // each direction, so that one multiply of the swapped pair gives (-wi * bi, wi * br).
+    std::array<double, 2 * MaxPoints> rePairs{}, imPairs[2]{};
 
     Twiddles() {
         for (int span = 1; span < MaxPoints; span *= 2) {
@@ -25,6 +30,12 @@ struct Twiddles {
             for (int m = 0; m < span; ++m) {
                 re[span + m] = tr;
                 im[span + m] = ti;
+                rePairs[2 * (span + m)] = rePairs[2 * (span + m) + 1] = tr;
+                for (int direction = 0; direction < 2; ++direction) {
+                    const double wi = direction == 0 ? ti : -ti;
+                    imPairs[direction][2 * (span + m)] = -wi;
+                    imPairs[direction][2 * (span + m) + 1] = wi;
+                }
                 const double next = tr * wr - ti * wi;
                 ti = tr * wi + ti * wr;
                 tr = next;
@@ -38,15 +49,36 @@ const Twiddles& ForwardTwiddles() {
     return twiddles;
 }
 
-void BitReverse(float* data, int n) {
+// The pairs (i, j) with i < j whose indices are each other's bit reversal.
+std::vector<std::pair<int, int>> ReversalSwaps(int n) {
+    std::vector<std::pair<int, int>> swaps;
     for (int i = 0, j = 0; i < n; ++i) {
-        if (i < j) {
-            std::swap(data[2 * i], data[2 * j]);
-            std::swap(data[2 * i + 1], data[2 * j + 1]);
-        }
+        if (i < j) swaps.emplace_back(i, j);
         int bit = n >> 1;
         for (; j & bit; bit >>= 1) j ^= bit;
         j |= bit;
+    }
+    return swaps;
+}
+
+void BitReverse(float* data, int n) {
+    static const auto fullSize = ReversalSwaps(MaxPoints);
+    std::vector<std::pair<int, int>> smaller;
+    const auto& swaps = n == MaxPoints ? fullSize : (smaller = ReversalSwaps(n));
+    for (const auto& [i, j] : swaps) {
+        std::swap(data[2 * i], data[2 * j]);
+        std::swap(data[2 * i + 1], data[2 * j + 1]);
+    }
+}
+
+// The first pass's twiddle factor is 1, so each butterfly is a sum and a difference.
+void FirstPass(float* data, int n) {
+    for (int i = 0; i < 2 * n; i += 4) {
+        const double ar = data[i], ai = data[i + 1], br = data[i + 2], bi = data[i + 3];
+        data[i] = static_cast<float>(ar + br);
+        data[i + 1] = static_cast<float>(ai + bi);
+        data[i + 2] = static_cast<float>(ar - br);
+        data[i + 3] = static_cast<float>(ai - bi);
     }
 }
 
@@ -68,14 +100,44 @@ void Pass(float* data, int n, int span, const double* twr, const double* twi, do
     }
 }
 
+// Two butterflies per step in 256-bit registers; each lane does the scalar pass's operations
+// in the same order, so the results are identical.
+__attribute__((target("avx"))) void WidePass(float* data, int n, int span, const double* rePairs,
+                                               const double* imPairs) {
+    for (int group = 0; group < n; group += 2 * span) {
+        float* a = data + 2 * group;
+        float* b = a + 2 * span;
+        for (int m = 0; m < span; m += 2) {
+            const __m256d wr = _mm256_loadu_pd(rePairs + 2 * m);
+            const __m256d wi = _mm256_loadu_pd(imPairs + 2 * m);
+            const __m256d bv = _mm256_cvtps_pd(_mm_loadu_ps(b + 2 * m));
+            const __m256d av = _mm256_cvtps_pd(_mm_loadu_ps(a + 2 * m));
+            const __m256d t = _mm256_add_pd(_mm256_mul_pd(wr, bv), _mm256_mul_pd(wi, _mm256_permute_pd(bv, 0b0101)));
+            _mm_storeu_ps(b + 2 * m, _mm256_cvtpd_ps(_mm256_sub_pd(av, t)));
+            _mm_storeu_ps(a + 2 * m, _mm256_cvtpd_ps(_mm256_add_pd(av, t)));
+        }
+    }
+}
+
+bool HasWideRegisters() {
+    static const bool has = __builtin_cpu_supports("avx");
+    return has;
+}
+
 }  // namespace
 
 void FftInPlace(float* data, int n, int sign) {
     const Twiddles& twiddles = ForwardTwiddles();
     BitReverse(data, n);
     const double conj = sign < 0 ? 1.0 : -1.0;
-    for (int span = 1; span < n; span *= 2)
-        Pass(data, n, span, twiddles.re.data() + span, twiddles.im.data() + span, conj);
+    const int direction = sign < 0 ? 0 : 1;
+    if (n > 1) FirstPass(data, n);
+    for (int span = 2; span < n; span *= 2) {
+        if (HasWideRegisters())
+            WidePass(data, n, span, twiddles.rePairs.data() + 2 * span, twiddles.imPairs[direction].data() + 2 * span);
+        else
+            Pass(data, n, span, twiddles.re.data() + span, twiddles.im.data() + span, conj);
+    }
 }
 
 }  // namespace jorv
