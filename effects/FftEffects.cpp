@@ -6,7 +6,7 @@
 #include <new>
 
 #include "effects/FftInPlace.h"
-#include "effects/FftSpectralSteps.h"
+#include "effects/FftFrameSteps.h"
 
 namespace jorv {
 

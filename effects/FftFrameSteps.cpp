@@ -1,4 +1,4 @@
-#include "effects/FftSpectralSteps.h"
+#include "effects/FftFrameSteps.h"
 
 #include <algorithm>
 #include <cmath>
