@@ -113,7 +113,7 @@ void ApplyTurntable(TrackSamples samples, const EffectArguments& a) {
         samples.values[2 * f] = ClampTruncate(left, SampleLimit);
         samples.values[2 * f + 1] = ClampTruncate(right, SampleLimit);
         phase = AdvancePhase(phase, step);
-        position = ToFloat((std::cos(phase) + 1.0) * double(n));
+        position = ToFloat((std::cos(double{phase}) + 1.0) * double(n));
     }
 }
 

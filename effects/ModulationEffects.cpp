@@ -35,8 +35,8 @@ void Chorus(TrackSamples samples, const EffectArguments& a) {
         v[0] = ClampTruncate(left, SampleLimit);
         v[1] = ClampTruncate(right, SampleLimit);
         phase = AdvancePhase(phase, step);
-        offset1 = ToFloat((std::cos(phase) + 1.0) * depth);
-        if constexpr (TwoVoices) offset2 = ToFloat((std::sin(phase) + 1.0) * depth);
+        offset1 = ToFloat((std::cos(double{phase}) + 1.0) * depth);
+        if constexpr (TwoVoices) offset2 = ToFloat((std::sin(double{phase}) + 1.0) * depth);
     }
 }
 
@@ -79,7 +79,7 @@ void ApplyRing(TrackSamples samples, const EffectArguments& a) {
     float phase = 0;
     for (int64_t f = a.start; f < a.end; ++f) {
         int16_t* v = samples.values + 2 * f;
-        const double c = std::cos(phase);
+        const double c = std::cos(double{phase});
         v[0] = ClampTruncate(v[0] * (c * a.panLeft + 1.0), SampleLimit);
         v[1] = ClampTruncate(v[1] * (c * a.panRight + 1.0), SampleLimit);
         phase = AdvancePhase(phase, step);
