@@ -87,17 +87,10 @@ void ApplyNoteWah(TrackSamples samples, const EffectArguments& a) {
     const double threshold = a.clipLevel;
     const float rate = GateRate(a.k3());
     float gateLeft = 1.0f, gateRight = 1.0f;
-    const auto slide = [&](float& gate, double level) {
-        if (level < threshold) {
-            if (gate > 0) gate = ToFloat(double{gate} - rate);
-        } else if (gate < 1) {
-            gate = ToFloat(double{gate} + rate);
-        }
-    };
     const auto mix = [](int value, double mean, double gate) { return (value - mean) * gate + (1.0 - gate) * mean; };
     SlideWindow(samples, a.start, a.end, w, [&](int64_t c, const WindowSums& sums) {
-        slide(gateLeft, sums.absLeft);
-        slide(gateRight, sums.absRight);
+        SlideGate(gateLeft, sums.absLeft, threshold, rate);
+        SlideGate(gateRight, sums.absRight, threshold, rate);
         int16_t* v = samples.values + 2 * c;
         v[0] = Truncate(mix(v[0], sums.left / w, gateLeft));
         v[1] = Truncate(mix(v[1], sums.right / w, gateRight));

@@ -35,16 +35,9 @@ void ApplyNoiseReduction(TrackSamples samples, const EffectArguments& a) {
     const double threshold = a.clipLevel;
     const float rate = GateRate(a.k3());
     double gateLeft = 1.0, gateRight = 1.0;
-    const auto slide = [&](double& gate, double level) {
-        if (level < threshold) {
-            if (gate > 0) gate -= rate;
-        } else if (gate < 1) {
-            gate += rate;
-        }
-    };
     SlideWindow(samples, a.start, a.end, w, [&](int64_t c, const WindowSums& sums) {
-        slide(gateLeft, sums.absLeft);
-        slide(gateRight, sums.absRight);
+        SlideGate(gateLeft, sums.absLeft, threshold, rate);
+        SlideGate(gateRight, sums.absRight, threshold, rate);
         int16_t* v = samples.values + 2 * c;
         v[0] = Truncate(v[0] * gateLeft + sums.left / w * (1.0 - gateLeft));
         v[1] = Truncate(v[1] * gateRight + sums.right / w * (1.0 - gateRight));

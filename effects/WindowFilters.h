@@ -15,4 +15,15 @@ int GateWindowFrames(int k1);
 // How far a gate slides per frame, from p3's low byte.
 float GateRate(int w);
 
+// A gate closes by rate while the window's level stays below the threshold and opens above
+// it; it may pass 0 or 1 by less than one step. The gate keeps its own precision.
+template <typename Gate>
+void SlideGate(Gate& gate, double level, double threshold, float rate) {
+    if (level < threshold) {
+        if (gate > 0) gate = static_cast<Gate>(double{gate} - rate);
+    } else if (gate < 1) {
+        gate = static_cast<Gate>(double{gate} + rate);
+    }
+}
+
 }  // namespace jorv
