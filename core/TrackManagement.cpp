@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/CommandIds.h"
 #include "core/Mixing.h"
 #include "core/TrackFileName.h"
 #include "core/TrackSwitching.h"
@@ -63,7 +64,7 @@ bool AddTrack(Project& project, UiServices& ui) {
     if (project.buffersReady()) ClearFrames(project.trackBuffer.get(), 0, project.framesPerTrack);
     SelectTrack(project, index, ui);
     project.trackDirty = true;
-    ui.postCommand(TrackPropertiesCommand);
+    ui.postCommand(cmd::TrackProperties);
     return true;
 }
 
@@ -120,7 +121,7 @@ bool CloneMerged(Project& project, UiServices& ui) {
 void ToggleMute(Project& project, UiServices& ui) {
     if (project.projectLoaded && !project.busy) project.current().mute = project.current().mute ? 0 : 1;
     // A check box that toggled itself must show the track's state either way.
-    ui.setChecked(MuteCommand, project.current().mute != 0);
+    ui.setChecked(cmd::Mute, project.current().mute != 0);
 }
 
 void AcceptTrackProperties(Project& project, const std::string& title, UiServices& ui) {
@@ -128,7 +129,7 @@ void AcceptTrackProperties(Project& project, const std::string& title, UiService
     if (wide.size() > 15) wide.resize(15);
     StoreField(project.current().title, std::size(project.current().title), wide);
     FillTrackList(project, ui);
-    ui.postCommand(TrackPropertiesClosedNotification);
+    ui.postCommand(cmd::TrackPropertiesClosed);
 }
 
 void MasterThumbMoved(Project& project, int row, MasterBar bar, int position) {
@@ -144,7 +145,7 @@ void MasterMuteClicked(Project& project, int row) {
 
 void AcceptMaster(Project& project, UiServices& ui) {
     RefreshTrackMix(project, ui);
-    ui.setChecked(MuteCommand, project.current().mute != 0);
+    ui.setChecked(cmd::Mute, project.current().mute != 0);
 }
 
 }  // namespace jorv

@@ -13,11 +13,6 @@ inline constexpr std::string_view TrackTableFullMessage =
     "You have reached the maximum number of tracks.  Mix tracks down before adding more.";
 inline constexpr std::string_view LastTrackMessage = "You can not delete the only remaining track.";
 
-// Command ids that these operations post or mark.
-inline constexpr int TrackPropertiesCommand = 32796;
-inline constexpr int TrackPropertiesClosedNotification = 205;
-inline constexpr int MuteCommand = 32852;
-
 // The track list shows every used track's title; the current one is selected.
 void FillTrackList(const Project& project, UiServices& ui);
 

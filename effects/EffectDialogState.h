@@ -41,6 +41,6 @@ std::string EffectValueText(int32_t value);
 void AcceptEffectDialog(const EffectDialogState& state, Project& project, UiServices& ui);
 
 // Selections longer than this show progress while an FFT effect runs.
-constexpr uint32_t ProgressShownAboveFrames = 5 * 44100;
+constexpr uint32_t ProgressShownAboveFrames = 5 * WaveFormat::sampleRate;
 
 }  // namespace jorv

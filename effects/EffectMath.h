@@ -10,6 +10,9 @@ namespace jorv::fxmath {
 constexpr double TwoPi = 6.283185307179586;
 constexpr double HalfPi = 1.5707963267948966;
 constexpr double Pi = 3.141592653589793;
+// The angle between neighbouring points of the FFT effects' 4096-point window.
+constexpr double FftAngleStep = TwoPi / 4096;
+static_assert(FftAngleStep == 0.0015339807878856412);
 // 1/255 as the effects store it.
 constexpr float Inv255 = 1.0f / 255.0f;
 constexpr int32_t SampleLimit = 32767;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <new>
 
+#include "effects/EffectMath.h"
 #include "effects/FftInPlace.h"
 #include "effects/FftFrameSteps.h"
 
@@ -20,7 +21,7 @@ constexpr double SynthesisScale = 1.0 / 4096;
 const std::array<double, FftSize>& HannWindow() {
     static const auto window = [] {
         std::array<double, FftSize> w{};
-        for (int m = 0; m < FftSize; ++m) w[m] = 0.5 - 0.5 * std::cos(m * 0.0015339807878856412);
+        for (int m = 0; m < FftSize; ++m) w[m] = 0.5 - 0.5 * std::cos(m * fxmath::FftAngleStep);
         return w;
     }();
     return window;

@@ -3,14 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "effects/EffectMath.h"
 #include "effects/SnapToScale.h"
 
 namespace jorv {
 
 namespace {
 
-constexpr double Pi = 3.141592653589793;
-constexpr double HalfPi = Pi / 2;
+using fxmath::HalfPi;
+using fxmath::Pi;
 constexpr double BinWidth = 10.7666015625;
 constexpr double InverseBinWidth = 0.09287981859410431;
 

@@ -1,7 +1,9 @@
 #include "effects/FftInPlace.h"
 
+#include "effects/EffectMath.h"
+#include "effects/FftWidePass.h"
+
 #include <array>
-#include <immintrin.h>
 #include <cmath>
 #include <vector>
 #include <utility>
@@ -24,7 +26,7 @@ struct Twiddles {
 
     Twiddles() {
         for (int span = 1; span < MaxPoints; span *= 2) {
-            const double angle = 3.141592653589793 / span;
+            const double angle = fxmath::Pi / span;
             const double wr = std::cos(angle), wi = -std::sin(angle);
             double tr = 1.0, ti = 0.0;
             for (int m = 0; m < span; ++m) {
@@ -100,30 +102,6 @@ void Pass(float* data, int n, int span, const double* twr, const double* twi, do
     }
 }
 
-// Two butterflies per step in 256-bit registers; each lane does the scalar pass's operations
-// in the same order, so the results are identical.
-__attribute__((target("avx"))) void WidePass(float* data, int n, int span, const double* rePairs,
-                                               const double* imPairs) {
-    for (int group = 0; group < n; group += 2 * span) {
-        float* a = data + 2 * group;
-        float* b = a + 2 * span;
-        for (int m = 0; m < span; m += 2) {
-            const __m256d wr = _mm256_loadu_pd(rePairs + 2 * m);
-            const __m256d wi = _mm256_loadu_pd(imPairs + 2 * m);
-            const __m256d bv = _mm256_cvtps_pd(_mm_loadu_ps(b + 2 * m));
-            const __m256d av = _mm256_cvtps_pd(_mm_loadu_ps(a + 2 * m));
-            const __m256d t = _mm256_add_pd(_mm256_mul_pd(wr, bv), _mm256_mul_pd(wi, _mm256_permute_pd(bv, 0b0101)));
-            _mm_storeu_ps(b + 2 * m, _mm256_cvtpd_ps(_mm256_sub_pd(av, t)));
-            _mm_storeu_ps(a + 2 * m, _mm256_cvtpd_ps(_mm256_add_pd(av, t)));
-        }
-    }
-}
-
-bool HasWideRegisters() {
-    static const bool has = __builtin_cpu_supports("avx");
-    return has;
-}
-
 }  // namespace
 
 void FftInPlace(float* data, int n, int sign) {
@@ -133,10 +111,14 @@ void FftInPlace(float* data, int n, int sign) {
     const int direction = sign < 0 ? 0 : 1;
     if (n > 1) FirstPass(data, n);
     for (int span = 2; span < n; span *= 2) {
-        if (HasWideRegisters())
-            WidePass(data, n, span, twiddles.rePairs.data() + 2 * span, twiddles.imPairs[direction].data() + 2 * span);
-        else
-            Pass(data, n, span, twiddles.re.data() + span, twiddles.im.data() + span, conj);
+        if constexpr (WidePassBuilt) {
+            if (HasWideRegisters()) {
+                WidePass(data, n, span, twiddles.rePairs.data() + 2 * span,
+                         twiddles.imPairs[direction].data() + 2 * span);
+                continue;
+            }
+        }
+        Pass(data, n, span, twiddles.re.data() + span, twiddles.im.data() + span, conj);
     }
 }
 

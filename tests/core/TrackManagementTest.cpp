@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/CommandIds.h"
 #include "core/Gains.h"
 #include "core/TrackSwitching.h"
 #include "tests/support/FrameMatchers.h"
@@ -35,7 +36,7 @@ TEST_F(TrackManagementTest, AddMakesANewSilentTrackBesideTheProgramAndAsksForIts
     EXPECT_TRUE(p.trackDirty);
     EXPECT_TRUE(std::filesystem::exists(f.waveFileOf(0)));
     EXPECT_EQ(f.trackBufferFrames(), std::vector<Frame>(Frames, Frame{0, 0}));
-    EXPECT_EQ(f.ui.posted.back(), (PostedCommand{TrackPropertiesCommand, Notification::Clicked}));
+    EXPECT_EQ(f.ui.posted.back(), (PostedCommand{cmd::TrackProperties, Notification::Clicked}));
 }
 
 TEST_F(TrackManagementTest, AddPicksUpAFileLeftBehindUnderTheSameName) {
@@ -141,7 +142,7 @@ TEST_F(TrackManagementTest, MuteTogglesOnlyALoadedIdleProject) {
     p.busy = false;
     ToggleMute(p, f.ui);
     EXPECT_EQ(p.current().mute, 1);
-    EXPECT_TRUE(f.ui.checks.at(MuteCommand));
+    EXPECT_TRUE(f.ui.checks.at(cmd::Mute));
 }
 
 TEST_F(TrackManagementTest, TrackPropertiesKeepsFifteenCharactersAndNotifiesTheWindow) {
@@ -150,7 +151,7 @@ TEST_F(TrackManagementTest, TrackPropertiesKeepsFifteenCharactersAndNotifiesTheW
     EXPECT_EQ(title(0), "A very long tit");
     EXPECT_EQ(f.waveFileOf(0), f.folder.file("t0.wav"));  // the file is not renamed
     EXPECT_EQ(f.ui.trackList, std::vector<std::string>{"A very long tit"});
-    EXPECT_EQ(f.ui.posted.back().id, TrackPropertiesClosedNotification);
+    EXPECT_EQ(f.ui.posted.back().id, cmd::TrackPropertiesClosed);
 }
 
 TEST_F(TrackManagementTest, MasterStoresAtOnceAndTheMixFollowsOnOk) {
@@ -168,7 +169,7 @@ TEST_F(TrackManagementTest, MasterStoresAtOnceAndTheMixFollowsOnOk) {
     AcceptMaster(p, f.ui);
     EXPECT_EQ(p.backingMix[0], (Frame{496, 496}));
     EXPECT_EQ(f.ui.shownControls.back(), (RecordingUiServices::Controls{255, 0, true}));
-    EXPECT_TRUE(f.ui.checks.at(MuteCommand));
+    EXPECT_TRUE(f.ui.checks.at(cmd::Mute));
 }
 
 }  // namespace

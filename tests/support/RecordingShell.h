@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "app/shell/AppContext.h"
 #include "tests/support/RecordingUiServices.h"
 
 namespace jorv::test {

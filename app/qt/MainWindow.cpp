@@ -1,0 +1,207 @@
+#include "app/qt/MainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/qt/AboutDialog.h"
+#include "app/shell/CommandDispatch.h"
+#include "core/CommandIds.h"
+#include "app/qt/QtText.h"
+#include "app/shell/ControlLayout.h"
+#include "app/qt/Icons.h"
+#include "app/qt/MasterDialog.h"
+#include "app/qt/EffectParameterDialog.h"
+#include "app/qt/QtScrollCode.h"
+#include "app/shell/MenuTable.h"
+#include "app/shell/ScrollHandling.h"
+#include "app/qt/ProjectSettingsDialog.h"
+#include "app/shell/StartUp.h"
+#include "app/qt/TrackListBox.h"
+#include "app/qt/TrackPropertiesDialog.h"
+#include "app/shell/TransportPoll.h"
+#include "app/qt/WaveformView.h"
+
+namespace jorv {
+
+namespace {
+
+bool IsCheckedCommand(int id) {
+    return id == cmd::AlignToBeat || id == cmd::MergeRecord || id == cmd::ActivateDrums || id == cmd::Mute;
+}
+
+// How often the play position is looked at while the transport runs.
+constexpr int PollMilliseconds = 10;
+
+// The height of the closed track list; its open list may reach 400 pixels.
+constexpr int TrackListClosedHeight = 24;
+constexpr int TrackListOpenHeight = 400;
+
+}  // namespace
+
+MainWindow::MainWindow(const std::string& exeDir)
+    : ui_(widgets_, [this](int id, Notification notification) { deliver(id, notification); }),
+      context_(ui_, transport_, *this) {
+    widgets_.window = this;
+    setWindowTitle(QStringLiteral("Jorv"));
+    setWindowIcon(LoadIcon("jorv"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    buildMenus();
+    PrepareStartUp(context_, exeDir);
+    buildControls();
+    setFixedSize(sizeHint());
+    FinishStartUp(context_);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] {
+        if (!shutDown_) PollTransport(context_);
+    });
+    poll->start(PollMilliseconds);
+}
+
+void MainWindow::deliver(int id, Notification notification) {
+    if (!shutDown_) RunCommand(context_, id, notification);
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuEntry& top : MenuBarEntries()) addMenuEntries(menuBar()->addMenu(ToQt(top.text)), top.children);
+}
+
+void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+            case MenuEntry::Kind::Separator: menu->addSeparator(); break;
+            case MenuEntry::Kind::Submenu: addMenuEntries(menu->addMenu(ToQt(entry.text)), entry.children); break;
+            case MenuEntry::Kind::Item: {
+                QAction* action = menu->addAction(ToQt(entry.text));
+                const int id = entry.id;
+                action->setData(id);
+                action->setObjectName(QStringLiteral("command%1").arg(id));
+                action->setCheckable(IsCheckedCommand(id));
+                connect(action, &QAction::triggered, this, [this, id] { deliver(id, Notification::Clicked); });
+                widgets_.actions[id] = action;
+                break;
+            }
+        }
+    }
+    // Alt+"?" and Alt+"/" both open About.
+    if (auto about = widgets_.actions.find(cmd::About); about != widgets_.actions.end())
+        about->second->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    for (const ControlEntry& entry : MainWindowControls()) addControl(client, entry);
+    setCentralWidget(client);
+}
+
+void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
+    QWidget* widget = nullptr;
+    const int id = entry.id;
+    switch (entry.kind) {
+        case ControlKind::ToolButton: {
+            auto* button = new QToolButton(client);
+            if (entry.icon.empty()) {
+                button->setText(ToQt(entry.text));
+            } else {
+                button->setIcon(LoadIcon(entry.icon));
+                button->setIconSize(QSize(24, 24));
+                button->setToolTip(ToQt(entry.text).remove('&'));
+            }
+            button->setAutoRaise(!entry.sunken);
+            connect(button, &QToolButton::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
+            widget = button;
+            break;
+        }
+        case ControlKind::TrackList: {
+            auto* list = new TrackListBox(client);
+            list->setMaxVisibleItems(TrackListOpenHeight / TrackListClosedHeight - 1);
+            connect(list, &TrackListBox::notified, this, [this, id](Notification n) { deliver(id, n); });
+            widgets_.trackList = list;
+            list->setGeometry(entry.x, entry.y, entry.width, TrackListClosedHeight);
+            list->setObjectName(QStringLiteral("control%1").arg(id));
+            return;
+        }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(ToQt(entry.text), client);
+            connect(box, &QCheckBox::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
+            widgets_.checkBoxes[id] = box;
+            widget = box;
+            break;
+        }
+        case ControlKind::Label: widget = new QLabel(ToQt(entry.text), client); break;
+        case ControlKind::StatusLine:
+            widgets_.status = new QLabel(ToQt(entry.text), client);
+            widgets_.status->setObjectName(QStringLiteral("status"));
+            widget = widgets_.status;
+            break;
+        case ControlKind::ScrollBar: {
+            auto* bar = new QScrollBar(Qt::Horizontal, client);
+            bar->setRange(0, ScrollBarMaximum);
+            bar->setPageStep(1);
+            bar->setValue(0);
+            widgets_.scrollBars[id] = bar;
+            connect(bar, &QScrollBar::actionTriggered, this, [this, bar, id](int action) { scrolled(bar, id, action); });
+            widget = bar;
+            break;
+        }
+        case ControlKind::WaveView:
+            widgets_.wave = new WaveformView(client);
+            widgets_.wave->setObjectName(QStringLiteral("waveView"));
+            widget = widgets_.wave;
+            break;
+    }
+    widget->setGeometry(entry.x, entry.y, entry.width, entry.height);
+    if (id != 0) widget->setObjectName(QStringLiteral("control%1").arg(id));
+}
+
+// The bar moves only as the logic says: Qt's own move is taken back before it applies.
+void MainWindow::scrolled(QScrollBar* bar, int id, int action) {
+    const int thumb = bar->sliderPosition();
+    const int current = bar->value();
+    bar->setSliderPosition(current);
+    HandleScroll(context_, id, ToScrollCode(action), thumb, current);
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::runProjectSettings() {
+    ProjectSettingsDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runTrackProperties() {
+    TrackPropertiesDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runMaster() {
+    MasterDialog dialog(this, context_);
+    dialog.exec();
+}
+
+int MainWindow::runEffectDialog() {
+    EffectParameterDialog dialog(this, context_);
+    return dialog.exec();
+}
+
+void MainWindow::closeWindow() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_) {
+        shutDown_ = true;
+        ShutDown(context_);
+    }
+    event->accept();
+}
+
+}  // namespace jorv

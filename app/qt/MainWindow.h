@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "app/shell/AppContext.h"
+#include "app/shell/EngineTransport.h"
+#include "app/qt/MainWindowWidgets.h"
+#include "app/qt/QtUiServices.h"
+#include "devices/RtAudioWaveDevice.h"
+
+class QMenu;
+class QScrollBar;
+
+namespace jorv {
+
+struct ControlEntry;
+struct MenuEntry;
+
+// The fixed-size main window: the menu bar, the controls at their places, and the command
+// spine behind them.
+class MainWindow final : public QMainWindow, public ShellWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(const std::string& exeDir);
+
+    AppContext& context() { return context_; }
+
+    void showAbout() override;
+    void runProjectSettings() override;
+    void runTrackProperties() override;
+    void runMaster() override;
+    int runEffectDialog() override;
+    void closeWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void deliver(int id, Notification notification);
+    void scrolled(QScrollBar* bar, int id, int action);
+    void buildMenus();
+    void addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    void buildControls();
+    void addControl(QWidget* client, const ControlEntry& entry);
+
+    MainWindowWidgets widgets_;
+    QtUiServices ui_;
+    RtAudioWaveDevice device_;
+    EngineTransport transport_{device_};
+    AppContext context_;
+    bool shutDown_ = false;
+};
+
+}  // namespace jorv

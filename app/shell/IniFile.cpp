@@ -1,0 +1,91 @@
+#include "app/shell/IniFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <vector>
+
+namespace jorv {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream in(path, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The section named by a "[name]" line, or nothing for other lines.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    line = Trim(line);
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') return std::nullopt;
+    return Trim(line.substr(1, line.size() - 2));
+}
+
+// For a "key=value" line: the key, and the value with one pair of surrounding quotes removed.
+std::optional<std::pair<std::string_view, std::string_view>> KeyValue(std::string_view line) {
+    const auto eq = line.find('=');
+    if (eq == std::string_view::npos || Trim(line).starts_with(';')) return std::nullopt;
+    std::string_view value = Trim(line.substr(eq + 1));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::make_pair(Trim(line.substr(0, eq)), value);
+}
+
+}  // namespace
+
+std::optional<long long> LeadingNumber(std::string_view text) {
+    text = Trim(text);
+    std::size_t i = 0;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    if (i >= text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        value = std::min(value * 10 + (text[i] - '0'), 1LL << 40);
+    return negative ? -value : value;
+}
+
+std::optional<std::string> ReadIniValue(const std::string& path, std::string_view section, std::string_view key) {
+    bool inSection = false;
+    for (const std::string& line : ReadLines(path)) {
+        if (const auto name = SectionName(line)) {
+            inSection = SameName(*name, section);
+        } else if (inSection) {
+            if (const auto pair = KeyValue(line); pair && SameName(pair->first, key)) return std::string(pair->second);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key,
+                          std::string_view fallback) {
+    return ReadIniValue(path, section, key).value_or(std::string(fallback));
+}
+
+int ReadIniInt(const std::string& path, std::string_view section, std::string_view key, int fallback) {
+    const auto text = ReadIniValue(path, section, key);
+    if (!text) return fallback;
+    const auto number = LeadingNumber(*text);
+    if (!number || *number < 0) return 0;
+    return static_cast<int>(std::min<long long>(*number, 0x7FFFFFFF));
+}
+
+}  // namespace jorv

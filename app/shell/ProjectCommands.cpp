@@ -1,0 +1,63 @@
+#include "app/shell/ProjectCommands.h"
+
+#include "core/CommandIds.h"
+#include "core/ProjectFile.h"
+#include "core/ProjectSettings.h"
+#include "core/TrackManagement.h"
+#include "core/TrackSwitching.h"
+#include "core/Utf16Text.h"
+
+namespace jorv {
+
+void OpenProjectCommand(AppContext& context) {
+    Project& project = context.project;
+    FlushTrack(project, context.ui);
+    OpenProject(project, context.ui);
+    // Without a single track there is nothing to load (a failed open with no project before).
+    if (project.block.header.trackCount == 0) return;
+    if (!context.transport.openWaveDevices(context, project.block.header.memPerTrackMB)) return;
+    FillTrackList(project, context.ui);
+    SelectTrack(project, 0, context.ui);
+    SelectWholeTrack(project);
+    ShowProjectTitle(project, context.ui);
+    project.projectLoaded = true;
+}
+
+void AfterProjectSettings(AppContext& context) {
+    Project& project = context.project;
+    project.projectPath = project.exeDir + "/" + FieldToUtf8(project.block.header.name) + ".jor";
+    ShowProjectTitle(project, context.ui);
+}
+
+void ChooseFileForField(UiServices& ui, std::string& field, FileChoice choice) {
+    std::u16string wide = Utf8ToUtf16(field);
+    if (wide.size() > 128) wide.resize(128);
+    choice.initialFile = Utf16ToUtf8(wide);
+    const auto slash = choice.initialFile.find_last_of('/');
+    choice.initialFolder = slash == std::string::npos ? std::string() : choice.initialFile.substr(0, slash);
+    if (const auto chosen = ui.chooseFile(choice)) field = *chosen;
+}
+
+std::optional<int> BrowseProjectSettings(AppContext& context, std::string& fileField) {
+    ChooseFileForField(context.ui, fileField,
+                       {.save = false, .mustExist = false, .filterLabel = "Jorv Files", .filterPattern = "*.jor",
+                        .title = "Jorv File", .defaultExtension = ".jor", .initialFolder = {}, .initialFile = {}});
+    if (!LoadFromSettingsField(context.project, fileField, context.ui)) return std::nullopt;
+    return context.project.block.header.memPerTrackMB;
+}
+
+bool AcceptProjectSettingsDialog(AppContext& context, int memPerTrackMB, const std::string& fileField) {
+    Project& project = context.project;
+    if (!AcceptProjectSettings(project, memPerTrackMB, fileField, context.ui)) return false;
+    if (!context.transport.openWaveDevices(context, memPerTrackMB)) return true;
+    if (project.projectLoaded) {
+        FillTrackList(project, context.ui);
+        SelectTrack(project, project.currentTrack, context.ui);
+        context.ui.redrawAll();
+    } else {
+        context.ui.postCommand(cmd::AddTrack);
+    }
+    return true;
+}
+
+}  // namespace jorv

@@ -1,0 +1,54 @@
+#pragma once
+
+// Command identifiers: the menu items' numbers, shared by the toolbar buttons and check boxes
+// that stand for them.
+namespace jorv::cmd {
+
+constexpr int About = 104;
+constexpr int Exit = 105;
+constexpr int TrackList = 200;
+constexpr int VolumeBar = 201;
+constexpr int PanBar = 202;
+constexpr int ZoomBar = 203;
+constexpr int PositionBar = 204;
+// Sent by the Track Properties dialog when it closes with OK.
+constexpr int TrackPropertiesClosed = 205;
+
+constexpr int New = 32771;
+constexpr int Open = 32772;
+constexpr int Save = 32773;
+constexpr int Cut = 32774;
+constexpr int Copy = 32775;
+constexpr int Paste = 32776;
+constexpr int ProjectProperties = 32777;
+constexpr int Undo = 32779;
+constexpr int PasteMerge = 32780;
+constexpr int CopyFrom = 32781;
+constexpr int SelectAll = 32788;
+constexpr int Play = 32789;
+constexpr int Record = 32790;
+constexpr int Stop = 32791;
+constexpr int MergeRecord = 32793;
+constexpr int ActivateDrums = 32794;
+constexpr int AddTrack = 32795;
+constexpr int TrackProperties = 32796;
+constexpr int DeleteTrack = 32797;
+constexpr int CloneThisTrack = 32799;
+constexpr int CloneAllMerged = 32800;
+constexpr int FxList = 32842;
+constexpr int Master = 32843;
+constexpr int RipMci = 32844;
+constexpr int Sk1Mode = 32845;
+constexpr int DrumMachine = 32846;
+constexpr int AudioMixer = 32847;
+constexpr int MidiSequencer = 32848;
+constexpr int Options = 32849;
+constexpr int HelpIndex = 32850;
+constexpr int Mute = 32852;
+constexpr int PasteRing = 32853;
+constexpr int PasteNegate = 32854;
+constexpr int TtsMode = 32855;
+constexpr int SaveWave = 32858;
+constexpr int AlignToBeat = 32861;
+
+}  // namespace jorv::cmd

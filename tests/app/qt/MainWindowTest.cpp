@@ -1,0 +1,253 @@
+#include "app/qt/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "core/CommandIds.h"
+#include "app/shell/ControlLayout.h"
+#include "app/qt/EffectParameterDialog.h"
+#include "core/Utf16Text.h"
+#include "tests/support/TempFolder.h"
+
+namespace jorv::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : window(folder.path()) { window.show(); }
+    // Lets posted commands and dialogs run until the condition holds (at most two seconds).
+    template <typename Condition>
+    bool settle(Condition condition) {
+        for (int i = 0; i < 200 && !condition(); ++i) QTest::qWait(10);
+        return condition();
+    }
+    template <typename T>
+    T* control(int id) {
+        return window.findChild<T*>(QStringLiteral("control%1").arg(id));
+    }
+    QAction* action(int id) { return window.findChild<QAction*>(QStringLiteral("command%1").arg(id)); }
+
+    TempFolder folder;
+    MainWindow window;
+};
+
+// Menu text path -> id, as the user sees the menu bar.
+void CollectMenu(const QMenu* menu, const QString& path, std::vector<std::pair<QString, int>>& items) {
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator()) {
+            items.emplace_back(path + "/-", 0);
+        } else if (a->menu()) {
+            CollectMenu(a->menu(), path + "/" + a->text(), items);
+        } else {
+            items.emplace_back(path + "/" + a->text(), a->data().toInt());
+        }
+    }
+}
+
+TEST_F(MainWindowTest, StartsWithItsTitleAndStatusAndAClientAreaOfTheRightSize) {
+    // Before any posted command has run.
+    EXPECT_EQ(window.windowTitle(), "Jorv");
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Uninitialized");
+    EXPECT_GE(window.centralWidget()->width(), ClientWidth);
+    EXPECT_GE(window.centralWidget()->height(), ClientHeight);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());  // not resizable
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsTextAndId) {
+    std::vector<std::pair<QString, int>> items;
+    for (const QAction* top : window.menuBar()->actions()) CollectMenu(top->menu(), top->text(), items);
+    const std::vector<std::pair<QString, int>> expected{
+        {"&File/&New ...", 32771}, {"&File/&Open ...", 32772}, {"&File/&Properties ...", 32777},
+        {"&File/&Save", 32773}, {"&File/Save &Wave ...", 32858}, {"&File/-", 0}, {"&File/E&xit", 105},
+        {"&Edit/&Undo", 32779}, {"&Edit/C&ut", 32774}, {"&Edit/&Copy", 32775}, {"&Edit/&Paste", 32776},
+        {"&Edit/-", 0}, {"&Edit/Paste Sp&ecial/&Merge", 32780}, {"&Edit/Paste Sp&ecial/&Ring", 32853},
+        {"&Edit/Paste Sp&ecial/&Negate", 32854}, {"&Edit/Copy &From ...", 32781}, {"&Edit/-", 0},
+        {"&Edit/&Align to Beat", 32861}, {"&Edit/-", 0}, {"&Edit/&Select All", 32788},
+        {"&Control/&Play", 32789}, {"&Control/&Record", 32790}, {"&Control/&Stop", 32791}, {"&Control/-", 0},
+        {"&Control/&Merge Record", 32793}, {"&Control/A&ctivate Drums", 32794},
+        {"&Track/&Add", 32795}, {"&Track/&Properties ...", 32796}, {"&Track/&Delete", 32797},
+        {"&Track/&Clone/&This Track", 32799}, {"&Track/&Clone/&All Tracks Merged", 32800}, {"&Track/&Mute", 32852},
+        {"&FX/&Amp/Gain", 32802}, {"&FX/&Amp/Compression", 32803}, {"&FX/&Amp/Distortion", 32804},
+        {"&FX/&Amp/Fade", 32805}, {"&FX/&Amp/Fuzz", 32859}, {"&FX/&Chorus/2 Voices", 32807},
+        {"&FX/&Chorus/3 Voices", 32808}, {"&FX/&Vibe/Amplitude", 32810}, {"&FX/&Vibe/Bounce Pan", 32811},
+        {"&FX/&Vibe/Ring", 32812}, {"&FX/&Filter/Low Pass", 32814}, {"&FX/&Filter/Hi Pass", 32815},
+        {"&FX/&Filter/Band Pass", 32816}, {"&FX/&Filter/Noise Reduction", 32817}, {"&FX/&Delay/Shift", 32819},
+        {"&FX/&Delay/Echo", 32820}, {"&FX/&Delay/Resonate", 32821}, {"&FX/&Delay/Turntable", 32860},
+        {"&FX/FF&T/Pitch", 32823}, {"&FX/FF&T/Bow", 32824}, {"&FX/FF&T/Equalizer", 32825},
+        {"&FX/FF&T/Perfect Pitch", 32826}, {"&FX/FF&T/Digitize", 32827}, {"&FX/FF&T/Harmonics", 32828},
+        {"&FX/FF&T/Bass Boost", 32829}, {"&FX/&Note/Reverse", 32831}, {"&FX/&Note/Wah", 32832},
+        {"&FX/&Note/Fade", 32833}, {"&FX/&Note/Reflect", 32834}, {"&FX/&Note/Pitch", 32835},
+        {"&FX/&Misc/Pitch", 32837}, {"&FX/&Misc/Mirror", 32838}, {"&FX/&Misc/Negate", 32839},
+        {"&FX/&Misc/Reverse", 32840}, {"&FX/&Misc/Monotonize", 32841},
+        {"&Tools/&FX List ...", 32842}, {"&Tools/&Master ...", 32843}, {"&Tools/&Rip MCI ...", 32844},
+        {"&Tools/&SK1 Mode ...", 32845}, {"&Tools/&TTS Mode ...", 32855}, {"&Tools/&Drum Machine ...", 32846},
+        {"&Tools/&Audio Mixer ...", 32847}, {"&Tools/M&idi Sequencer ...", 32848}, {"&Tools/-", 0},
+        {"&Tools/&Options ...", 32849}, {"&Help/&Index ...", 32850}, {"&Help/&About ...", 104},
+    };
+    EXPECT_EQ(items, expected);
+    QStringList tops;
+    for (const QAction* top : window.menuBar()->actions()) tops << top->text();
+    EXPECT_EQ(tops, (QStringList{"&File", "&Edit", "&Control", "&Track", "&FX", "&Tools", "&Help"}));
+    EXPECT_EQ(action(cmd::About)->shortcuts().size(), 2);
+}
+
+TEST_F(MainWindowTest, EveryControlSitsAtItsPlace) {
+    for (const ControlEntry& entry : MainWindowControls()) {
+        if (entry.id == 0) continue;
+        QWidget* widget = control<QWidget>(entry.id);
+        ASSERT_NE(widget, nullptr) << entry.id;
+        EXPECT_EQ(widget->pos(), QPoint(entry.x, entry.y)) << entry.id;
+        EXPECT_EQ(widget->width(), entry.width) << entry.id;
+        if (entry.kind != ControlKind::TrackList) {
+            EXPECT_EQ(widget->height(), entry.height) << entry.id;
+        }
+    }
+    const QWidget* wave = window.findChild<QWidget*>("waveView");
+    EXPECT_EQ(wave->geometry(), QRect(192, 32, 550, 120));
+    EXPECT_EQ(window.findChild<QLabel*>("status")->geometry(), QRect(10, 152, 182, 24));
+    for (const int bar : {cmd::VolumeBar, cmd::PanBar, cmd::ZoomBar, cmd::PositionBar}) {
+        EXPECT_EQ(control<QScrollBar>(bar)->minimum(), 0);
+        EXPECT_EQ(control<QScrollBar>(bar)->maximum(), 255);
+        EXPECT_EQ(control<QScrollBar>(bar)->value(), 0);
+    }
+    EXPECT_EQ(control<QToolButton>(cmd::FxList)->text(), "&Fx");
+}
+
+TEST_F(MainWindowTest, VolumeBarStepsByArrowsButNotByPages) {
+    QScrollBar* volume = control<QScrollBar>(cmd::VolumeBar);
+    volume->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    volume->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    volume->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(volume->value(), 2);
+    EXPECT_EQ(window.context().project.current().volume, 2);
+}
+
+TEST_F(MainWindowTest, CheckBoxesAndMenuChecksFollowTheirFlags) {
+    QTest::mouseClick(control<QCheckBox>(cmd::MergeRecord), Qt::LeftButton);
+    EXPECT_TRUE(window.context().project.mergeRecord);
+    EXPECT_TRUE(action(cmd::MergeRecord)->isChecked());
+    action(cmd::MergeRecord)->trigger();
+    EXPECT_FALSE(window.context().project.mergeRecord);
+    EXPECT_FALSE(control<QCheckBox>(cmd::MergeRecord)->isChecked());
+
+    QTest::mouseClick(control<QCheckBox>(cmd::Mute), Qt::LeftButton);  // no project yet: stays clear
+    EXPECT_FALSE(control<QCheckBox>(cmd::Mute)->isChecked());
+    action(cmd::AlignToBeat)->trigger();
+    EXPECT_TRUE(action(cmd::AlignToBeat)->isChecked());
+}
+
+// Every modal window is answered with OK, as a user would who takes the defaults.
+QStringList& ModalTitles() {
+    static QStringList titles;
+    return titles;
+}
+
+void AnswerModalsWithOk() {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        ModalTitles() << dialog->windowTitle();
+        // Queued, so that a message box opened by this OK gets answered in its turn.
+        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+    });
+    timer->start(20);
+}
+
+TEST_F(MainWindowTest, NewProjectIsLoadedThroughSettingsAddAndTrackProperties) {
+    ModalTitles().clear();
+    const Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.currentTrack == 0 && project.buffersReady(); }));
+    EXPECT_TRUE(ModalTitles().contains("Project Settings"));
+    EXPECT_TRUE(ModalTitles().contains("Track Properties"));
+    EXPECT_EQ(window.windowTitle(), "Jorv - untitled");
+    EXPECT_EQ(project.block.header.trackCount, 1);
+    EXPECT_EQ(project.framesPerTrack, 1048576u);
+    EXPECT_EQ(project.selectionEnd, 1048575u);
+    EXPECT_EQ(control<QComboBox>(cmd::TrackList)->currentText(), "Track 1");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled-Track 1.wav"))));
+
+    // A second track through the toolbar, then the list switches between them.
+    QTest::mouseClick(control<QToolButton>(cmd::AddTrack), Qt::LeftButton);
+    ASSERT_TRUE(settle([&] { return control<QComboBox>(cmd::TrackList)->count() == 2; }));
+    EXPECT_EQ(project.currentTrack, 1);
+    EXPECT_EQ(control<QComboBox>(cmd::TrackList)->currentText(), "Track 2");
+    QTest::mouseClick(control<QToolButton>(cmd::Save), Qt::LeftButton);
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Project Saved");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled.jor"))));
+}
+
+TEST_F(MainWindowTest, AnEffectFromTheFxMenuAppliesToTheSelection) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    for (uint32_t f = 0; f < 100; ++f) project.trackBuffer[f] = {10000, 10000};
+    project.selectionStart = 0;
+    project.selectionEnd = 100;
+    project.trackDirty = false;
+    ModalTitles().clear();
+    window.context().effectDialog.effectParams = {7, 7, 7};  // a menu effect starts from its defaults
+    action(fx::Fade)->trigger();
+    EXPECT_EQ(ModalTitles(), QStringList{"Fade"});
+    EXPECT_EQ(project.trackBuffer[0].left, 9882);  // 10000 * 254/255 * 0.9921875
+    EXPECT_EQ(project.trackBuffer[0].right, 9960);
+    EXPECT_EQ(project.trackBuffer[100].left, 0);
+    EXPECT_TRUE(project.trackDirty);
+}
+
+TEST_F(MainWindowTest, TheEffectDialogShowsTheCatalogueAndStepsWithinItsRange) {
+    AppContext& context = window.context();
+    context.effectDialog.dialogEffectId = fx::Turntable;
+    EffectParameterDialog dialog(&window, context);
+    EXPECT_EQ(dialog.windowTitle(), "Turntable");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1014")->text(), "Stop                 Start");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1017")->text(), "Depth");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1018")->text(), "Pan");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1019")->text(), "20");
+    auto* bar = dialog.findChild<QScrollBar*>("control1012");
+    EXPECT_EQ(bar->minimum(), 2);
+    EXPECT_EQ(bar->maximum(), 254);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1020")->text(), "129");
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // pages change nothing
+    EXPECT_EQ(bar->value(), 129);
+    EXPECT_EQ(context.effectDialog.effectParams[1], 129);
+    // Cancel keeps the moved value and applies nothing.
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1016"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), 1016);
+    EXPECT_EQ(context.effectDialog.effectParams[1], 129);
+    EXPECT_FALSE(context.project.trackDirty);
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
+    ASSERT_TRUE(settle([&] { return window.context().project.buffersReady(); }));
+    action(cmd::Exit)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.context().project.buffersReady());
+}
+
+}  // namespace
+}  // namespace jorv::test
+
+int main(int argc, char** argv) {
+    // The window tests never need a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    jorv::test::AnswerModalsWithOk();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

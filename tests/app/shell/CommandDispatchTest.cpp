@@ -1,0 +1,241 @@
+#include "app/shell/CommandDispatch.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/CommandIds.h"
+#include "app/shell/MenuTable.h"
+#include "app/shell/StopAll.h"
+#include "effects/EffectCatalogue.h"
+#include "tests/support/FrameMatchers.h"
+#include "tests/support/ProjectFixture.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/WaveBytes.h"
+
+namespace jorv::test {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class CommandDispatchTest : public ::testing::Test, protected ShellFixture {
+protected:
+    void startPlaying() {
+        project.projectLoaded = true;
+        project.busy = true;
+        project.selectionStart = 10;
+        project.selectionEnd = 99;
+    }
+    // Delivers posted commands as the window's event loop would.
+    void deliverPosted() {
+        while (!ui.posted.empty()) {
+            const PostedCommand next = ui.posted.front();
+            ui.posted.pop_front();
+            RunCommand(context, next.id, next.notification);
+        }
+    }
+    Project& project = context.project;
+};
+
+void CollectIds(const std::vector<MenuEntry>& entries, std::vector<int>& ids) {
+    for (const MenuEntry& e : entries) {
+        if (e.kind == MenuEntry::Kind::Item) ids.push_back(e.id);
+        CollectIds(e.children, ids);
+    }
+}
+
+TEST_F(CommandDispatchTest, StopAllDoesNothingUnlessALoadedProjectIsBusy) {
+    project.busy = true;
+    StopAll(context);
+    project.busy = false;
+    project.projectLoaded = true;
+    StopAll(context);
+    EXPECT_TRUE(transport.calls.empty());
+    EXPECT_EQ(ui.status, "Uninitialized");
+}
+
+TEST_F(CommandDispatchTest, StopAllStopsDevicesDrumsAndRipInOrder) {
+    startPlaying();
+    project.mergeRecord = true;
+    project.drumsActive = true;
+    context.modes.ripArmed = true;
+    context.view.cursorX = 300;
+    StopAll(context);
+    EXPECT_EQ(transport.calls, (Strings{"stopWave 10 99 merge", "stopDrumSequence", "sendRipStop"}));
+    EXPECT_FALSE(project.busy);
+    EXPECT_FALSE(context.modes.ripArmed);
+    EXPECT_EQ(context.view.cursorX, 0);
+    EXPECT_EQ(ui.status, "Stopped");
+}
+
+TEST_F(CommandDispatchTest, ArmedCaptureIsFinishedInsteadOfShowingStopped) {
+    startPlaying();
+    context.modes.sk1Armed = true;
+    context.modes.ttsArmed = true;
+    StopAll(context);
+    EXPECT_EQ(transport.calls, (Strings{"stopWave 10 99", "finishSk1"}));
+    EXPECT_EQ(ui.status, "Uninitialized");
+
+    startPlaying();
+    context.modes.sk1Armed = false;
+    StopAll(context);
+    EXPECT_EQ(transport.calls.back(), "finishTts");
+    EXPECT_EQ(ui.status, "Uninitialized");
+}
+
+TEST_F(CommandDispatchTest, EveryCommandOfEverySourceStopsTheTransportFirst) {
+    std::vector<int> ids;
+    CollectIds(MenuBarEntries(), ids);
+    ids.push_back(cmd::TrackList);
+    ids.push_back(cmd::TrackPropertiesClosed);
+    for (const int id : ids) {
+        if (id == cmd::New) continue;  // New unloads the project, which a later test covers
+        startPlaying();
+        transport.calls.clear();
+        EXPECT_TRUE(RunCommand(context, id, Notification::Other)) << id;
+        ASSERT_FALSE(transport.calls.empty()) << id;
+        EXPECT_TRUE(transport.calls.front().starts_with("stopWave 10 99")) << id;
+    }
+    EXPECT_FALSE(RunCommand(context, 12345));
+}
+
+TEST_F(CommandDispatchTest, NewResetsTheHeaderWithoutFlushingAndOpensProjectSettings) {
+    ProjectFixture files(8);
+    files.addTrack();
+    files.addTrack();
+    project = std::move(files.project);
+    project.projectLoaded = true;
+    project.currentTrack = 1;
+    project.trackDirty = true;
+    project.block.header.memPerTrackMB = 64;
+    StoreField(project.block.header.name, "a longer name");
+    StoreField(project.block.tracks[1].title, "Vocals");
+
+    RunCommand(context, cmd::New);
+    EXPECT_FALSE(project.projectLoaded);
+    EXPECT_EQ(project.currentTrack, 0);
+    EXPECT_EQ(project.block.header.trackCount, 0);
+    EXPECT_EQ(project.block.header.memPerTrackMB, 4);
+    EXPECT_EQ(FieldToUtf8(project.block.header.name), "untitled");
+    EXPECT_EQ(FieldToUtf8(project.block.header.formatVersion), "2.0");
+    EXPECT_EQ(FieldToUtf8(project.block.tracks[1].title), "Vocals");
+    EXPECT_TRUE(project.trackDirty);
+    EXPECT_FALSE(std::filesystem::exists(files.waveFileOf(1)));
+    EXPECT_EQ(ui.posted, (std::deque<PostedCommand>{{cmd::ProjectProperties, Notification::Clicked}}));
+}
+
+TEST_F(CommandDispatchTest, ModeTogglesFollowTheirFlagsInMenuAndCheckBoxes) {
+    struct Toggle {
+        int id;
+        bool Project::*flag;
+    };
+    for (const Toggle t : {Toggle{cmd::MergeRecord, &Project::mergeRecord}, Toggle{cmd::ActivateDrums, &Project::drumsActive},
+                           Toggle{cmd::AlignToBeat, &Project::alignToBeat}}) {
+        RunCommand(context, t.id);
+        EXPECT_TRUE(project.*t.flag);
+        EXPECT_TRUE(ui.checks.at(t.id));
+        RunCommand(context, t.id);
+        EXPECT_FALSE(project.*t.flag);
+        EXPECT_FALSE(ui.checks.at(t.id));
+    }
+    EXPECT_EQ(ui.fullRedraws, 2);  // only Align to Beat redraws everything
+}
+
+TEST_F(CommandDispatchTest, MuteTogglesTheCurrentTrackOnlyWithALoadedProject) {
+    project.currentTrack = 2;
+    RunCommand(context, cmd::Mute);
+    EXPECT_EQ(project.block.tracks[2].mute, 0);
+    EXPECT_FALSE(ui.checks.at(cmd::Mute));  // a check box that toggled itself is put back
+
+    project.projectLoaded = true;
+    RunCommand(context, cmd::Mute);
+    EXPECT_EQ(project.block.tracks[2].mute, 1);
+    EXPECT_TRUE(ui.checks.at(cmd::Mute));
+}
+
+TEST_F(CommandDispatchTest, MuteClickedWhileRecordingPlacesTheTakeThenToggles) {
+    startPlaying();
+    RunCommand(context, cmd::Mute);
+    EXPECT_EQ(transport.calls, Strings{"stopWave 10 99"});
+    EXPECT_EQ(project.current().mute, 1);
+}
+
+TEST_F(CommandDispatchTest, TrackPropertiesOkWithoutATrackLoadsNothing) {
+    RunCommand(context, cmd::TrackPropertiesClosed);
+    EXPECT_FALSE(project.projectLoaded);
+    EXPECT_TRUE(ui.posted.empty());
+}
+
+TEST_F(CommandDispatchTest, FirstTrackPropertiesOkLoadsTheProjectAndSelectsTheListedTrack) {
+    ProjectFixture files(32);
+    files.addTrack();
+    files.addTrack();
+    files.writeTrackFile(1, Constant(32, 700, 700));
+    project = std::move(files.project);
+    ui.trackListSelection = 1;
+
+    RunCommand(context, cmd::TrackPropertiesClosed);
+    EXPECT_TRUE(project.projectLoaded);
+    EXPECT_EQ(project.selectionStart, 0u);
+    EXPECT_EQ(project.selectionEnd, 31u);
+    EXPECT_EQ(ui.posted.front(), (PostedCommand{cmd::TrackList, Notification::SelectionChange}));
+    deliverPosted();
+    EXPECT_EQ(project.currentTrack, 1);
+    EXPECT_EQ(project.trackBuffer[0], (Frame{700, 700}));
+
+    const int before = ui.waveInvalidations;
+    RunCommand(context, cmd::TrackPropertiesClosed);
+    EXPECT_EQ(ui.waveInvalidations, before + 1);
+    EXPECT_TRUE(ui.posted.empty());
+}
+
+TEST_F(CommandDispatchTest, TrackListSelectsOnlyOnASelectionChange) {
+    ProjectFixture files(8);
+    files.addTrack();
+    files.addTrack();
+    project = std::move(files.project);
+    ui.trackListSelection = 1;
+    RunCommand(context, cmd::TrackList, Notification::Other);
+    EXPECT_EQ(project.currentTrack, 0);
+    RunCommand(context, cmd::TrackList, Notification::SelectionChange);
+    EXPECT_EQ(project.currentTrack, 1);
+    EXPECT_EQ(ui.fullRedraws, 1);
+    ui.trackListSelection = -1;
+    RunCommand(context, cmd::TrackList, Notification::SelectionChange);
+    EXPECT_EQ(project.currentTrack, 1);
+}
+
+TEST_F(CommandDispatchTest, SelectAllStopAboutAndExit) {
+    project.framesPerTrack = 1048576;
+    RunCommand(context, cmd::SelectAll);
+    EXPECT_EQ(project.selectionStart, 0u);
+    EXPECT_EQ(project.selectionEnd, 1048575u);
+    RunCommand(context, cmd::Stop);
+    EXPECT_EQ(ui.waveInvalidations, 2);
+    RunCommand(context, cmd::About);
+    RunCommand(context, cmd::Exit);
+    EXPECT_EQ(window.aboutShown, 1);
+    EXPECT_EQ(window.closed, 1);
+}
+
+}  // namespace
+}  // namespace jorv::test
+
+namespace jorv::test {
+namespace {
+
+TEST(EffectCommands, EveryFxItemOpensTheParameterDialogForItsEffect) {
+    ShellFixture shell;
+    std::vector<EffectId> shown;
+    shell.window.effectDialog = [&] {
+        shown.push_back(shell.context.effectDialog.dialogEffectId);
+        return 1016;
+    };
+    for (const EffectInfo& effect : EffectCatalogue()) EXPECT_TRUE(RunCommand(shell.context, effect.id));
+    ASSERT_EQ(shown.size(), std::size_t(EffectCount));
+    for (int i = 0; i < EffectCount; ++i) EXPECT_EQ(shown[i], EffectCatalogue()[i].id);
+    EXPECT_EQ(shell.ui.waveInvalidations, 0);  // the dialog repaints after its OK, the command not
+}
+
+}  // namespace
+}  // namespace jorv::test

@@ -1,0 +1,126 @@
+#include "app/shell/ProjectCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "app/shell/CommandDispatch.h"
+#include "core/CommandIds.h"
+#include "app/shell/EngineTransport.h"
+#include "app/shell/TransportPoll.h"
+#include "core/ProjectFile.h"
+#include "core/TrackManagement.h"
+#include "tests/support/FakeWaveDevice.h"
+#include "tests/support/FrameMatchers.h"
+#include "tests/support/ProjectFixture.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/WaveBytes.h"
+
+namespace jorv::test {
+namespace {
+
+// The command spine on the real engine with a fake device.
+class ProjectCommandsTest : public ::testing::Test {
+protected:
+    ProjectCommandsTest() { project.exeDir = folder.path(); }
+    void deliverPosted() {
+        while (!ui.posted.empty()) {
+            const PostedCommand next = ui.posted.front();
+            ui.posted.pop_front();
+            RunCommand(context, next.id, next.notification);
+        }
+    }
+    // New, Project Settings OK with the given file, Add, Track Properties OK.
+    void newProject(const std::string& file) {
+        window.projectSettings = [&] { AcceptProjectSettingsDialog(context, 2, file); };
+        window.trackProperties = [&] { AcceptTrackProperties(project, "Drums", ui); };
+        RunCommand(context, cmd::New);
+        deliverPosted();
+    }
+
+    TempFolder folder;
+    RecordingUiServices ui;
+    FakeWaveDevice device;
+    EngineTransport transport{device};
+    RecordingWindow window;
+    AppContext context{ui, transport, window};
+    Project& project = context.project;
+};
+
+TEST_F(ProjectCommandsTest, NewProjectGetsItsNameBuffersAndFirstTrack) {
+    newProject(folder.file("demo.jor"));
+    EXPECT_EQ(window.dialogs, (std::vector<std::string>{"projectSettings", "trackProperties"}));
+    EXPECT_TRUE(project.projectLoaded);
+    EXPECT_EQ(project.framesPerTrack, 2 * FramesPerMegabyte);
+    EXPECT_EQ(project.block.header.trackCount, 1);
+    EXPECT_EQ(FieldToUtf8(project.block.tracks[0].title), "Drums");
+    EXPECT_EQ(FieldToUtf8(project.block.tracks[0].waveFile), folder.file("demo-Track 1.wav"));
+    EXPECT_EQ(project.projectPath, folder.file("demo.jor"));
+    EXPECT_EQ(ui.title, "Jorv - demo");
+    EXPECT_EQ(project.selectionEnd, project.framesPerTrack - 1);
+}
+
+TEST_F(ProjectCommandsTest, PlayRunsUntilThePollSeesTheSelectionEnd) {
+    newProject(folder.file("demo.jor"));
+    project.selectionStart = 100;
+    project.selectionEnd = 300;
+    RunCommand(context, cmd::Play);
+    EXPECT_TRUE(project.busy);
+    EXPECT_EQ(ui.status, "Playing");
+    device.advance(150);
+    PollTransport(context);
+    EXPECT_TRUE(ui.posted.empty());
+    device.advance(50);
+    PollTransport(context);
+    ASSERT_EQ(ui.posted.size(), 1u);
+    deliverPosted();
+    EXPECT_FALSE(project.busy);
+    EXPECT_EQ(ui.status, "Stopped");
+    // The reset's buffer-done brings one more Stop, which finds nothing running.
+    PollTransport(context);
+    deliverPosted();
+    EXPECT_TRUE(ui.posted.empty());
+}
+
+TEST_F(ProjectCommandsTest, RecordedTakeSurvivesSaveAndOpen) {
+    newProject(folder.file("demo.jor"));
+    device.signal.assign(1000, Frame{1234, -1234});
+    project.selectionStart = 0;
+    project.selectionEnd = 1000;
+    RunCommand(context, cmd::Record);
+    EXPECT_EQ(ui.status, "Recording");
+    device.advance(1000);
+    RunCommand(context, cmd::Stop);
+    EXPECT_TRUE(project.trackDirty);
+    RunCommand(context, cmd::Save);
+    EXPECT_EQ(ui.status, "Project Saved");
+
+    RunCommand(context, cmd::New);
+    ui.posted.clear();
+    ui.fileChoices.push_back(folder.file("demo.jor"));
+    RunCommand(context, cmd::Open);
+    EXPECT_TRUE(project.projectLoaded);
+    EXPECT_EQ(project.block.header.trackCount, 1);
+    EXPECT_EQ(project.trackBuffer[999], (Frame{int16_t((1234 * 254) >> 8), int16_t((-1234 * 254) >> 8)}));
+    EXPECT_EQ(project.trackBuffer[1000], (Frame{0, 0}));
+}
+
+TEST_F(ProjectCommandsTest, FailedOpenWithoutAProjectLeavesNoProjectLoaded) {
+    RunCommand(context, cmd::New);
+    ui.posted.clear();
+    RunCommand(context, cmd::Open);  // cancelled
+    EXPECT_FALSE(project.projectLoaded);
+    EXPECT_FALSE(project.buffersReady());
+}
+
+TEST_F(ProjectCommandsTest, SaveWaveWritesTheMixOfTheSelection) {
+    newProject(folder.file("demo.jor"));
+    std::fill_n(project.trackBuffer.get(), 10, Frame{256, 512});
+    project.selectionStart = 2;
+    project.selectionEnd = 6;
+    ui.fileChoices.push_back(folder.file("mix.wav"));
+    RunCommand(context, cmd::SaveWave);
+    EXPECT_EQ(ReadFileBytes(folder.file("mix.wav")), CanonicalWave(Constant(4, 254, 508)));
+    EXPECT_EQ(ui.status, "Saved as .wav");
+}
+
+}  // namespace
+}  // namespace jorv::test

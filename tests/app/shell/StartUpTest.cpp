@@ -1,0 +1,58 @@
+#include "app/shell/StartUp.h"
+
+#include <gtest/gtest.h>
+
+#include "core/CommandIds.h"
+#include "app/shell/EngineTransport.h"
+#include "core/TrackBuffers.h"
+#include "core/Utf16Text.h"
+#include "tests/support/FakeWaveDevice.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/TempFolder.h"
+
+namespace jorv::test {
+namespace {
+
+TEST(StartUp, ReadsSettingsBesideTheProgramThenPreparesDrumsAndPostsNew) {
+    TempFolder folder;
+    WriteFileText(folder.file("jorv.ini"), "[Jorv]\nLatency=300\nMidiBufSel=3\n");
+    ShellFixture shell;
+    PrepareStartUp(shell.context, folder.path());
+    EXPECT_EQ(shell.context.project.iniPath, folder.file("jorv.ini"));
+    EXPECT_EQ(shell.context.settings.recordLatency, 300);
+    EXPECT_TRUE(shell.transport.calls.empty());
+
+    FinishStartUp(shell.context);
+    const DrumBlock& drums = shell.context.project.block.drumBlock;
+    EXPECT_EQ(std::u16string_view(drums.drumVersion, 4), u"1.00");
+    for (const DrumPattern& pattern : drums.patterns) {
+        EXPECT_EQ(pattern.length, 32);
+        EXPECT_EQ(pattern.msPerBeat, 100);
+    }
+    EXPECT_EQ(FieldToUtf8(drums.songPattern), "");
+    // The saved buffer choice takes effect only when Options is accepted.
+    EXPECT_EQ(shell.transport.calls, std::vector<std::string>{"openDrumOutput 65536"});
+    EXPECT_EQ(shell.ui.posted.size(), 1u);
+    EXPECT_EQ(shell.ui.posted.front().id, cmd::New);
+    EXPECT_EQ(shell.ui.title, "Jorv");
+    EXPECT_EQ(shell.ui.status, "Uninitialized");
+}
+
+TEST(StartUp, ShutDownClosesTheDrumOutputThenTheWaveDevicesAndSavesNothing) {
+    ShellFixture shell;
+    ShutDown(shell.context);
+    EXPECT_EQ(shell.transport.calls, (std::vector<std::string>{"closeDrumOutput", "closeWaveDevices"}));
+
+    FakeWaveDevice device;
+    EngineTransport engines(device);
+    AppContext context(shell.ui, engines, shell.window);
+    ASSERT_TRUE(engines.openWaveDevices(context, 2));
+    EXPECT_EQ(context.view.framesPerPixel, 524288 / 550.0);
+    ShutDown(context);
+    EXPECT_EQ(device.closes, 1);
+    EXPECT_FALSE(context.project.buffersReady());
+    EXPECT_FALSE(context.project.trackBuffer);
+}
+
+}  // namespace
+}  // namespace jorv::test

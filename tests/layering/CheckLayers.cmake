@@ -1,0 +1,48 @@
+# Fails when a source file includes a layer it may not use, or when Qt appears outside app/qt.
+# Run as: cmake -DROOT=<source folder> -P CheckLayers.cmake
+#
+# Each folder lists the folders its files may include, its own first. Dependencies point one
+# way: app and cli -> instruments -> effects, devices -> core.
+set(lower instruments effects devices core)
+set(may_include_core core)
+set(may_include_effects effects core)
+set(may_include_devices devices core)
+set(may_include_instruments ${lower})
+set(may_include_app/shell app/shell ${lower})
+set(may_include_app/qt app/qt app/shell ${lower})
+set(may_include_cli cli app/shell ${lower})
+set(layers core effects devices instruments app/shell app/qt cli)
+
+if(NOT ROOT)
+  message(FATAL_ERROR "ROOT is not set")
+endif()
+
+set(faults "")
+foreach(layer IN LISTS layers)
+  file(GLOB_RECURSE sources ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(RELATIVE_PATH shown ${ROOT} ${source})
+    file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+      if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
+        set(header ${CMAKE_MATCH_1})
+        set(allowed FALSE)
+        foreach(target IN LISTS may_include_${layer})
+          if(header MATCHES "^${target}/[^/]+$")
+            set(allowed TRUE)
+          endif()
+        endforeach()
+        if(NOT allowed)
+          string(APPEND faults "${shown}: may not include \"${header}\"\n")
+        endif()
+      elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)[/>]" AND NOT layer STREQUAL "app/qt")
+        string(APPEND faults "${shown}: Qt (<${CMAKE_MATCH_1}>) belongs in app/qt only\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  message(FATAL_ERROR "Layering faults:\n${faults}")
+endif()
+message(STATUS "Every layer includes only what it may use")
