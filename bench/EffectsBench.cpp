@@ -33,12 +33,13 @@ void BM_Effect(benchmark::State& state) {
     Project project = NoisyTrack();
     const auto& p = effect.defaults;
     for (auto _ : state) {
-        ApplyEffect(project, effect.id, 0, TrackFrames, p[0], p[1], p[2]);
+        EffectRandom random;
+        ApplyEffect(project, effect.id, 0, TrackFrames, p[0], p[1], p[2], random);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * TrackFrames);
 }
-BENCHMARK(BM_Effect)->DenseRange(0, EffectCount - 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Effect)->DenseRange(0, int(EffectCatalogue().size()) - 1)->Unit(benchmark::kMillisecond);
 
 // A forward and an inverse transform of 4096 points.
 void BM_FftForwardAndInverse(benchmark::State& state) {

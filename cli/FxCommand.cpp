@@ -24,8 +24,9 @@ int RunFx(SubcommandContext& context) {
     Project project;
     project.framesPerTrack = loaded.framesPerTrack;
     project.trackBuffer = std::move(loaded.buffer);
+    EffectRandom random;
     const int32_t result = ApplyEffect(project, EffectId(*id), uint32_t(*start), uint32_t(*end), int32_t(*p1),
-                                       int32_t(*p2), int32_t(*p3));
+                                       int32_t(*p2), int32_t(*p3), random);
     context.out << "result " << result << '\n';
     if (SaveWave(0, loaded.frames, words[7], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
     return ExitSuccess;

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "effects/EffectMath.h"
-#include "effects/EffectRandom.h"
 
 namespace jorv {
 
@@ -88,9 +87,9 @@ void ApplyFuzz(TrackSamples samples, const EffectArguments& a) {
         sumRight = sumRight + std::abs(right) - std::abs(oldRight);
         oldLeft = int16_t(left);
         oldRight = int16_t(right);
-        const int r1 = NextEffectRandom();
+        const int r1 = a.random->next();
         const float outLeft = ToFloat((1.0 - r1 * double{inverse} * sumLeft) * left * a.panLeft);
-        const int r2 = NextEffectRandom();
+        const int r2 = a.random->next();
         const float outRight = ToFloat((1.0 - r2 * double{inverse} * sumRight) * right * a.panRight);
         v[0] = ClampTruncate(outLeft, clip);
         v[1] = ClampTruncate(outRight, clip);

@@ -2,8 +2,10 @@
 
 namespace jorv {
 
-EffectArguments MakeEffectArguments(int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3) {
+EffectArguments MakeEffectArguments(int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3,
+                                    EffectRandom& random) {
     EffectArguments arguments{start, end, p1, p2, p3};
+    arguments.random = &random;
     const int w = p3 & 0xFF;
     if (w < 128) {
         arguments.panLeft = 1.0f;

@@ -1,6 +1,25 @@
+// How to add an effect:
+//   1. Write its algorithm in the family file where it belongs: a time-domain effect is an
+//      EffectAlgorithm over the track's samples and the EffectArguments; an FFT effect is a
+//      SpectralStep over one analysed frame (FftFrameSteps).
+//   2. Add one row to Catalogue below, where it is to stand in the FX menu and the effect
+//      lists: its menu command id (any unused one; name it in fx:: only if other code must
+//      refer to it), popup, texts, labels, defaults, and its algorithm or spectral step.
+// That is all: the FX menu, the parameter dialog, the effect lists, ApplyEffect and the FFT
+// pipeline read the row, and nothing else names the effect.
 #include "effects/EffectCatalogue.h"
 
 #include <algorithm>
+
+#include "effects/AmplitudeEffects.h"
+#include "effects/BandPassFilter.h"
+#include "effects/DelayEffects.h"
+#include "effects/FftFrameSteps.h"
+#include "effects/GrainPitchShift.h"
+#include "effects/MiscEffects.h"
+#include "effects/ModulationEffects.h"
+#include "effects/NoteEffects.h"
+#include "effects/WindowFilters.h"
 
 namespace jorv {
 
@@ -15,44 +34,45 @@ constexpr std::string_view LoHi = "Lo       Frequency        Hi";
 constexpr std::string_view PitchSteps = "Lo Oct, Lo 5th, 3rd, 5th, 7th, Oct";
 constexpr std::string_view ChorusRate = "Chorus    Rate    Flange";
 
-constexpr std::array<EffectInfo, EffectCount> Catalogue = {{
-    {fx::Gain, Popups[0], "Gain", "Amp Gain", "Gain", {"Gain", "Cutoff", "Pan"}, {128, 254, 128}},
-    {fx::Compression, Popups[0], "Compression", "Amp Compression", "Compression", {"Compression", "Cutoff", "Pan"}, {128, 128, 128}},
-    {fx::Distortion, Popups[0], "Distortion", "Amp Distortion", "Distortion", {"Distortion", "Cutoff", "Pan"}, {128, 254, 128}},
-    {fx::Fade, Popups[0], "Fade", "Amp Fade", "Fade", {"Start Volume", "End Volume", "Pan"}, {254, 2, 128}},
-    {fx::Fuzz, Popups[0], "Fuzz", "Amp Fuzz", "Fuzz", {"Fuzz", "Cutoff", "Pan"}, {128, 254, 128}},
-    {fx::Chorus2, Popups[1], "2 Voices", "Chorus 2 Voices", "Chorus 2 Voices", {ChorusRate, "Depth", "Pan"}, {128, 128, 128}},
-    {fx::Chorus3, Popups[1], "3 Voices", "Chorus 3 Voices", "Chorus 3 Voices", {ChorusRate, "Depth", "Pan"}, {128, 128, 128}},
-    {fx::VibeAmplitude, Popups[2], "Amplitude", "Vibe Amplitude", "Vibe Amp", {"Rate", "Depth", "Pan"}, {128, 128, 128}},
-    {fx::BouncePan, Popups[2], "Bounce Pan", "Vibe Bounce Pan", "Bounce Pan", {"Rate", "Depth", "Pan"}, {128, 128, 128}},
-    {fx::Ring, Popups[2], "Ring", "Vibe Ring", "Ring", {"Rate", "N/A", "Pan"}, {128, 2, 128}},
-    {fx::LowPass, Popups[3], "Low Pass", "Filter Low Pass", "Lo Pass", {LoHi, "N/A", "Pan"}, {2, 2, 128}},
-    {fx::HiPass, Popups[3], "Hi Pass", "Filter High Pass", "Hi Pass", {LoHi, "N/A", "Pan"}, {254, 2, 128}},
-    {fx::BandPass, Popups[3], "Band Pass", "Filter Band Pass", "Band Pass", {"Lo Freq", "Hi Freq", "Pan"}, {2, 254, 128}},
-    {fx::NoiseReduction, Popups[3], "Noise Reduction", "Filter Noise Reduction", "Noise Reduction", {LoHi, "Cutoff", "Blend"}, {128, 128, 128}},
-    {fx::Shift, Popups[4], "Shift", "Delay Shift", "Shift", {"Left   Fine Shift   Right", "Shift Multiplier", "Pan"}, {128, 2, 128}},
-    {fx::Echo, Popups[4], "Echo", "Delay Echo", "Echo", {"Rate", "Sustain", "Pan"}, {128, 128, 128}},
-    {fx::Resonate, Popups[4], "Resonate", "Delay Resonate", "Resonate", {"Rate", "Sustain", "Pan"}, {128, 128, 128}},
-    {fx::Turntable, Popups[4], "Turntable", "Delay Turntable", "Turntable", {"Stop                 Start", "Depth", "Pan"}, {20, 128, 128}},
-    {fx::FftPitch, Popups[5], "Pitch", "FFT Pitch", "FFT Pitch", {PitchSteps, "N/A", "N/A"}, {128, 2, 2}},
-    {fx::FftBow, Popups[5], "Bow", "FFT Bow", "FFT Bow", {"N/A", "N/A", "N/A"}, {2, 2, 2}},
-    {fx::FftEqualizer, Popups[5], "Equalizer", "FFT Equalizer", "FFT Equalizer", {"Lo", "Mid", "Hi"}, {128, 128, 128}},
+constexpr auto Catalogue = std::to_array<EffectInfo>({
+    {fx::Gain, Popups[0], "Gain", "Amp Gain", "Gain", {"Gain", "Cutoff", "Pan"}, {128, 254, 128}, ApplyGain},
+    {fx::Compression, Popups[0], "Compression", "Amp Compression", "Compression", {"Compression", "Cutoff", "Pan"}, {128, 128, 128}, ApplyCompression},
+    {fx::Distortion, Popups[0], "Distortion", "Amp Distortion", "Distortion", {"Distortion", "Cutoff", "Pan"}, {128, 254, 128}, ApplyDistortion},
+    {fx::Fade, Popups[0], "Fade", "Amp Fade", "Fade", {"Start Volume", "End Volume", "Pan"}, {254, 2, 128}, ApplyFade},
+    {fx::Fuzz, Popups[0], "Fuzz", "Amp Fuzz", "Fuzz", {"Fuzz", "Cutoff", "Pan"}, {128, 254, 128}, ApplyFuzz},
+    {fx::Chorus2, Popups[1], "2 Voices", "Chorus 2 Voices", "Chorus 2 Voices", {ChorusRate, "Depth", "Pan"}, {128, 128, 128}, ApplyChorus2},
+    {fx::Chorus3, Popups[1], "3 Voices", "Chorus 3 Voices", "Chorus 3 Voices", {ChorusRate, "Depth", "Pan"}, {128, 128, 128}, ApplyChorus3},
+    {fx::VibeAmplitude, Popups[2], "Amplitude", "Vibe Amplitude", "Vibe Amp", {"Rate", "Depth", "Pan"}, {128, 128, 128}, ApplyVibeAmplitude},
+    {fx::BouncePan, Popups[2], "Bounce Pan", "Vibe Bounce Pan", "Bounce Pan", {"Rate", "Depth", "Pan"}, {128, 128, 128}, ApplyBouncePan},
+    {fx::Ring, Popups[2], "Ring", "Vibe Ring", "Ring", {"Rate", "N/A", "Pan"}, {128, 2, 128}, ApplyRing},
+    {fx::LowPass, Popups[3], "Low Pass", "Filter Low Pass", "Lo Pass", {LoHi, "N/A", "Pan"}, {2, 2, 128}, ApplyLowPass},
+    {fx::HiPass, Popups[3], "Hi Pass", "Filter High Pass", "Hi Pass", {LoHi, "N/A", "Pan"}, {254, 2, 128}, ApplyHiPass},
+    // Band Pass marks the track changed itself.
+    {fx::BandPass, Popups[3], "Band Pass", "Filter Band Pass", "Band Pass", {"Lo Freq", "Hi Freq", "Pan"}, {2, 254, 128}, ApplyBandPass, nullptr, true},
+    {fx::NoiseReduction, Popups[3], "Noise Reduction", "Filter Noise Reduction", "Noise Reduction", {LoHi, "Cutoff", "Blend"}, {128, 128, 128}, ApplyNoiseReduction},
+    {fx::Shift, Popups[4], "Shift", "Delay Shift", "Shift", {"Left   Fine Shift   Right", "Shift Multiplier", "Pan"}, {128, 2, 128}, ApplyShift},
+    {fx::Echo, Popups[4], "Echo", "Delay Echo", "Echo", {"Rate", "Sustain", "Pan"}, {128, 128, 128}, ApplyEcho},
+    {fx::Resonate, Popups[4], "Resonate", "Delay Resonate", "Resonate", {"Rate", "Sustain", "Pan"}, {128, 128, 128}, ApplyResonate},
+    {fx::Turntable, Popups[4], "Turntable", "Delay Turntable", "Turntable", {"Stop                 Start", "Depth", "Pan"}, {20, 128, 128}, ApplyTurntable},
+    {fx::FftPitch, Popups[5], "Pitch", "FFT Pitch", "FFT Pitch", {PitchSteps, "N/A", "N/A"}, {128, 2, 2}, nullptr, FftPitchStep},
+    {fx::FftBow, Popups[5], "Bow", "FFT Bow", "FFT Bow", {"N/A", "N/A", "N/A"}, {2, 2, 2}, nullptr, FftBowStep},
+    {fx::FftEqualizer, Popups[5], "Equalizer", "FFT Equalizer", "FFT Equalizer", {"Lo", "Mid", "Hi"}, {128, 128, 128}, nullptr, FftEqualizerStep},
     {fx::FftPerfectPitch, Popups[5], "Perfect Pitch", "FFT Perfect Pitch", "FFT Perfect Pitch",
-     {"Minor    Major  Chromatic", "C C#D D#E F F#G G#A A#B ", "Tuning"}, {128, 2, 128}},
-    {fx::FftDigitize, Popups[5], "Digitize", "FFT Digitize", "FFT Digitize", {"Resolution", "N/A", "N/A"}, {128, 2, 2}},
-    {fx::FftHarmonics, Popups[5], "Harmonics", "FFT Harmonics", "Harmonics", {"3rd", "5th", "7th"}, {128, 128, 128}},
-    {fx::FftBassBoost, Popups[5], "Bass Boost", "FFT Bass Boost", "FFT Bass Boost", {"Volume", "N/A", "N/A"}, {128, 2, 2}},
-    {fx::NoteReverse, Popups[6], "Reverse", "Note Reverse", "Note Reverse", {"N/A", "Cutoff", "N/A"}, {2, 128, 2}},
-    {fx::NoteWah, Popups[6], "Wah", "Note Wah", "Note Wah", {LoHi, "Cutoff", "Blend"}, {128, 128, 128}},
-    {fx::NoteFade, Popups[6], "Fade", "Note Fade", "Note Fade", {"Start Volume", "End Volume", "N/A"}, {2, 254, 2}},
-    {fx::NoteReflect, Popups[6], "Reflect", "Note Reflect", "Note Reflect", {"N/A", "Cutoff", "N/A"}, {2, 128, 2}},
-    {fx::NotePitch, Popups[6], "Pitch", "Note Pitch", "Note Pitch", {"-3rd, 3rd, 4th, 5th, 7th, Oct", "Cutoff", "N/A"}, {128, 128, 2}},
-    {fx::Pitch, Popups[7], "Pitch", "Misc Pitch", "Pitch", {PitchSteps, "N/A", "Pan"}, {128, 2, 128}},
-    {fx::Mirror, Popups[7], "Mirror", "Misc Mirror", "Mirror", {"N/A", "N/A", "N/A"}, {2, 2, 2}},
-    {fx::Negate, Popups[7], "Negate", "Misc Negate", "Negate", {"N/A", "N/A", "N/A"}, {2, 2, 2}},
-    {fx::Reverse, Popups[7], "Reverse", "Misc Reverse", "Reverse", {"N/A", "N/A", "N/A"}, {2, 2, 2}},
-    {fx::Monotonize, Popups[7], "Monotonize", "Misc Monotonize", "Monotonize", {"N/A", "N/A", "L      Input Pan      R"}, {2, 2, 128}},
-}};
+     {"Minor    Major  Chromatic", "C C#D D#E F F#G G#A A#B ", "Tuning"}, {128, 2, 128}, nullptr, FftPerfectPitchStep},
+    {fx::FftDigitize, Popups[5], "Digitize", "FFT Digitize", "FFT Digitize", {"Resolution", "N/A", "N/A"}, {128, 2, 2}, nullptr, FftDigitizeStep},
+    {fx::FftHarmonics, Popups[5], "Harmonics", "FFT Harmonics", "Harmonics", {"3rd", "5th", "7th"}, {128, 128, 128}, nullptr, FftHarmonicsStep},
+    {fx::FftBassBoost, Popups[5], "Bass Boost", "FFT Bass Boost", "FFT Bass Boost", {"Volume", "N/A", "N/A"}, {128, 2, 2}, nullptr, FftBassBoostStep},
+    {fx::NoteReverse, Popups[6], "Reverse", "Note Reverse", "Note Reverse", {"N/A", "Cutoff", "N/A"}, {2, 128, 2}, ApplyNoteReverse},
+    {fx::NoteWah, Popups[6], "Wah", "Note Wah", "Note Wah", {LoHi, "Cutoff", "Blend"}, {128, 128, 128}, ApplyNoteWah},
+    {fx::NoteFade, Popups[6], "Fade", "Note Fade", "Note Fade", {"Start Volume", "End Volume", "N/A"}, {2, 254, 2}, ApplyNoteFade},
+    {fx::NoteReflect, Popups[6], "Reflect", "Note Reflect", "Note Reflect", {"N/A", "Cutoff", "N/A"}, {2, 128, 2}, ApplyNoteReflect},
+    {fx::NotePitch, Popups[6], "Pitch", "Note Pitch", "Note Pitch", {"-3rd, 3rd, 4th, 5th, 7th, Oct", "Cutoff", "N/A"}, {128, 128, 2}, ApplyNotePitch},
+    {fx::Pitch, Popups[7], "Pitch", "Misc Pitch", "Pitch", {PitchSteps, "N/A", "Pan"}, {128, 2, 128}, ApplyPitch},
+    {fx::Mirror, Popups[7], "Mirror", "Misc Mirror", "Mirror", {"N/A", "N/A", "N/A"}, {2, 2, 2}, ApplyMirror},
+    {fx::Negate, Popups[7], "Negate", "Misc Negate", "Negate", {"N/A", "N/A", "N/A"}, {2, 2, 2}, ApplyNegate},
+    {fx::Reverse, Popups[7], "Reverse", "Misc Reverse", "Reverse", {"N/A", "N/A", "N/A"}, {2, 2, 2}, ApplyReverse},
+    {fx::Monotonize, Popups[7], "Monotonize", "Misc Monotonize", "Monotonize", {"N/A", "N/A", "L      Input Pan      R"}, {2, 2, 128}, ApplyMonotonize},
+});
 
 constexpr FxListRow MakeRow(const EffectInfo& info) {
     FxListRow row{};
@@ -62,17 +82,25 @@ constexpr FxListRow MakeRow(const EffectInfo& info) {
     return row;
 }
 
-constexpr std::array<FxListRow, EffectCount> MakeFxList() {
-    std::array<FxListRow, EffectCount> rows{};
+constexpr std::array<FxListRow, Catalogue.size()> MakeFxList() {
+    std::array<FxListRow, Catalogue.size()> rows{};
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = MakeRow(Catalogue[i]);
     return rows;
 }
 
-constexpr std::array<FxListRow, EffectCount> FxList = MakeFxList();
+constexpr auto FxList = MakeFxList();
+
+// Every row registers exactly one way to run its effect.
+constexpr bool EveryRowRunsOneWay() {
+    for (const EffectInfo& row : Catalogue)
+        if ((row.algorithm == nullptr) == (row.spectralStep == nullptr)) return false;
+    return true;
+}
+static_assert(EveryRowRunsOneWay());
 
 }  // namespace
 
-std::span<const EffectInfo, EffectCount> EffectCatalogue() { return Catalogue; }
+std::span<const EffectInfo> EffectCatalogue() { return Catalogue; }
 
 const EffectInfo* FindEffect(EffectId id) {
     const auto row = std::find_if(Catalogue.begin(), Catalogue.end(), [id](const EffectInfo& e) { return e.id == id; });
@@ -81,8 +109,11 @@ const EffectInfo* FindEffect(EffectId id) {
 
 std::span<const std::string_view> EffectPopups() { return Popups; }
 
-const std::array<FxListRow, EffectCount>& FxListEffects() { return FxList; }
+std::span<const FxListRow> FxListEffects() { return FxList; }
 
-bool IsFftEffect(EffectId id) { return id >= fx::FftPitch && id <= fx::FftBassBoost; }
+bool IsFftEffect(EffectId id) {
+    const EffectInfo* effect = FindEffect(id);
+    return effect && effect->spectralStep;
+}
 
 }  // namespace jorv

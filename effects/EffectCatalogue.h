@@ -5,10 +5,15 @@
 #include <span>
 #include <string_view>
 
+#include "effects/EffectArguments.h"
+#include "effects/FftWorkspace.h"
+
 namespace jorv {
 
 using EffectId = int32_t;
 
+// The FX menu's command ids, for code and tests that name one effect. The catalogue's rows are
+// what the program goes by.
 namespace fx {
 constexpr EffectId Gain = 32802;
 constexpr EffectId Compression = 32803;
@@ -47,21 +52,25 @@ constexpr EffectId Fuzz = 32859;
 constexpr EffectId Turntable = 32860;
 }  // namespace fx
 
-// One effect as the FX menu, the parameter dialog and the effect lists show it.
+// Everything one effect is: the FX menu, the parameter dialog, the effect lists and
+// ApplyEffect all read it from its row. How to add an effect: EffectCatalogue.cpp, at the top.
 struct EffectInfo {
-    EffectId id;
+    EffectId id;  // its FX menu command id
     std::string_view popup;  // the FX submenu that holds it
     std::string_view menuLabel;
     std::string_view catalogueName;
     std::string_view caption;
     std::array<std::string_view, 3> labels;
     std::array<int32_t, 3> defaults;
+    // Exactly one of the two: a time-domain algorithm, or the spectral step of an FFT effect.
+    EffectAlgorithm algorithm = nullptr;
+    SpectralStep spectralStep = nullptr;
+    // ApplyEffect marks the track changed itself (callers mark it for every effect anyway).
+    bool marksTrackChanged = false;
 };
 
-constexpr int EffectCount = 35;
-
 // All effects, in the order of the effect lists (FX menu order).
-std::span<const EffectInfo, EffectCount> EffectCatalogue();
+std::span<const EffectInfo> EffectCatalogue();
 // The catalogue row of id, or null when id is not an effect.
 const EffectInfo* FindEffect(EffectId id);
 // The FX submenus in menu order.
@@ -74,7 +83,8 @@ struct FxListRow {
     int32_t effectId;
 };
 
-const std::array<FxListRow, EffectCount>& FxListEffects();
+// One row per effect, in catalogue order.
+std::span<const FxListRow> FxListEffects();
 
 bool IsFftEffect(EffectId id);
 

@@ -28,7 +28,7 @@ void ScrollEffectParameter(EffectDialogState& state, int bar, ScrollCode code, i
 
 std::string EffectValueText(int32_t value) { return std::to_string(value); }
 
-void AcceptEffectDialog(const EffectDialogState& state, Project& project, UiServices& ui) {
+void AcceptEffectDialog(const EffectDialogState& state, Project& project, EffectRandom& random, UiServices& ui) {
     if (!state.pickOnly) {
         const auto& p = state.effectParams;
         const uint32_t start = project.selectionStart, end = project.selectionEnd;
@@ -37,7 +37,7 @@ void AcceptEffectDialog(const EffectDialogState& state, Project& project, UiServ
         const std::string caption = effect ? std::string(effect->caption) : std::string();
         EffectProgress progress;
         if (showProgress) progress = [&](int64_t done, int64_t total) { ui.showProgress(caption, done, total); };
-        ApplyEffect(project, state.dialogEffectId, start, end, p[0], p[1], p[2], progress);
+        ApplyEffect(project, state.dialogEffectId, start, end, p[0], p[1], p[2], random, progress);
         if (showProgress) ui.endProgress();
         project.trackDirty = true;
         ui.playNotificationSound();

@@ -8,6 +8,7 @@
 #include "core/ScrollCode.h"
 #include "core/UiServices.h"
 #include "effects/EffectCatalogue.h"
+#include "effects/EffectRandom.h"
 
 namespace jorv {
 
@@ -38,7 +39,7 @@ std::string EffectValueText(int32_t value);
 // OK: unless pickOnly, applies the effect to the selection, marks the track dirty and plays the
 // notification sound; then the whole window is repainted. FFT effects over more than a few
 // seconds of audio show their progress.
-void AcceptEffectDialog(const EffectDialogState& state, Project& project, UiServices& ui);
+void AcceptEffectDialog(const EffectDialogState& state, Project& project, EffectRandom& random, UiServices& ui);
 
 // Selections longer than this show progress while an FFT effect runs.
 constexpr uint32_t ProgressShownAboveFrames = 5 * WaveFormat::sampleRate;

@@ -7,7 +7,6 @@
 
 #include "effects/EffectMath.h"
 #include "effects/FftInPlace.h"
-#include "effects/FftFrameSteps.h"
 
 namespace jorv {
 
@@ -29,8 +28,9 @@ const std::array<double, FftSize>& HannWindow() {
 
 struct FftRun {
     FftWorkspace& work;
-    EffectId id;
+    SpectralStep step;
     int k1, k2, k3;
+    // Kept from frame to frame and from the left channel's pass into the right's.
     double pitchRatio;
 };
 
@@ -44,7 +44,7 @@ void ProcessFrame(FftRun& run) {
     FftInPlace(w.spectrum, FftSize, -1);
     std::fill(std::begin(w.synthesisMagnitude), std::end(w.synthesisMagnitude), 0.0f);
     std::fill(std::begin(w.synthesisFrequency), std::end(w.synthesisFrequency), 0.0f);
-    ApplySpectralStep({w, run.pitchRatio}, run.id, run.k1, run.k2, run.k3);
+    run.step({w, run.pitchRatio}, run.k1, run.k2, run.k3);
     std::fill(w.spectrum + 2 * FftBins, w.spectrum + 2 * FftSize, 0.0f);
     FftInPlace(w.spectrum, FftSize, 1);
     for (int m = 0; m < FftSize; ++m)
@@ -85,11 +85,11 @@ void RunChannel(FftRun& run, TrackSamples samples, int c, int64_t start, int64_t
 
 std::unique_ptr<FftWorkspace> AllocateFftWorkspace() { return std::unique_ptr<FftWorkspace>(new (std::nothrow) FftWorkspace); }
 
-void ApplyFftEffect(TrackSamples samples, EffectId id, int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3,
+void ApplyFftEffect(TrackSamples samples, SpectralStep step, int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3,
                     const EffectProgress& progress, FftWorkspaceAllocator allocate) {
     const std::unique_ptr<FftWorkspace> work = allocate();
     if (!work || start >= end) return;
-    FftRun run{*work, id, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, InitialPitchRatio(id, p1 & 0xFF)};
+    FftRun run{*work, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, 0.0};
     const int64_t length = end - start;
     RunChannel(run, samples, 0, start, end, progress, 0, 2 * length);
     RunChannel(run, samples, 1, start, end, progress, length, 2 * length);

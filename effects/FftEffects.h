@@ -2,18 +2,17 @@
 
 #include <cstdint>
 
-#include "effects/EffectCatalogue.h"
 #include "effects/EffectProgress.h"
 #include "effects/FftWorkspace.h"
 #include "effects/TrackSamples.h"
 
 namespace jorv {
 
-// Runs an FFT effect (ids 32823..32829) over frames start..end-1, the left channel and then
+// Runs an FFT effect's spectral step over frames start..end-1, the left channel and then
 // the right, through a 4096-point analysis and resynthesis with a hop of 1024 frames. Results
 // land 1024 frames after the material they come from; frame start and the last 3072 frames of
 // the range keep their values. When the working storage cannot be had, nothing changes.
-void ApplyFftEffect(TrackSamples samples, EffectId id, int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3,
+void ApplyFftEffect(TrackSamples samples, SpectralStep step, int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3,
                     const EffectProgress& progress = {}, FftWorkspaceAllocator allocate = AllocateFftWorkspace);
 
 }  // namespace jorv

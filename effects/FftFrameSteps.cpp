@@ -134,32 +134,45 @@ void PerfectPitchRatio(FftFrame frame, int scale, int key, int tuning) {
     frame.pitchRatio = std::clamp(frame.pitchRatio, 0.5, 2.0);
 }
 
-}  // namespace
-
-double InitialPitchRatio(EffectId id, int k1) {
-    if (id != fx::FftPitch) return 0.0;
-    constexpr double Ratios[6] = {0.5, 0.75, 1.25, 1.5, 1.75, 2.0};
-    return Ratios[k1 < 42 ? 0 : k1 < 84 ? 1 : k1 < 128 ? 2 : k1 < 170 ? 3 : k1 < 212 ? 4 : 5];
+// The steps that keep each bin's own phase: analyse, change the magnitudes, write back.
+template <typename ChangeMagnitudes>
+void ChangeMagnitudesInPlace(FftWorkspace& w, ChangeMagnitudes change) {
+    PolarAnalysis(w);
+    change(w);
+    ResynthesiseInPlace(w);
 }
 
-void ApplySpectralStep(FftFrame frame, EffectId id, int k1, int k2, int k3) {
-    FftWorkspace& w = frame.work;
-    if (id == fx::FftPitch || id == fx::FftPerfectPitch) {
-        TrueFrequencyAnalysis(w);
-        if (id == fx::FftPerfectPitch) PerfectPitchRatio(frame, k1, k2, k3);
-        PitchSynthesis(w, frame.pitchRatio);
-        return;
-    }
-    PolarAnalysis(w);
-    switch (id) {
-        case fx::FftBow: Bow(w); break;
-        case fx::FftEqualizer: Equalizer(w, k1, k2, k3); break;
-        case fx::FftDigitize: Digitize(w, k1); break;
-        case fx::FftHarmonics: Harmonics(w, k1, k2, k3); break;
-        case fx::FftBassBoost: BassBoost(w, k1); break;
-        default: break;
-    }
-    ResynthesiseInPlace(w);
+}  // namespace
+
+void FftPitchStep(FftFrame frame, int k1, int, int) {
+    constexpr double Ratios[6] = {0.5, 0.75, 1.25, 1.5, 1.75, 2.0};
+    frame.pitchRatio = Ratios[k1 < 42 ? 0 : k1 < 84 ? 1 : k1 < 128 ? 2 : k1 < 170 ? 3 : k1 < 212 ? 4 : 5];
+    TrueFrequencyAnalysis(frame.work);
+    PitchSynthesis(frame.work, frame.pitchRatio);
+}
+
+void FftPerfectPitchStep(FftFrame frame, int k1, int k2, int k3) {
+    TrueFrequencyAnalysis(frame.work);
+    PerfectPitchRatio(frame, k1, k2, k3);
+    PitchSynthesis(frame.work, frame.pitchRatio);
+}
+
+void FftBowStep(FftFrame frame, int, int, int) { ChangeMagnitudesInPlace(frame.work, Bow); }
+
+void FftEqualizerStep(FftFrame frame, int k1, int k2, int k3) {
+    ChangeMagnitudesInPlace(frame.work, [&](FftWorkspace& w) { Equalizer(w, k1, k2, k3); });
+}
+
+void FftDigitizeStep(FftFrame frame, int k1, int, int) {
+    ChangeMagnitudesInPlace(frame.work, [&](FftWorkspace& w) { Digitize(w, k1); });
+}
+
+void FftHarmonicsStep(FftFrame frame, int k1, int k2, int k3) {
+    ChangeMagnitudesInPlace(frame.work, [&](FftWorkspace& w) { Harmonics(w, k1, k2, k3); });
+}
+
+void FftBassBoostStep(FftFrame frame, int k1, int, int) {
+    ChangeMagnitudesInPlace(frame.work, [&](FftWorkspace& w) { BassBoost(w, k1); });
 }
 
 }  // namespace jorv

@@ -1,15 +1,19 @@
 #pragma once
 
-#include "effects/EffectCatalogue.h"
 #include "effects/FftWorkspace.h"
 
+// The FFT effects' spectral steps, one per effect (see SpectralStep).
 namespace jorv {
 
-// The pitch ratio a run of the effect starts with: from p1 for Pitch, 0 for every other effect.
-double InitialPitchRatio(EffectId id, int k1);
-
-// Changes the forward-transformed spectrum of one frame the way the effect does and writes
-// bins 0..2048 back as magnitude and phase. k1..k3 are the parameters' low bytes.
-void ApplySpectralStep(FftFrame frame, EffectId id, int k1, int k2, int k3);
+// Shifts every bin by the ratio that p1 picks: down an octave, a fifth below, up a third, a
+// fifth, a seventh or an octave.
+void FftPitchStep(FftFrame frame, int k1, int k2, int k3);
+// Follows the strongest bin to the nearest note of the scale (k1), key (k2) and tuning (k3).
+void FftPerfectPitchStep(FftFrame frame, int k1, int k2, int k3);
+void FftBowStep(FftFrame frame, int k1, int k2, int k3);
+void FftEqualizerStep(FftFrame frame, int k1, int k2, int k3);
+void FftDigitizeStep(FftFrame frame, int k1, int k2, int k3);
+void FftHarmonicsStep(FftFrame frame, int k1, int k2, int k3);
+void FftBassBoostStep(FftFrame frame, int k1, int k2, int k3);
 
 }  // namespace jorv

@@ -33,6 +33,10 @@ struct FftFrame {
     double& pitchRatio;
 };
 
+// An FFT effect: changes the forward-transformed spectrum of one frame and writes bins 0..2048
+// back as magnitude and phase. k1..k3 are the parameters' low bytes.
+using SpectralStep = void (*)(FftFrame frame, int k1, int k2, int k3);
+
 using FftWorkspaceAllocator = std::unique_ptr<FftWorkspace> (*)();
 
 std::unique_ptr<FftWorkspace> AllocateFftWorkspace();

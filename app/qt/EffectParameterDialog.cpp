@@ -77,7 +77,7 @@ void EffectParameterDialog::showValues() {
 }
 
 void EffectParameterDialog::accept() {
-    AcceptEffectDialog(context_.effectDialog, context_.project, context_.ui);
+    AcceptEffectDialog(context_.effectDialog, context_.project, context_.effectRandom, context_.ui);
     done(EffectDialogOk);
 }
 

@@ -11,12 +11,12 @@ class QScrollBar;
 namespace jorv {
 
 // Three bars for the parameters of one effect, with OK and Cancel. Escape and the close box
-// do nothing; Enter is OK. exec() returns 1015 after OK and 1016 after Cancel.
+// do nothing; Enter is OK. exec() returns EffectDialogOk or EffectDialogCancel.
 class EffectParameterDialog : public OkOnlyDialog {
     Q_OBJECT
 public:
     EffectParameterDialog(QWidget* parent, AppContext& context);
-    // OK, also by Enter: applies (or stores) the parameters and closes with 1015.
+    // OK, also by Enter: applies (or stores) the parameters and closes with EffectDialogOk.
     void accept() override;
 
 private:

@@ -35,6 +35,8 @@ struct AppContext {
     Settings settings;
     ViewState view;
     EffectDialogState effectDialog;
+    // One stream for the whole run, as a program that never seeds its generator has.
+    EffectRandom effectRandom;
 
     UiServices& ui;
     Transport& transport;

@@ -11,8 +11,8 @@ public:
     virtual void runProjectSettings() = 0;
     virtual void runTrackProperties() = 0;
     virtual void runMaster() = 0;
-    // The effect parameter dialog for the effect in the context's dialog state; returns 1015
-    // after OK and 1016 after Cancel.
+    // The effect parameter dialog for the effect in the context's dialog state; returns
+    // EffectDialogOk or EffectDialogCancel.
     virtual int runEffectDialog() = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "effects/EffectRandom.h"
 #include "tests/effects/EffectBuffer.h"
 
 namespace jorv {
@@ -79,7 +78,6 @@ TEST(Fade, ClampsAWholeFirstParameterAboveFullVolume) {
 }
 
 TEST(Fuzz, TakesARandomShareThatGrowsWithLoudnessLeftBeforeRight) {
-    RestartEffectRandom();
     EffectBuffer buffer(200);
     buffer.fillConstant(32767, 32767);
     buffer.apply(fx::Fuzz, 0, 200, 128, 256, 0);
@@ -88,6 +86,16 @@ TEST(Fuzz, TakesARandomShareThatGrowsWithLoudnessLeftBeforeRight) {
     EXPECT_EQ(buffer.frame(0).left, 32685);
     EXPECT_EQ(buffer.frame(0).right, 0);
     EXPECT_EQ(buffer.frame(1).left, 20099);
+
+    // A second run in the same program goes on with the stream; a fresh program starts over.
+    EffectBuffer second(200), fresh(200);
+    second.fillConstant(32767, 32767);
+    fresh.fillConstant(32767, 32767);
+    second.random = buffer.random;
+    second.apply(fx::Fuzz, 0, 200, 128, 256, 0);
+    fresh.apply(fx::Fuzz, 0, 200, 128, 256, 0);
+    EXPECT_NE(second.snapshot(), buffer.snapshot());
+    EXPECT_EQ(fresh.snapshot(), buffer.snapshot());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ namespace jorv::test {
 // A project whose track buffer the effect tests fill and read as interleaved values.
 struct EffectBuffer {
     Project project;
+    EffectRandom random;
 
     explicit EffectBuffer(uint32_t frames) {
         project.framesPerTrack = frames;
@@ -40,7 +41,7 @@ struct EffectBuffer {
     }
 
     int32_t apply(EffectId id, uint32_t start, uint32_t end, int32_t p1, int32_t p2, int32_t p3) {
-        return ApplyEffect(project, id, start, end, p1, p2, p3);
+        return ApplyEffect(project, id, start, end, p1, p2, p3, random);
     }
 };
 

@@ -18,8 +18,10 @@ TEST(EffectCatalogue, ListsTheThirtyFiveEffectsInEffectListOrder) {
     const EffectId order[] = {32802, 32803, 32804, 32805, 32859, 32807, 32808, 32810, 32811, 32812, 32814, 32815,
                               32816, 32817, 32819, 32820, 32821, 32860, 32823, 32824, 32825, 32826, 32827, 32828,
                               32829, 32831, 32832, 32833, 32834, 32835, 32837, 32838, 32839, 32840, 32841};
-    const auto& rows = FxListEffects();
-    for (int i = 0; i < EffectCount; ++i) {
+    const auto rows = FxListEffects();
+    ASSERT_EQ(rows.size(), std::size(order));
+    ASSERT_EQ(EffectCatalogue().size(), std::size(order));
+    for (std::size_t i = 0; i < std::size(order); ++i) {
         EXPECT_EQ(rows[i].effectId, order[i]) << i;
         EXPECT_EQ(EffectCatalogue()[i].id, order[i]) << i;
         const std::u16string name(rows[i].name);
@@ -51,7 +53,8 @@ TEST(EffectCatalogue, KeepsLabelsWithTheirSpacingAndDefaults) {
 
 TEST(EffectArguments, DeriveThePanGainsAndTheClipLevel) {
     const auto pan = [](int p3) {
-        const EffectArguments a = MakeEffectArguments(0, 1, 0, 0, p3);
+        EffectRandom random;
+        const EffectArguments a = MakeEffectArguments(0, 1, 0, 0, p3, random);
         return std::pair{a.panLeft, a.panRight};
     };
     EXPECT_EQ(pan(0), (std::pair{1.0f, 0.0f}));
@@ -59,15 +62,16 @@ TEST(EffectArguments, DeriveThePanGainsAndTheClipLevel) {
     EXPECT_EQ(pan(127), (std::pair{1.0f, 0.9921875f}));
     EXPECT_EQ(pan(128), (std::pair{0.9921875f, 1.0f}));
     EXPECT_EQ(pan(256 + 64), (std::pair{1.0f, 0.5f}));  // only the low byte counts
-    EXPECT_EQ(MakeEffectArguments(0, 1, 0, 254, 0).clipLevel, 32512);
-    EXPECT_EQ(MakeEffectArguments(0, 1, 0, 300, 0).clipLevel, 38400);  // the whole p2
+    EffectRandom random;
+    EXPECT_EQ(MakeEffectArguments(0, 1, 0, 254, 0, random).clipLevel, 32512);
+    EXPECT_EQ(MakeEffectArguments(0, 1, 0, 300, 0, random).clipLevel, 38400);  // the whole p2
 }
 
-TEST(EffectRandom, AFreshProgramDrawsTheSameSequence) {
-    RestartEffectRandom();
-    EXPECT_EQ(NextEffectRandom(), 41);
-    EXPECT_EQ(NextEffectRandom(), 18467);
-    EXPECT_EQ(NextEffectRandom(), 6334);
+TEST(EffectRandom, AFreshStreamDrawsTheSameSequence) {
+    EffectRandom random;
+    EXPECT_EQ(random.next(), 41);
+    EXPECT_EQ(random.next(), 18467);
+    EXPECT_EQ(random.next(), 6334);
 }
 
 TEST(ApplyEffect, AnEmptyRangeChangesNothingAndReturnsMinusOne) {
@@ -100,7 +104,8 @@ TEST(ApplyEffect, HandsFftIdsToTheFftEngineUnchanged) {
     EffectBuffer direct(9000), routed(9000);
     direct.fillNoise();
     routed.fillNoise();
-    ApplyFftEffect(TrackSamples(direct.project.trackBuffer.get(), 9000), fx::FftEqualizer, 100, 8900, 200, 30, 90);
+    ApplyFftEffect(TrackSamples(direct.project.trackBuffer.get(), 9000), FindEffect(fx::FftEqualizer)->spectralStep, 100,
+                   8900, 200, 30, 90);
     EXPECT_EQ(routed.apply(fx::FftEqualizer, 100, 8900, 200, 30, 90), 0);
     EXPECT_EQ(routed.snapshot(), direct.snapshot());
     EXPECT_FALSE(routed.project.trackDirty);

@@ -52,7 +52,7 @@ TEST_F(AcceptFixture, OkAppliesMarksDirtyAndSoundsEvenForAnEmptySelection) {
     buffer.project.selectionStart = 0;
     buffer.project.selectionEnd = 10;
     state.dialogEffectId = fx::Negate;
-    AcceptEffectDialog(state, buffer.project, ui);
+    AcceptEffectDialog(state, buffer.project, buffer.random, ui);
     EXPECT_EQ(buffer.frame(0).left, 0);
     EXPECT_EQ(buffer.frame(10).left, 1000);
     EXPECT_TRUE(buffer.project.trackDirty);
@@ -62,7 +62,7 @@ TEST_F(AcceptFixture, OkAppliesMarksDirtyAndSoundsEvenForAnEmptySelection) {
 
     buffer.project.trackDirty = false;
     buffer.project.selectionEnd = 0;
-    AcceptEffectDialog(state, buffer.project, ui);
+    AcceptEffectDialog(state, buffer.project, buffer.random, ui);
     EXPECT_TRUE(buffer.project.trackDirty);
     EXPECT_EQ(ui.notificationSounds, 2);
 }
@@ -72,7 +72,7 @@ TEST_F(AcceptFixture, PickOnlyStoresWithoutApplying) {
     buffer.project.selectionEnd = 10;
     state.dialogEffectId = fx::Negate;
     state.pickOnly = true;
-    AcceptEffectDialog(state, buffer.project, ui);
+    AcceptEffectDialog(state, buffer.project, buffer.random, ui);
     EXPECT_EQ(buffer.frame(0).left, 1000);
     EXPECT_FALSE(buffer.project.trackDirty);
     EXPECT_EQ(ui.notificationSounds, 0);
@@ -82,11 +82,11 @@ TEST_F(AcceptFixture, PickOnlyStoresWithoutApplying) {
 TEST_F(AcceptFixture, LongFftRunsShowTheirProgressAndShortOnesDoNot) {
     state.dialogEffectId = fx::FftBow;
     buffer.project.selectionEnd = ProgressShownAboveFrames;
-    AcceptEffectDialog(state, buffer.project, ui);
+    AcceptEffectDialog(state, buffer.project, buffer.random, ui);
     EXPECT_TRUE(ui.progress.empty());
 
     buffer.project.selectionEnd = 400000;
-    AcceptEffectDialog(state, buffer.project, ui);
+    AcceptEffectDialog(state, buffer.project, buffer.random, ui);
     ASSERT_FALSE(ui.progress.empty());
     EXPECT_EQ(ui.progressCaption, "FFT Bow");
     EXPECT_TRUE(std::is_sorted(ui.progress.begin(), ui.progress.end()));

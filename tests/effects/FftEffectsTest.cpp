@@ -211,7 +211,8 @@ TEST(FftEngine, LeavesTheSelectionAloneWithoutWorkingStorage) {
     EffectBuffer buffer(20000);
     buffer.fillNoise();
     const auto before = buffer.snapshot();
-    ApplyFftEffect(TrackSamples(buffer.project.trackBuffer.get(), 20000), fx::FftBow, 0, 20000, 2, 2, 2, {},
+    ApplyFftEffect(TrackSamples(buffer.project.trackBuffer.get(), 20000), FindEffect(fx::FftBow)->spectralStep, 0, 20000,
+                   2, 2, 2, {},
                    [] { return std::unique_ptr<FftWorkspace>(); });
     EXPECT_EQ(buffer.snapshot(), before);
 }
@@ -220,7 +221,7 @@ TEST(FftEngine, ReportsProgressThroughBothPasses) {
     EffectBuffer buffer(20000);
     std::vector<int64_t> reports;
     int64_t total = 0;
-    ApplyEffect(buffer.project, fx::FftBow, 0, 20000, 2, 2, 2, [&](int64_t done, int64_t of) {
+    ApplyEffect(buffer.project, fx::FftBow, 0, 20000, 2, 2, 2, buffer.random, [&](int64_t done, int64_t of) {
         reports.push_back(done);
         total = of;
     });

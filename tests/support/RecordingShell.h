@@ -57,7 +57,7 @@ public:
     void runMaster() override { run(master, "master"); }
     int runEffectDialog() override {
         dialogs.push_back("effect");
-        return effectDialog ? effectDialog() : 1016;
+        return effectDialog ? effectDialog() : EffectDialogCancel;
     }
 
     int aboutShown = 0;

@@ -226,8 +226,8 @@ TEST_F(MainWindowTest, TheEffectDialogShowsTheCatalogueAndStepsWithinItsRange) {
     EXPECT_EQ(bar->value(), 129);
     EXPECT_EQ(context.effectDialog.effectParams[1], 129);
     // Cancel keeps the moved value and applies nothing.
-    QTest::mouseClick(dialog.findChild<QPushButton*>("control1016"), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), 1016);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(EffectDialogCancel)), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), EffectDialogCancel);
     EXPECT_EQ(context.effectDialog.effectParams[1], 129);
     EXPECT_FALSE(context.project.trackDirty);
 }
