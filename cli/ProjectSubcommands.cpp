@@ -63,10 +63,10 @@ struct OpenedProject {
 };
 
 int Prepare(SubcommandContext& c, OpenedProject& opened, std::size_t selectionAt, const char* trackOption,
-            WaveEngine* engine, int latency) {
+            WaveEngine* engine) {
     Project& project = opened.project;
     if (!OpenNamedProject(project, c.arguments.positional[0], c.ui)) return ExitFailure;
-    const bool ready = engine ? OpenWaveDevices(project, *engine, project.block.header.memPerTrackMB, latency, c.ui)
+    const bool ready = engine ? OpenWaveDevices(project, *engine, project.block.header.memPerTrackMB, c.ui)
                               : CreateTrackBuffers(project, project.block.header.memPerTrackMB, c.ui);
     if (!ready) return ExitFailure;
     const std::optional<int> track = trackOption ? TrackOption(c.arguments, project, trackOption)
@@ -83,18 +83,15 @@ int Prepare(SubcommandContext& c, OpenedProject& opened, std::size_t selectionAt
 
 int RunMixdown(SubcommandContext& c) {
     OpenedProject opened;
-    if (const int status = Prepare(c, opened, 1, "--track", nullptr, 0)) return status;
+    if (const int status = Prepare(c, opened, 1, "--track", nullptr)) return status;
     c.ui.chosenFile = c.arguments.positional[3];
     SaveMixdown(opened.project, c.ui);
     return ExitSuccess;
 }
 
-// Runs the transport until the play position passes the selection end or the output is done,
-// as the window's polling does.
+// Runs the transport until it reaches its end, as the window's polling does.
 void RunUntilSelectionEnd(Project& project, WaveEngine& engine) {
-    while (project.busy && uint64_t{project.selectionStart} + GetPlayPosition(engine) < project.selectionEnd &&
-           !engine.device.takeBufferDone())
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    while (project.busy && !TransportReachedEnd(project, engine)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
 }
 
 int RunTransport(SubcommandContext& c, bool recording) {
@@ -103,20 +100,19 @@ int RunTransport(SubcommandContext& c, bool recording) {
     RtAudioWaveDevice device(c.arguments.value("--api").value_or(""));
     WaveEngine engine(device);
     OpenedProject opened;
-    if (const int status = Prepare(c, opened, recording ? 2 : 1, recording ? nullptr : "--track", &engine,
-                                   static_cast<int>(*latency)))
+    if (const int status = Prepare(c, opened, recording ? 2 : 1, recording ? nullptr : "--track", &engine))
         return status;
     Project& project = opened.project;
-    const bool merge = c.arguments.has("--merge");
-    const int started = recording ? StartRecording(project, engine, project.selectionStart, project.selectionEnd, merge, c.ui)
-                                  : StartPlayback(project, engine, project.selectionStart, project.selectionEnd, c.ui);
+    const Take take{project.selectionStart, project.selectionEnd, c.arguments.has("--merge"), static_cast<int>(*latency)};
+    const int started = recording ? StartRecording(project, engine, take, c.ui)
+                                  : StartPlayback(project, engine, take.start, take.end, c.ui);
     if (started == 0) RunUntilSelectionEnd(project, engine);
-    StopWave(project, engine, project.selectionStart, project.selectionEnd, merge, static_cast<int>(*latency), c.ui);
+    StopWave(project, engine, c.ui);
     const DeviceCounters counters = device.counters();
     if (counters.underruns || counters.overruns)
         c.err << "jorv-cli: " << counters.underruns << " underruns, " << counters.overruns << " overruns\n";
     if (recording) FlushTrack(project, c.ui);
-    CloseWaveDevices(project, engine, 0, c.ui);
+    CloseWaveDevices(project, engine, c.ui);
     return started == 0 ? ExitSuccess : ExitFailure;
 }
 

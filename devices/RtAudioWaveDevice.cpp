@@ -18,16 +18,16 @@ RtAudio::Api ApiNamed(const std::string& name) {
     return RtAudio::UNSPECIFIED;
 }
 
-int Callback(void* output, void* input, unsigned frames, double, RtAudioStreamStatus status, void* self) {
+constexpr unsigned Channels = WaveFormat::channels;
+
+}  // namespace
+
+int RtAudioWaveDevice::Callback(void* output, void* input, unsigned frames, double, unsigned status, void* self) {
     static_cast<RtAudioWaveDevice*>(self)->process(static_cast<int16_t*>(output), static_cast<const int16_t*>(input),
                                                    frames, status & RTAUDIO_OUTPUT_UNDERFLOW,
                                                    status & RTAUDIO_INPUT_OVERFLOW);
     return 0;
 }
-
-constexpr unsigned Channels = WaveFormat::channels;
-
-}  // namespace
 
 RtAudioWaveDevice::RtAudioWaveDevice(std::string apiName) : apiName_(std::move(apiName)) {
     if (apiName_.empty())

@@ -29,10 +29,12 @@ public:
     bool takeBufferDone() override { return bufferDone_.exchange(false); }
     DeviceCounters counters() const override { return {underruns_.load(), overruns_.load()}; }
 
-    // The callback's body, for RtAudio's C callback to call.
+private:
+    // Runs on the audio thread: RtAudio's callback, handing the period to process().
+    static int Callback(void* output, void* input, unsigned frames, double streamTime, unsigned status, void* self);
+    // Runs on the audio thread: plays and captures one period.
     void process(int16_t* output, const int16_t* input, unsigned frames, bool underflow, bool overflow);
 
-private:
     enum Mode : int { Idle = 0, Playing = 1, Recording = 2 };
     bool start(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames, Mode mode);
 

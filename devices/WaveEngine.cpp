@@ -14,7 +14,7 @@ namespace {
 
 // The take lands at frame 0; it is spliced in unless it filled the whole track without merging.
 void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int recordLatency, UiServices& ui) {
-    if (recordLatency > 0) LatencyShift(project.trackBuffer.get(), start, end, recordLatency);
+    LatencyShift(project.trackBuffer.get(), start, end, recordLatency);
     const uint32_t frames = project.framesPerTrack;
     const bool splice = start > 0 || end + 10 < frames || merge;
     if (splice) {
@@ -29,8 +29,8 @@ void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int r
 
 }  // namespace
 
-bool OpenWaveDevices(Project& project, WaveEngine& engine, int memPerTrackMB, int recordLatency, UiServices& ui) {
-    CloseWaveDevices(project, engine, recordLatency, ui);
+bool OpenWaveDevices(Project& project, WaveEngine& engine, int memPerTrackMB, UiServices& ui) {
+    CloseWaveDevices(project, engine, ui);
     if (!CreateTrackBuffers(project, memPerTrackMB, ui)) return false;
     engine.devicesOpen = true;
     project.busy = false;
@@ -42,10 +42,13 @@ bool OpenWaveDevices(Project& project, WaveEngine& engine, int memPerTrackMB, in
     return true;
 }
 
-void CloseWaveDevices(Project& project, WaveEngine& engine, int recordLatency, UiServices& ui) {
+void CloseWaveDevices(Project& project, WaveEngine& engine, UiServices& ui) {
     if (!engine.devicesOpen) return;
-    // A recording in progress is discarded: the track is read back from its file.
-    if (project.busy) StopWave(project, engine, 0, 0, false, recordLatency, ui);
+    // A recording in progress is discarded: an empty take reads the track back from its file.
+    if (project.busy) {
+        engine.take = {};
+        StopWave(project, engine, ui);
+    }
     engine.device.reset();
     const bool closed = engine.device.close();
     ReleaseTrackBuffers(project);
@@ -64,12 +67,13 @@ int StartPlayback(Project& project, WaveEngine& engine, uint32_t start, uint32_t
     return 1;
 }
 
-int StartRecording(Project& project, WaveEngine& engine, uint32_t start, uint32_t end, bool merge, UiServices& ui) {
+int StartRecording(Project& project, WaveEngine& engine, const Take& take, UiServices& ui) {
     if (!project.buffersReady()) return -1;
     engine.mode = DeviceMode::Recording;
+    engine.take = take;
     FlushTrack(project, ui);
-    const FrameRange range = LimitToBuffer(project, start, end);
-    PrepareOutput(project, range.start, range.end, merge);
+    const FrameRange range = LimitToBuffer(project, take.start, take.end);
+    PrepareOutput(project, range.start, range.end, take.merge);
     project.busy = true;
     if (engine.device.playAndRecord(project.scratchBuffer.get(), project.framesPerTrack, project.trackBuffer.get(),
                                     project.framesPerTrack))
@@ -78,14 +82,14 @@ int StartRecording(Project& project, WaveEngine& engine, uint32_t start, uint32_
     return 1;
 }
 
-void StopWave(Project& project, WaveEngine& engine, uint32_t start, uint32_t end, bool merge, int recordLatency,
-              UiServices& ui) {
+void StopWave(Project& project, WaveEngine& engine, UiServices& ui) {
     const DeviceMode mode = engine.mode;
     project.busy = false;
     engine.device.reset();
     if (mode == DeviceMode::Recording && project.buffersReady()) {
-        const FrameRange range = LimitToBuffer(project, start, end);
-        PlaceTake(project, range.start, range.end, merge, recordLatency, ui);
+        const Take& take = engine.take;
+        const FrameRange range = LimitToBuffer(project, take.start, take.end);
+        PlaceTake(project, range.start, range.end, take.merge, take.latency, ui);
     }
     engine.mode = DeviceMode::Idle;
 }
@@ -100,5 +104,23 @@ void LatencyShift(Frame* trackBuffer, uint32_t start, uint32_t end, int recordLa
 }
 
 uint32_t GetPlayPosition(const WaveEngine& engine) { return engine.device.playedFrames(); }
+
+bool WaveEngine::openDevices(Project& project, int memPerTrackMB, UiServices& ui) {
+    return OpenWaveDevices(project, *this, memPerTrackMB, ui);
+}
+
+void WaveEngine::closeDevices(Project& project, UiServices& ui) { CloseWaveDevices(project, *this, ui); }
+
+void WaveEngine::startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) {
+    StartPlayback(project, *this, start, end, ui);
+}
+
+void WaveEngine::startRecording(Project& project, const Take& take, UiServices& ui) {
+    StartRecording(project, *this, take, ui);
+}
+
+void WaveEngine::stop(Project& project, UiServices& ui) { StopWave(project, *this, ui); }
+
+uint32_t WaveEngine::playPosition() const { return GetPlayPosition(*this); }
 
 }  // namespace jorv

@@ -46,7 +46,7 @@ constexpr int TrackListOpenHeight = 400;
 
 MainWindow::MainWindow(const std::string& exeDir)
     : ui_(widgets_, [this](int id, Notification notification) { deliver(id, notification); }),
-      context_(ui_, transport_, *this) {
+      context_(ui_, wave_, *this) {
     widgets_.window = this;
     setWindowTitle(QStringLiteral("Jorv"));
     setWindowIcon(LoadIcon("jorv"));

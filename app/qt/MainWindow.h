@@ -4,10 +4,10 @@
 #include <string>
 
 #include "app/shell/AppContext.h"
-#include "app/shell/EngineTransport.h"
 #include "app/qt/MainWindowWidgets.h"
 #include "app/qt/QtUiServices.h"
 #include "devices/RtAudioWaveDevice.h"
+#include "devices/WaveEngine.h"
 
 class QMenu;
 class QScrollBar;
@@ -47,7 +47,7 @@ private:
     MainWindowWidgets widgets_;
     QtUiServices ui_;
     RtAudioWaveDevice device_;
-    EngineTransport transport_{device_};
+    WaveEngine wave_{device_};
     AppContext context_;
     bool shutDown_ = false;
 };

@@ -4,7 +4,7 @@
 
 namespace jorv {
 
-// The 550 x 120 waveform rectangle.
+// The waveform rectangle, ViewWidth x ViewHeight.
 class WaveformView : public QWidget {
     Q_OBJECT
 public:

@@ -1,37 +1,23 @@
 #pragma once
 
-#include <cstdint>
-
 #include "app/shell/Settings.h"
 #include "app/shell/ShellWindow.h"
-#include "app/shell/Transport.h"
+#include "app/shell/ViewState.h"
 #include "core/Project.h"
 #include "core/UiServices.h"
+#include "devices/WaveTransport.h"
 #include "effects/EffectDialogState.h"
+#include "effects/EffectRandom.h"
 
 namespace jorv {
 
-struct ModeFlags {
-    bool sk1Armed = false;
-    bool ttsArmed = false;
-    bool ripArmed = false;
-};
-
-struct ViewState {
-    double zoom = 1.0;
-    double framesPerPixel = 1.0;
-    double scrollOffset = 0.0;
-    int32_t cursorX = 0;
-    bool dragging = false;
-};
-
-// All run-time state of one program run, created once by the window (or a test).
+// All run-time state of one program run, created once by the window (or a test), with the
+// subsystems that StopAll asks to stop.
 struct AppContext {
-    AppContext(UiServices& uiServices, Transport& transportParts, ShellWindow& shellWindow)
-        : ui(uiServices), transport(transportParts), window(shellWindow) {}
+    AppContext(UiServices& uiServices, WaveTransport& waveTransport, ShellWindow& shellWindow)
+        : ui(uiServices), wave(waveTransport), window(shellWindow) {}
 
     Project project;
-    ModeFlags modes;
     Settings settings;
     ViewState view;
     EffectDialogState effectDialog;
@@ -39,7 +25,7 @@ struct AppContext {
     EffectRandom effectRandom;
 
     UiServices& ui;
-    Transport& transport;
+    WaveTransport& wave;
     ShellWindow& window;
 };
 

@@ -84,12 +84,15 @@ bool Dispatch(AppContext& context, int id, Notification notification, bool& know
             return false;
         case cmd::Play:
             if (!project.projectLoaded) return true;
-            context.transport.startPlayback(context, project.selectionStart, project.selectionEnd);
+            context.wave.startPlayback(project, project.selectionStart, project.selectionEnd, context.ui);
             context.ui.setStatus("Playing");
             return true;
         case cmd::Record:
             if (!project.projectLoaded) return true;
-            context.transport.startRecording(context, project.selectionStart, project.selectionEnd, project.mergeRecord);
+            context.wave.startRecording(project,
+                                        {project.selectionStart, project.selectionEnd, project.mergeRecord,
+                                         context.settings.recordLatency},
+                                        context.ui);
             context.ui.setStatus("Recording");
             return true;
         case cmd::AddTrack: AddTrack(project, context.ui); return false;

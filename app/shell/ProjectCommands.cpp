@@ -9,13 +9,24 @@
 
 namespace jorv {
 
+namespace {
+
+// The buffers follow the project's size, and the view follows the buffers.
+bool ReopenWaveDevices(AppContext& context, int memPerTrackMB) {
+    const bool ready = context.wave.openDevices(context.project, memPerTrackMB, context.ui);
+    ScaleViewToTrack(context.view, context.project.framesPerTrack);
+    return ready;
+}
+
+}  // namespace
+
 void OpenProjectCommand(AppContext& context) {
     Project& project = context.project;
     FlushTrack(project, context.ui);
     OpenProject(project, context.ui);
     // Without a single track there is nothing to load (a failed open with no project before).
     if (project.block.header.trackCount == 0) return;
-    if (!context.transport.openWaveDevices(context, project.block.header.memPerTrackMB)) return;
+    if (!ReopenWaveDevices(context, project.block.header.memPerTrackMB)) return;
     FillTrackList(project, context.ui);
     SelectTrack(project, 0, context.ui);
     SelectWholeTrack(project);
@@ -49,7 +60,7 @@ std::optional<int> BrowseProjectSettings(AppContext& context, std::string& fileF
 bool AcceptProjectSettingsDialog(AppContext& context, int memPerTrackMB, const std::string& fileField) {
     Project& project = context.project;
     if (!AcceptProjectSettings(project, memPerTrackMB, fileField, context.ui)) return false;
-    if (!context.transport.openWaveDevices(context, memPerTrackMB)) return true;
+    if (!ReopenWaveDevices(context, memPerTrackMB)) return true;
     if (project.projectLoaded) {
         FillTrackList(project, context.ui);
         SelectTrack(project, project.currentTrack, context.ui);

@@ -13,13 +13,11 @@ void PrepareStartUp(AppContext& context, const std::string& exeDir) {
 
 void FinishStartUp(AppContext& context) {
     InitialiseDrumBlock(context.project.block.drumBlock);
-    context.transport.openDrumOutput(context.settings.midiBufferEntries);
     context.ui.postCommand(cmd::New);
 }
 
 void ShutDown(AppContext& context) {
-    context.transport.closeDrumOutput();
-    context.transport.closeWaveDevices(context);
+    context.wave.closeDevices(context.project, context.ui);
 }
 
 }  // namespace jorv

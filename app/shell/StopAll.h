@@ -4,8 +4,8 @@
 
 namespace jorv {
 
-// Run before every command: when a loaded project is playing or recording, stop the devices
-// (placing a take), the drums and the rip, and finish an armed SK1 or TTS capture.
+// Run before every command: when a loaded project is playing or recording, stop the wave
+// devices (placing a take) and the play cursor.
 void StopAll(AppContext& context);
 
 }  // namespace jorv

@@ -5,11 +5,7 @@
 namespace jorv {
 
 void PollTransport(AppContext& context) {
-    const Project& project = context.project;
-    const bool pastEnd = project.busy && uint64_t{project.selectionStart} + context.transport.playPosition() >=
-                                             project.selectionEnd;
-    const bool bufferDone = context.transport.takeBufferDone();
-    if (pastEnd || bufferDone) context.ui.postCommand(cmd::Stop);
+    if (TransportReachedEnd(context.project, context.wave)) context.ui.postCommand(cmd::Stop);
 }
 
 }  // namespace jorv

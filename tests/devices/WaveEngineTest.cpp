@@ -17,7 +17,7 @@ constexpr uint32_t Frames = Megabytes * FramesPerMegabyte;
 class WaveEngineTest : public ::testing::Test {
 protected:
     WaveEngineTest() {
-        EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, 0, f.ui));
+        EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));
         f.addTrack();
         f.addTrack();
         std::vector<Frame> other(Frames, Frame{1000, -1000});
@@ -32,9 +32,9 @@ protected:
     Frame saved(uint32_t k) const { return {int16_t(k % 1000), int16_t(-(int(k) % 1000))}; }
     // Records frames start..end, stopping after the device played `played` frames.
     void record(uint32_t start, uint32_t end, bool merge, uint32_t played, int latency = 0) {
-        ASSERT_EQ(StartRecording(p, engine, start, end, merge, f.ui), 0);
+        ASSERT_EQ(StartRecording(p, engine, {start, end, merge, latency}, f.ui), 0);
         device.advance(played);
-        StopWave(p, engine, start, end, merge, latency, f.ui);
+        StopWave(p, engine, f.ui);
     }
 
     ProjectFixture f{1};
@@ -45,10 +45,10 @@ protected:
 
 TEST_F(WaveEngineTest, DeviceFailuresAreShownButTheBuffersExistForEditing) {
     device.outputOpens = false;
-    EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, 0, f.ui));
+    EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));
     device.outputOpens = true;
     device.inputOpens = false;
-    EXPECT_TRUE(OpenWaveDevices(p, engine, 4, 0, f.ui));
+    EXPECT_TRUE(OpenWaveDevices(p, engine, 4, f.ui));
     EXPECT_EQ(p.framesPerTrack, 4 * FramesPerMegabyte);
     EXPECT_TRUE(p.trackBuffer && p.scratchBuffer && p.backingMix);
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"),
@@ -57,10 +57,10 @@ TEST_F(WaveEngineTest, DeviceFailuresAreShownButTheBuffersExistForEditing) {
     device.startSucceeds = false;
     StartPlayback(p, engine, 0, 10, f.ui);
     EXPECT_TRUE(p.busy);  // a failed start leaves busy set; the next command's stop clears it
-    StopWave(p, engine, 0, 10, false, 0, f.ui);
-    StartRecording(p, engine, 0, 10, false, f.ui);
+    StopWave(p, engine, f.ui);
+    StartRecording(p, engine, {0, 10}, f.ui);
     device.closeSucceeds = false;
-    CloseWaveDevices(p, engine, 0, f.ui);
+    CloseWaveDevices(p, engine, f.ui);
     const auto errors = f.ui.textsWithCaption("Jorv Error");
     EXPECT_EQ(std::vector<std::string>(errors.begin() + 2, errors.end()),
               (std::vector<std::string>{"Error preparing wave out for play.", "Error preparing wave for record.",
@@ -78,7 +78,7 @@ TEST_F(WaveEngineTest, PlaySendsTheMixOfTheSelectionAndStopsAtTheNextCommand) {
         const Frame expected{int16_t(992 + ((s.left * 254) >> 8)), int16_t(-993 + ((s.right * 254) >> 8))};
         ASSERT_EQ(device.sent[k], expected) << k;
     }
-    StopWave(p, engine, 100, 200, false, 0, f.ui);
+    StopWave(p, engine, f.ui);
     EXPECT_FALSE(p.busy);
     EXPECT_FALSE(p.trackDirty);
     // The reset reports the buffer done, which the window turns into one more, harmless, Stop.
@@ -147,9 +147,9 @@ TEST_F(WaveEngineTest, RecordedTakeLandsAtTheSelectionOnceLatencyIsTakenOut) {
 }
 
 TEST_F(WaveEngineTest, ClosingWhileRecordingDiscardsTheTake) {
-    ASSERT_EQ(StartRecording(p, engine, 0, Frames, false, f.ui), 0);
+    ASSERT_EQ(StartRecording(p, engine, {0, Frames}, f.ui), 0);
     device.advance(5000);
-    ASSERT_TRUE(OpenWaveDevices(p, engine, Megabytes, 0, f.ui));  // closes first
+    ASSERT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));  // closes first
     EXPECT_FALSE(p.busy);
     EXPECT_FALSE(p.trackDirty);
     SelectTrack(p, 0, f.ui);

@@ -30,7 +30,7 @@ void Loopback() {
 class JackLoopbackTest : public ::testing::Test {
 protected:
     JackLoopbackTest() {
-        EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, 0, f.ui));
+        EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));
         EXPECT_TRUE(f.ui.messages.empty());
         f.addTrack();
         f.addTrack();
@@ -40,15 +40,15 @@ protected:
         SelectTrack(p, 1, f.ui);
         Loopback();
     }
-    ~JackLoopbackTest() override { CloseWaveDevices(p, engine, 0, f.ui); }
+    ~JackLoopbackTest() override { CloseWaveDevices(p, engine, f.ui); }
 
     // Records start..end with the given latency, stopping as the window does at the selection end.
     void record(uint32_t start, uint32_t end, bool merge, int latency) {
-        ASSERT_EQ(StartRecording(p, engine, start, end, merge, f.ui), 0);
+        ASSERT_EQ(StartRecording(p, engine, {start, end, merge, latency}, f.ui), 0);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (start + GetPlayPosition(engine) < end && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        StopWave(p, engine, start, end, merge, latency, f.ui);
+        StopWave(p, engine, f.ui);
     }
     // Where the click from track 0 landed in the current track, or -1.
     int64_t clickPosition() const {
@@ -97,7 +97,7 @@ TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
     ASSERT_EQ(StartPlayback(p, engine, 15000, 25000, f.ui), 0);
     while (GetPlayPosition(engine) < 10000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    StopWave(p, engine, 15000, 25000, false, 0, f.ui);
+    StopWave(p, engine, f.ui);
     listener.reset();
     listener.close();
     // The selection's mix, frame for frame: 99 everywhere, the click 5000 frames in.

@@ -17,7 +17,7 @@ TEST(NoJackServer, OpenFailsWithTheOutputMessageAndTheBuffersStillWork) {
     ProjectFixture f(1);
     RtAudioWaveDevice device("jack");
     WaveEngine engine(device);
-    ASSERT_TRUE(OpenWaveDevices(f.project, engine, 2, 0, f.ui));
+    ASSERT_TRUE(OpenWaveDevices(f.project, engine, 2, f.ui));
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"Error opening wave out device."});
     f.addTrack();
     SelectTrack(f.project, 0, f.ui);
@@ -25,8 +25,8 @@ TEST(NoJackServer, OpenFailsWithTheOutputMessageAndTheBuffersStillWork) {
     f.project.trackDirty = true;
     FlushTrack(f.project, f.ui);
     EXPECT_EQ(StartPlayback(f.project, engine, 0, 100, f.ui), 1);
-    StopWave(f.project, engine, 0, 100, false, 0, f.ui);
-    CloseWaveDevices(f.project, engine, 0, f.ui);
+    StopWave(f.project, engine, f.ui);
+    CloseWaveDevices(f.project, engine, f.ui);
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error").back(), "Error preparing wave out for play.");
 }
 

@@ -10,31 +10,26 @@
 
 namespace jorv::test {
 
-// A transport and window that record what the command spine asks of them, in order.
-class RecordingTransport final : public Transport {
+// Wave devices and a window that record what the command spine asks of them, in order.
+class RecordingWave final : public WaveTransport {
 public:
-    bool openWaveDevices(AppContext&, int mb) override { return record("openWaveDevices " + std::to_string(mb)); }
-    void closeWaveDevices(AppContext&) override { record("closeWaveDevices"); }
-    void startPlayback(AppContext& c, uint32_t start, uint32_t end) override {
-        c.project.busy = true;
+    bool openDevices(Project&, int mb, UiServices&) override { return record("openDevices " + std::to_string(mb)); }
+    void closeDevices(Project&, UiServices&) override { record("closeDevices"); }
+    void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices&) override {
+        project.busy = true;
         record("startPlayback " + std::to_string(start) + " " + std::to_string(end));
     }
-    void startRecording(AppContext& c, uint32_t start, uint32_t end, bool merge) override {
-        c.project.busy = true;
-        record("startRecording " + std::to_string(start) + " " + std::to_string(end) + (merge ? " merge" : ""));
+    void startRecording(Project& project, const Take& take, UiServices&) override {
+        project.busy = true;
+        record("startRecording " + std::to_string(take.start) + " " + std::to_string(take.end) +
+               (take.merge ? " merge" : "") + " latency " + std::to_string(take.latency));
     }
-    void stopWave(AppContext& c, uint32_t start, uint32_t end, bool merge) override {
-        c.project.busy = false;
-        record("stopWave " + std::to_string(start) + " " + std::to_string(end) + (merge ? " merge" : ""));
+    void stop(Project& project, UiServices&) override {
+        project.busy = false;
+        record("stop");
     }
     uint32_t playPosition() const override { return position; }
     bool takeBufferDone() override { return std::exchange(bufferDone, false); }
-    void stopDrumSequence() override { record("stopDrumSequence"); }
-    void sendRipStop() override { record("sendRipStop"); }
-    void finishSk1(AppContext&) override { record("finishSk1"); }
-    void finishTts(AppContext&) override { record("finishTts"); }
-    void openDrumOutput(int entries) override { record("openDrumOutput " + std::to_string(entries)); }
-    void closeDrumOutput() override { record("closeDrumOutput"); }
 
     std::vector<std::string> calls;
     uint32_t position = 0;
@@ -75,9 +70,9 @@ private:
 
 struct ShellFixture {
     RecordingUiServices ui;
-    RecordingTransport transport;
+    RecordingWave wave;
     RecordingWindow window;
-    AppContext context{ui, transport, window};
+    AppContext context{ui, wave, window};
 };
 
 }  // namespace jorv::test

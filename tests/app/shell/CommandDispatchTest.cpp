@@ -50,37 +50,29 @@ TEST_F(CommandDispatchTest, StopAllDoesNothingUnlessALoadedProjectIsBusy) {
     project.busy = false;
     project.projectLoaded = true;
     StopAll(context);
-    EXPECT_TRUE(transport.calls.empty());
+    EXPECT_TRUE(wave.calls.empty());
     EXPECT_EQ(ui.status, "Uninitialized");
 }
 
-TEST_F(CommandDispatchTest, StopAllStopsDevicesDrumsAndRipInOrder) {
+TEST_F(CommandDispatchTest, StopAllStopsTheDevicesAndTheCursor) {
     startPlaying();
-    project.mergeRecord = true;
-    project.drumsActive = true;
-    context.modes.ripArmed = true;
     context.view.cursorX = 300;
     StopAll(context);
-    EXPECT_EQ(transport.calls, (Strings{"stopWave 10 99 merge", "stopDrumSequence", "sendRipStop"}));
+    EXPECT_EQ(wave.calls, Strings{"stop"});
     EXPECT_FALSE(project.busy);
-    EXPECT_FALSE(context.modes.ripArmed);
     EXPECT_EQ(context.view.cursorX, 0);
     EXPECT_EQ(ui.status, "Stopped");
 }
 
-TEST_F(CommandDispatchTest, ArmedCaptureIsFinishedInsteadOfShowingStopped) {
-    startPlaying();
-    context.modes.sk1Armed = true;
-    context.modes.ttsArmed = true;
-    StopAll(context);
-    EXPECT_EQ(transport.calls, (Strings{"stopWave 10 99", "finishSk1"}));
-    EXPECT_EQ(ui.status, "Uninitialized");
-
-    startPlaying();
-    context.modes.sk1Armed = false;
-    StopAll(context);
-    EXPECT_EQ(transport.calls.back(), "finishTts");
-    EXPECT_EQ(ui.status, "Uninitialized");
+TEST_F(CommandDispatchTest, RecordStartsATakeOfTheSelectionWithMergeAndTheSettingsLatency) {
+    project.projectLoaded = true;
+    project.selectionStart = 10;
+    project.selectionEnd = 99;
+    context.settings.recordLatency = 300;
+    RunCommand(context, cmd::MergeRecord);
+    RunCommand(context, cmd::Record);
+    EXPECT_EQ(wave.calls, Strings{"startRecording 10 99 merge latency 300"});
+    EXPECT_EQ(ui.status, "Recording");
 }
 
 TEST_F(CommandDispatchTest, EveryCommandOfEverySourceStopsTheTransportFirst) {
@@ -91,10 +83,10 @@ TEST_F(CommandDispatchTest, EveryCommandOfEverySourceStopsTheTransportFirst) {
     for (const int id : ids) {
         if (id == cmd::New) continue;  // New unloads the project, which a later test covers
         startPlaying();
-        transport.calls.clear();
+        wave.calls.clear();
         EXPECT_TRUE(RunCommand(context, id, Notification::Other)) << id;
-        ASSERT_FALSE(transport.calls.empty()) << id;
-        EXPECT_TRUE(transport.calls.front().starts_with("stopWave 10 99")) << id;
+        ASSERT_FALSE(wave.calls.empty()) << id;
+        EXPECT_EQ(wave.calls.front(), "stop") << id;
     }
     EXPECT_FALSE(RunCommand(context, 12345));
 }
@@ -156,7 +148,7 @@ TEST_F(CommandDispatchTest, MuteTogglesTheCurrentTrackOnlyWithALoadedProject) {
 TEST_F(CommandDispatchTest, MuteClickedWhileRecordingPlacesTheTakeThenToggles) {
     startPlaying();
     RunCommand(context, cmd::Mute);
-    EXPECT_EQ(transport.calls, Strings{"stopWave 10 99"});
+    EXPECT_EQ(wave.calls, Strings{"stop"});
     EXPECT_EQ(project.current().mute, 1);
 }
 

@@ -4,7 +4,7 @@
 
 #include "app/shell/CommandDispatch.h"
 #include "core/CommandIds.h"
-#include "app/shell/EngineTransport.h"
+#include "devices/WaveEngine.h"
 #include "app/shell/TransportPoll.h"
 #include "core/ProjectFile.h"
 #include "core/TrackManagement.h"
@@ -39,9 +39,9 @@ protected:
     TempFolder folder;
     RecordingUiServices ui;
     FakeWaveDevice device;
-    EngineTransport transport{device};
+    WaveEngine engine{device};
     RecordingWindow window;
-    AppContext context{ui, transport, window};
+    AppContext context{ui, engine, window};
     Project& project = context.project;
 };
 
@@ -50,6 +50,7 @@ TEST_F(ProjectCommandsTest, NewProjectGetsItsNameBuffersAndFirstTrack) {
     EXPECT_EQ(window.dialogs, (std::vector<std::string>{"projectSettings", "trackProperties"}));
     EXPECT_TRUE(project.projectLoaded);
     EXPECT_EQ(project.framesPerTrack, 2 * FramesPerMegabyte);
+    EXPECT_EQ(context.view.framesPerPixel, 2 * FramesPerMegabyte / 550.0);  // the view follows the buffers
     EXPECT_EQ(project.block.header.trackCount, 1);
     EXPECT_EQ(FieldToUtf8(project.block.tracks[0].title), "Drums");
     EXPECT_EQ(FieldToUtf8(project.block.tracks[0].waveFile), folder.file("demo-Track 1.wav"));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/CommandIds.h"
-#include "app/shell/EngineTransport.h"
+#include "devices/WaveEngine.h"
 #include "core/TrackBuffers.h"
 #include "core/Utf16Text.h"
 #include "tests/support/FakeWaveDevice.h"
@@ -20,7 +20,7 @@ TEST(StartUp, ReadsSettingsBesideTheProgramThenPreparesDrumsAndPostsNew) {
     PrepareStartUp(shell.context, folder.path());
     EXPECT_EQ(shell.context.project.iniPath, folder.file("jorv.ini"));
     EXPECT_EQ(shell.context.settings.recordLatency, 300);
-    EXPECT_TRUE(shell.transport.calls.empty());
+    EXPECT_TRUE(shell.wave.calls.empty());
 
     FinishStartUp(shell.context);
     const DrumBlock& drums = shell.context.project.block.drumBlock;
@@ -31,23 +31,22 @@ TEST(StartUp, ReadsSettingsBesideTheProgramThenPreparesDrumsAndPostsNew) {
     }
     EXPECT_EQ(FieldToUtf8(drums.songPattern), "");
     // The saved buffer choice takes effect only when Options is accepted.
-    EXPECT_EQ(shell.transport.calls, std::vector<std::string>{"openDrumOutput 65536"});
+    EXPECT_TRUE(shell.wave.calls.empty());
     EXPECT_EQ(shell.ui.posted.size(), 1u);
     EXPECT_EQ(shell.ui.posted.front().id, cmd::New);
     EXPECT_EQ(shell.ui.title, "Jorv");
     EXPECT_EQ(shell.ui.status, "Uninitialized");
 }
 
-TEST(StartUp, ShutDownClosesTheDrumOutputThenTheWaveDevicesAndSavesNothing) {
+TEST(StartUp, ShutDownClosesTheWaveDevicesAndSavesNothing) {
     ShellFixture shell;
     ShutDown(shell.context);
-    EXPECT_EQ(shell.transport.calls, (std::vector<std::string>{"closeDrumOutput", "closeWaveDevices"}));
+    EXPECT_EQ(shell.wave.calls, std::vector<std::string>{"closeDevices"});
 
     FakeWaveDevice device;
-    EngineTransport engines(device);
-    AppContext context(shell.ui, engines, shell.window);
-    ASSERT_TRUE(engines.openWaveDevices(context, 2));
-    EXPECT_EQ(context.view.framesPerPixel, 524288 / 550.0);
+    WaveEngine engine(device);
+    AppContext context(shell.ui, engine, shell.window);
+    ASSERT_TRUE(engine.openDevices(context.project, 2, context.ui));
     ShutDown(context);
     EXPECT_EQ(device.closes, 1);
     EXPECT_FALSE(context.project.buffersReady());

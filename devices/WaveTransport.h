@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/Project.h"
+#include "core/UiServices.h"
+
+namespace jorv {
+
+// A take as Record starts it: the selection it fills, whether it is added to the track, and
+// the latency (in 16-bit values) by which it is moved earlier when it is placed.
+struct Take {
+    uint32_t start = 0;
+    uint32_t end = 0;
+    bool merge = false;
+    int latency = 0;
+};
+
+// The shell's part of the wave devices: open and close them with the project's buffers, play,
+// record, stop, and tell how far the output has got. The wave engine implements it.
+class WaveTransport {
+public:
+    virtual ~WaveTransport() = default;
+
+    // Creates the three buffers at memPerTrackMB and opens the devices; false only when the
+    // buffers could not be created.
+    virtual bool openDevices(Project& project, int memPerTrackMB, UiServices& ui) = 0;
+    // Stops first if busy (a take is discarded), then releases the three buffers.
+    virtual void closeDevices(Project& project, UiServices& ui) = 0;
+    virtual void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) = 0;
+    virtual void startRecording(Project& project, const Take& take, UiServices& ui) = 0;
+    // Stops both devices and places the take that Record started; clears the busy flag.
+    virtual void stop(Project& project, UiServices& ui) = 0;
+
+    // Frames played since the output started.
+    virtual uint32_t playPosition() const = 0;
+    // True once after the output reported its whole buffer played.
+    virtual bool takeBufferDone() = 0;
+};
+
+// Whether a running transport has reached its end: the play position passed the selection end,
+// or the output played its whole buffer. Consumes the output's report.
+bool TransportReachedEnd(const Project& project, WaveTransport& wave);
+
+}  // namespace jorv
