@@ -4,8 +4,13 @@
 
 namespace jorv {
 
-// Runs one command from any source: StopAll first, then the command's action. Returns false
-// for identifiers that are not commands (the caller then handles them as it would by default).
-bool RunCommand(AppContext& context, int id, Notification notification = Notification::Clicked);
+enum class CommandResult {
+    Handled,
+    // Not a command: the caller handles the notification as it would by default.
+    NotACommand,
+};
+
+// Runs one command from any source: StopAll first, then the command's action and its redraw.
+CommandResult RunCommand(AppContext& context, int id, Notification notification = Notification::Clicked);
 
 }  // namespace jorv

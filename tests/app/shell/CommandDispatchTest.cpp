@@ -84,11 +84,11 @@ TEST_F(CommandDispatchTest, EveryCommandOfEverySourceStopsTheTransportFirst) {
         if (id == cmd::New) continue;  // New unloads the project, which a later test covers
         startPlaying();
         wave.calls.clear();
-        EXPECT_TRUE(RunCommand(context, id, Notification::Other)) << id;
+        EXPECT_EQ(RunCommand(context, id, Notification::Other), CommandResult::Handled) << id;
         ASSERT_FALSE(wave.calls.empty()) << id;
         EXPECT_EQ(wave.calls.front(), "stop") << id;
     }
-    EXPECT_FALSE(RunCommand(context, 12345));
+    EXPECT_EQ(RunCommand(context, 12345), CommandResult::NotACommand);
 }
 
 TEST_F(CommandDispatchTest, NewResetsTheHeaderWithoutFlushingAndOpensProjectSettings) {
@@ -225,7 +225,7 @@ TEST(EffectCommands, EveryFxItemOpensTheParameterDialogForItsEffect) {
     };
     std::vector<EffectId> catalogue;
     for (const EffectInfo& effect : EffectCatalogue()) {
-        EXPECT_TRUE(RunCommand(shell.context, effect.id));
+        EXPECT_EQ(RunCommand(shell.context, effect.id), CommandResult::Handled);
         catalogue.push_back(effect.id);
     }
     EXPECT_EQ(shown, catalogue);

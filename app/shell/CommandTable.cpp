@@ -1,0 +1,169 @@
+#include "app/shell/CommandTable.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/shell/ProjectCommands.h"
+#include "core/CommandIds.h"
+#include "core/Mixdown.h"
+#include "core/ProjectFile.h"
+#include "core/TrackManagement.h"
+#include "core/TrackSwitching.h"
+#include "core/Utf16Text.h"
+
+namespace jorv {
+
+namespace {
+
+// The current track is not flushed and the rest of the block keeps its contents.
+void NewProject(AppContext& context, Notification) {
+    Project& project = context.project;
+    ProjectHeader& header = project.block.header;
+    project.projectLoaded = false;
+    project.currentTrack = 0;
+    header.trackCount = 0;
+    header.memPerTrackMB = 4;
+    StoreField(header.name, "untitled");
+    StoreField(header.formatVersion, "2.0");
+    context.ui.postCommand(cmd::ProjectProperties);
+}
+
+void Toggle(AppContext& context, bool& flag, int id) {
+    flag = !flag;
+    context.ui.setChecked(id, flag);
+}
+
+void ToggleAlignToBeat(AppContext& context, Notification) {
+    Toggle(context, context.project.alignToBeat, cmd::AlignToBeat);
+    context.ui.redrawAll();
+}
+
+void ToggleMergeRecord(AppContext& context, Notification) {
+    Toggle(context, context.project.mergeRecord, cmd::MergeRecord);
+}
+
+void ToggleActivateDrums(AppContext& context, Notification) {
+    Toggle(context, context.project.drumsActive, cmd::ActivateDrums);
+}
+
+void TrackListNotified(AppContext& context, Notification notification) {
+    if (notification != Notification::SelectionChange) return;
+    const int entry = context.ui.selectedTrackEntry();
+    if (entry >= 0) SelectTrack(context.project, entry, context.ui);
+    context.ui.redrawAll();
+}
+
+// The Track Properties dialog closed with OK; for a new project this is its first track.
+void TrackPropertiesClosed(AppContext& context, Notification) {
+    Project& project = context.project;
+    if (project.projectLoaded) {
+        context.ui.invalidateWave();
+        return;
+    }
+    // Without a track (its Add was refused) there is nothing to load.
+    if (project.block.header.trackCount == 0) return;
+    project.projectLoaded = true;
+    SelectWholeTrack(project);
+    context.ui.postCommand(cmd::TrackList, Notification::SelectionChange);
+}
+
+void ProjectProperties(AppContext& context, Notification) {
+    context.window.runProjectSettings();
+    AfterProjectSettings(context);
+}
+
+void Save(AppContext& context, Notification) {
+    FlushTrack(context.project, context.ui);
+    SaveProject(context.project, context.ui);
+}
+
+void Play(AppContext& context, Notification) {
+    Project& project = context.project;
+    if (!project.projectLoaded) return;
+    context.wave.startPlayback(project, project.selectionStart, project.selectionEnd, context.ui);
+    context.ui.setStatus("Playing");
+}
+
+void Record(AppContext& context, Notification) {
+    Project& project = context.project;
+    if (!project.projectLoaded) return;
+    const Take take{project.selectionStart, project.selectionEnd, project.mergeRecord, context.settings.recordLatency};
+    context.wave.startRecording(project, take, context.ui);
+    context.ui.setStatus("Recording");
+}
+
+// Adapters for operations that take the project and the user interface alone.
+template <auto Operation>
+void OnProject(AppContext& context, Notification) {
+    Operation(context.project, context.ui);
+}
+
+template <void (ShellWindow::*Run)()>
+void OnWindow(AppContext& context, Notification) {
+    (context.window.*Run)();
+}
+
+void Open(AppContext& context, Notification) { OpenProjectCommand(context); }
+
+void SelectAll(AppContext& context, Notification) { SelectWholeTrack(context.project); }
+
+constexpr auto Commands = std::to_array<CommandEntry>({
+    {cmd::New, NewProject, Redraw::Nothing},
+    {cmd::Open, Open, Redraw::Wave},
+    {cmd::ProjectProperties, ProjectProperties, Redraw::Wave},
+    {cmd::Save, Save, Redraw::Nothing},
+    {cmd::SaveWave, OnProject<SaveMixdown>, Redraw::Nothing},
+    {cmd::Exit, OnWindow<&ShellWindow::closeWindow>, Redraw::Nothing},
+
+    {cmd::SelectAll, SelectAll, Redraw::Wave},
+    {cmd::AlignToBeat, ToggleAlignToBeat, Redraw::Nothing},
+
+    {cmd::Play, Play, Redraw::Wave},
+    {cmd::Record, Record, Redraw::Wave},
+    // StopAll, run before every command, is all that Stop does.
+    {cmd::Stop, nullptr, Redraw::Wave},
+    {cmd::MergeRecord, ToggleMergeRecord, Redraw::Nothing},
+    {cmd::ActivateDrums, ToggleActivateDrums, Redraw::Nothing},
+
+    {cmd::AddTrack, OnProject<AddTrack>, Redraw::Nothing},
+    {cmd::TrackProperties, OnWindow<&ShellWindow::runTrackProperties>, Redraw::Nothing},
+    {cmd::DeleteTrack, OnProject<DeleteTrack>, Redraw::Nothing},
+    {cmd::CloneThisTrack, OnProject<CloneTrack>, Redraw::Nothing},
+    {cmd::CloneAllMerged, OnProject<CloneMerged>, Redraw::Nothing},
+    {cmd::Mute, OnProject<ToggleMute>, Redraw::Nothing},
+    {cmd::TrackList, TrackListNotified, Redraw::Nothing},
+    {cmd::TrackPropertiesClosed, TrackPropertiesClosed, Redraw::Nothing},
+
+    {cmd::Master, OnWindow<&ShellWindow::runMaster>, Redraw::Wave},
+    {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
+
+    // Commands whose subsystems are still to come.
+    {cmd::Undo, nullptr, Redraw::Wave},
+    {cmd::Cut, nullptr, Redraw::Wave},
+    {cmd::Copy, nullptr, Redraw::Nothing},
+    {cmd::Paste, nullptr, Redraw::Wave},
+    {cmd::PasteMerge, nullptr, Redraw::Wave},
+    {cmd::PasteRing, nullptr, Redraw::Wave},
+    {cmd::PasteNegate, nullptr, Redraw::Wave},
+    {cmd::CopyFrom, nullptr, Redraw::Nothing},
+    {cmd::FxList, nullptr, Redraw::Wave},
+    {cmd::RipMci, nullptr, Redraw::Wave},
+    {cmd::Sk1Mode, nullptr, Redraw::Wave},
+    {cmd::TtsMode, nullptr, Redraw::Wave},
+    {cmd::DrumMachine, nullptr, Redraw::Wave},
+    {cmd::AudioMixer, nullptr, Redraw::Nothing},
+    {cmd::MidiSequencer, nullptr, Redraw::Nothing},
+    {cmd::Options, nullptr, Redraw::Wave},
+    {cmd::HelpIndex, nullptr, Redraw::Nothing},
+});
+
+}  // namespace
+
+std::span<const CommandEntry> CommandTable() { return Commands; }
+
+const CommandEntry* FindCommand(int id) {
+    const auto entry = std::find_if(Commands.begin(), Commands.end(), [id](const CommandEntry& e) { return e.id == id; });
+    return entry == Commands.end() ? nullptr : &*entry;
+}
+
+}  // namespace jorv
