@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/ProjectFile.h"
+#include "core/SilentUiServices.h"
 #include "core/TrackBuffers.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
@@ -11,27 +12,6 @@
 
 namespace jorv {
 namespace {
-
-// Takes every message without showing it.
-class QuietUi final : public UiServices {
-public:
-    Answer showMessage(std::string_view, std::string_view, MessageKind) override { return Answer::No; }
-    std::optional<std::string> chooseFile(const FileChoice&) override { return file; }
-    void setStatus(std::string_view) override {}
-    void setTitle(std::string_view) override {}
-    void setChecked(int, bool) override {}
-    void postCommand(int, Notification) override {}
-    void invalidateWave() override {}
-    void redrawAll() override {}
-    void playNotificationSound() override {}
-    void showProgress(std::string_view, int64_t, int64_t) override {}
-    void endProgress() override {}
-    void showTrackControls(int, int, bool) override {}
-    void setScrollPosition(int, int) override {}
-    void fillTrackList(const std::vector<std::string>&, int) override {}
-    int selectedTrackEntry() override { return -1; }
-    std::optional<std::string> file;
-};
 
 // A saved 16-track project of 4 MB tracks, every track file full of audio (in the page cache
 // once the first iteration has read them).
@@ -58,7 +38,7 @@ struct SixteenTracks {
     }
     ~SixteenTracks() { std::filesystem::remove_all(folder); }
     std::filesystem::path folder;
-    QuietUi ui;
+    SilentUiServices ui;
     Project project;
 };
 
@@ -74,7 +54,7 @@ BENCHMARK(BM_SelectTrackWith15OtherTracks)->Unit(benchmark::kMillisecond);
 
 void BM_OpenSixteenTrackProjectUntilReady(benchmark::State& state) {
     SixteenTracks setup;
-    setup.ui.file = setup.project.projectPath;
+    setup.ui.chosenFile = setup.project.projectPath;
     for (auto _ : state) {
         Project opened;
         opened.exeDir = setup.folder.string();

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/FileHandle.h"
+#include "core/PathParts.h"
 #include "core/TrackFileName.h"
 #include "core/Utf16Text.h"
 
@@ -57,13 +58,10 @@ bool ProjectHeaderUsable(const ProjectHeader& header) {
     return header.trackCount >= 1 && header.trackCount <= MaxTracks && mb >= 2 && mb <= 256 && mb % 2 == 0;
 }
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(0, slash);
-}
-
 bool RenameTrackFiles(Project& project, UiServices& ui) {
-    const std::string folder = FolderOf(project.projectPath);
+    // A path without a separator stands for its own folder.
+    const PathParts parts = SplitAtLastSeparator(project.projectPath);
+    const std::string folder = parts.hasSeparator ? parts.folder : project.projectPath;
     const std::string name = FieldToUtf8(project.block.header.name);
     Track renamed[MaxTracks];
     std::memcpy(renamed, project.block.tracks, sizeof renamed);

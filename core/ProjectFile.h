@@ -33,9 +33,6 @@ bool ProjectHeaderUsable(const ProjectHeader& header);
 // message, when a name does not fit its field; the block is then unchanged.
 bool RenameTrackFiles(Project& project, UiServices& ui);
 
-// The folder of a path: everything before its last separator, or the whole path without one.
-std::string FolderOf(const std::string& path);
-
 void ShowProjectTitle(const Project& project, UiServices& ui);
 
 }  // namespace jorv

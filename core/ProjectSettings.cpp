@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/PathParts.h"
 #include "core/ProjectFile.h"
 #include "core/Utf16Text.h"
 
@@ -53,9 +54,8 @@ bool LoadFromSettingsField(Project& project, const std::string& fileField, UiSer
 ProjectStem SplitProjectPath(const std::string& path) {
     std::string rest = path;
     if (const auto dot = rest.find_last_of('.'); dot != std::string::npos) rest.resize(dot);
-    const auto slash = rest.find_last_of('/');
-    if (slash == std::string::npos) return {"", rest};
-    return {rest.substr(0, slash), rest.substr(slash + 1)};
+    PathParts parts = SplitAtLastSeparator(rest);
+    return {std::move(parts.folder), std::move(parts.name)};
 }
 
 bool AcceptProjectSettings(Project& project, int memPerTrackMB, const std::string& fileField, UiServices& ui) {

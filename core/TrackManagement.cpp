@@ -124,28 +124,4 @@ void ToggleMute(Project& project, UiServices& ui) {
     ui.setChecked(cmd::Mute, project.current().mute != 0);
 }
 
-void AcceptTrackProperties(Project& project, const std::string& title, UiServices& ui) {
-    std::u16string wide = Utf8ToUtf16(title);
-    if (wide.size() > 15) wide.resize(15);
-    StoreField(project.current().title, std::size(project.current().title), wide);
-    FillTrackList(project, ui);
-    ui.postCommand(cmd::TrackPropertiesClosed);
-}
-
-void MasterThumbMoved(Project& project, int row, MasterBar bar, int position) {
-    if (row < 0 || row >= MaxTracks) return;
-    const auto value = static_cast<uint16_t>(std::clamp(position, 0, 255));
-    (bar == MasterBar::Volume ? project.block.tracks[row].volume : project.block.tracks[row].pan) = value;
-}
-
-void MasterMuteClicked(Project& project, int row) {
-    if (row < 0 || row >= MaxTracks) return;
-    project.block.tracks[row].mute = project.block.tracks[row].mute ? 0 : 1;
-}
-
-void AcceptMaster(Project& project, UiServices& ui) {
-    RefreshTrackMix(project, ui);
-    ui.setChecked(cmd::Mute, project.current().mute != 0);
-}
-
 }  // namespace jorv

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "core/TrackManagement.h"
+#include "core/MasterDialogLogic.h"
 #include "core/Utf16Text.h"
 
 namespace jorv {

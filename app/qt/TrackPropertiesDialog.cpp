@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/TrackManagement.h"
+#include "core/TrackPropertiesDialogLogic.h"
 #include "core/Utf16Text.h"
 
 namespace jorv {

@@ -1,6 +1,7 @@
 #include "app/shell/ProjectCommands.h"
 
 #include "core/CommandIds.h"
+#include "core/PathParts.h"
 #include "core/ProjectFile.h"
 #include "core/ProjectSettings.h"
 #include "core/TrackManagement.h"
@@ -44,8 +45,7 @@ void ChooseFileForField(UiServices& ui, std::string& field, FileChoice choice) {
     std::u16string wide = Utf8ToUtf16(field);
     if (wide.size() > 128) wide.resize(128);
     choice.initialFile = Utf16ToUtf8(wide);
-    const auto slash = choice.initialFile.find_last_of('/');
-    choice.initialFolder = slash == std::string::npos ? std::string() : choice.initialFile.substr(0, slash);
+    choice.initialFolder = SplitAtLastSeparator(choice.initialFile).folder;
     if (const auto chosen = ui.chooseFile(choice)) field = *chosen;
 }
 

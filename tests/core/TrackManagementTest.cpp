@@ -7,6 +7,8 @@
 
 #include "core/CommandIds.h"
 #include "core/Gains.h"
+#include "core/MasterDialogLogic.h"
+#include "core/TrackPropertiesDialogLogic.h"
 #include "core/TrackSwitching.h"
 #include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"

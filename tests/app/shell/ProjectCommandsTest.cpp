@@ -8,6 +8,7 @@
 #include "app/shell/TransportPoll.h"
 #include "core/ProjectFile.h"
 #include "core/TrackManagement.h"
+#include "core/TrackPropertiesDialogLogic.h"
 #include "tests/support/FakeWaveDevice.h"
 #include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
