@@ -111,22 +111,5 @@ TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
     EXPECT_EQ(first[10000], (Frame{0, 0}));
 }
 
-TEST_F(JackLoopbackTest, MergedTakeOnAMutedTrackLeavesItUnchanged) {
-    std::vector<Frame> existing(Frames, Frame{300, 300});
-    f.writeTrackFile(1, existing);
-    SelectTrack(p, 1, f.ui);
-    p.block.tracks[1].mute = 1;
-    record(10000, 60000, true, 0);
-    EXPECT_EQ(f.trackBufferFrames(), existing);
-}
-
-TEST_F(JackLoopbackTest, WholeTrackTakeIsKeptRaw) {
-    p.block.tracks[1].volume = 20;  // a whole-track take is not scaled
-    record(0, Frames, false, 0);
-    const int64_t landed = clickPosition();
-    ASSERT_GT(landed, 0);
-    EXPECT_EQ(p.trackBuffer[landed].left, int16_t((16000 * 254) >> 8));
-}
-
 }  // namespace
 }  // namespace jorv::test

@@ -32,23 +32,11 @@ TEST(EffectCatalogue, ListsTheThirtyFiveEffectsInEffectListOrder) {
     EXPECT_EQ(std::u16string(rows[34].name), u"Misc Monotonize");
 }
 
-TEST(EffectCatalogue, KeepsLabelsWithTheirSpacingAndDefaults) {
-    const EffectInfo* fade = FindEffect(fx::Fade);
-    ASSERT_NE(fade, nullptr);
-    EXPECT_EQ(fade->caption, "Fade");
-    EXPECT_EQ(fade->labels[0], "Start Volume");
-    EXPECT_EQ(fade->defaults, (std::array<int32_t, 3>{254, 2, 128}));
-    EXPECT_EQ(FindEffect(fx::LowPass)->labels[0], "Lo       Frequency        Hi");
-    EXPECT_EQ(FindEffect(fx::Turntable)->labels[0], "Stop                 Start");
-    EXPECT_EQ(FindEffect(fx::FftPerfectPitch)->labels[1], "C C#D D#E F F#G G#A A#B ");
-    EXPECT_EQ(FindEffect(fx::Monotonize)->labels[2], "L      Input Pan      R");
-    EXPECT_EQ(FindEffect(fx::HiPass)->catalogueName, "Filter High Pass");
-    EXPECT_EQ(FindEffect(fx::HiPass)->menuLabel, "Hi Pass");
-    EXPECT_EQ(FindEffect(32806), nullptr);
-
+TEST(EffectCatalogue, EveryEffectSitsInAnFxPopup) {
     std::set<std::string_view> popups;
     for (const EffectInfo& e : EffectCatalogue()) popups.insert(e.popup);
     EXPECT_EQ(popups.size(), EffectPopups().size());
+    EXPECT_EQ(FindEffect(32806), nullptr);  // a menu separator's number
 }
 
 TEST(EffectArguments, DeriveThePanGainsAndTheClipLevel) {
@@ -118,6 +106,37 @@ TEST(ApplyEffect, BandPassMarksTheTrackDirtyItselfEvenWhenTooShortToFilter) {
     buffer.apply(fx::BandPass, 0, 128, 2, 254, 128);
     EXPECT_EQ(buffer.snapshot(), before);
     EXPECT_TRUE(buffer.project.trackDirty);
+}
+
+// Effects that need room to work leave a range up to their shortest unchanged, and work on one
+// frame more: the chorus its depth plus one, the windows their width, Echo its delay, the FFT
+// effects three hops (then only the frame after the first), the grain pitch shift two grains.
+struct ShortestRange {
+    EffectId id;
+    std::array<int32_t, 3> p;  // gate cutoffs above the noise's level, so that the gates close
+    uint32_t longestUnchanged;
+};
+
+TEST(ApplyEffect, RangesUpToTheShortestAreLeftAlone) {
+    const ShortestRange cases[] = {
+        {fx::Chorus2, {128, 128, 128}, 129},    {fx::Chorus3, {128, 128, 128}, 129},
+        {fx::LowPass, {128, 100000, 128}, 128}, {fx::HiPass, {128, 100000, 128}, 128},
+        {fx::NoiseReduction, {128, 100000, 128}, 66}, {fx::NoteWah, {128, 100000, 128}, 66},
+        {fx::Echo, {128, 128, 128}, 8193},      {fx::FftEqualizer, {128, 128, 128}, 3073},
+        {fx::Pitch, {128, 2, 128}, 4096},
+    };
+    for (const ShortestRange& c : cases) {
+        EffectBuffer buffer(9000);
+        buffer.fillNoise();
+        const auto before = buffer.snapshot();
+        buffer.apply(c.id, 100, 100 + c.longestUnchanged, c.p[0], c.p[1], c.p[2]);
+        EXPECT_EQ(buffer.snapshot(), before) << c.id;
+        buffer.apply(c.id, 100, 101 + c.longestUnchanged, c.p[0], c.p[1], c.p[2]);
+        EXPECT_NE(buffer.snapshot(), before) << c.id;
+        if (FindEffect(c.id)->spectralStep) {
+            EXPECT_EQ(test::FirstChangeOutside(before, buffer.snapshot(), 101, 102), -1);
+        }
+    }
 }
 
 // Whatever the effect and parameters: frames outside the range never change, silence stays

@@ -4,6 +4,7 @@
 #include <complex>
 #include <vector>
 
+#include "effects/EffectMath.h"
 #include "effects/FftEffects.h"
 #include "effects/FftInPlace.h"
 #include "effects/SnapToScale.h"
@@ -13,7 +14,7 @@ namespace jorv {
 namespace {
 
 using namespace test;
-constexpr double Pi = TonePi;
+using fxmath::Pi;
 
 std::vector<float> RandomSignal(int n) {
     std::vector<float> data(2 * n);
@@ -81,14 +82,6 @@ TEST(FftInPlace, GivesExactlyWhatThePlainTransformGives) {
     }
 }
 
-TEST(FftInPlace, ForwardThenInverseGivesNTimesTheInput) {
-    auto data = RandomSignal(4096);
-    const auto input = data;
-    FftInPlace(data.data(), 4096, -1);
-    FftInPlace(data.data(), 4096, 1);
-    for (std::size_t i = 0; i < data.size(); ++i) ASSERT_NEAR(data[i] / 4096, input[i], 1e-5) << i;
-}
-
 TEST(FftEngine, ZeroWeightsReturnTheSelectionHalfAgainAsLoudAndAHopLate) {
     for (const EffectId id : {fx::FftHarmonics, fx::FftBassBoost}) {
         EffectBuffer buffer(30000);
@@ -102,7 +95,7 @@ TEST(FftEngine, ZeroWeightsReturnTheSelectionHalfAgainAsLoudAndAHopLate) {
     }
 }
 
-TEST(FftEngine, KeepsTheFirstFrameAndTheLastHopsAndShortSelections) {
+TEST(FftEngine, KeepsTheFirstFrameAndTheLastHops) {
     EffectBuffer buffer(20000);
     buffer.fillNoise();
     const auto before = buffer.snapshot();
@@ -110,14 +103,6 @@ TEST(FftEngine, KeepsTheFirstFrameAndTheLastHopsAndShortSelections) {
     const auto after = buffer.snapshot();
     EXPECT_EQ(test::FirstChangeOutside(before, after, 1001, 11000 - 3072), -1);
     EXPECT_NE(after[2 * 1001], before[2 * 1001]);
-
-    EffectBuffer shortRange(5000);
-    shortRange.fillNoise();
-    const auto original = shortRange.snapshot();
-    shortRange.apply(fx::FftEqualizer, 100, 100 + 3073, 128, 128, 128);
-    EXPECT_EQ(shortRange.snapshot(), original);
-    shortRange.apply(fx::FftEqualizer, 100, 100 + 3074, 128, 128, 128);
-    EXPECT_EQ(test::FirstChangeOutside(original, shortRange.snapshot(), 101, 102), -1);
 }
 
 TEST(FftEngine, ClampsLoudResultsWithinSixteenBits) {
@@ -165,22 +150,16 @@ TEST(FftEngine, PerfectPitchSnapsToTheScaleNote) {
 }
 
 TEST(FftEngine, DigitizeKeepsOnlyTheBinsNearThePeak) {
-    EffectBuffer buffer(40000);
-    buffer.fill([](uint32_t f) {
-        const double t = 2 * Pi * f / 44100;
-        const auto v = int16_t(8000 * std::sin(1000 * t) + 1000 * std::sin(3000 * t));
-        return Frame{v, v};
-    });
+    EffectBuffer buffer(40000), wide(40000);
+    for (EffectBuffer* b : {&buffer, &wide})
+        b->fill([](uint32_t f) {
+            const double t = 2 * Pi * f / WaveFormat::sampleRate;
+            const auto v = int16_t(8000 * std::sin(1000 * t) + 1000 * std::sin(3000 * t));
+            return Frame{v, v};
+        });
     buffer.apply(fx::FftDigitize, 0, 40000, 3, 2, 2);
     EXPECT_GT(ToneLevel(buffer, 1000, 8000, 34000), 8000);
     EXPECT_LT(ToneLevel(buffer, 3000, 8000, 34000), 20);
-
-    EffectBuffer wide(40000);
-    wide.fill([](uint32_t f) {
-        const double t = 2 * Pi * f / 44100;
-        const auto v = int16_t(8000 * std::sin(1000 * t) + 1000 * std::sin(3000 * t));
-        return Frame{v, v};
-    });
     wide.apply(fx::FftDigitize, 0, 40000, 255, 2, 2);
     EXPECT_NEAR(ToneLevel(wide, 3000, 8000, 34000), 1500, 30);
 }

@@ -7,18 +7,6 @@ namespace {
 
 using test::EffectBuffer;
 
-TEST(Chorus, ChangesNothingOnARangeNoLongerThanTheDepthPlusOne) {
-    for (const EffectId id : {fx::Chorus2, fx::Chorus3}) {
-        EffectBuffer buffer(400);
-        buffer.fillNoise();
-        const auto before = buffer.snapshot();
-        buffer.apply(id, 100, 229, 128, 128, 128);
-        EXPECT_EQ(buffer.snapshot(), before);
-        buffer.apply(id, 100, 230, 128, 128, 128);
-        EXPECT_NE(buffer.snapshot(), before);
-    }
-}
-
 TEST(Chorus, WithDepthZeroAddsEachFrameToItselfAndLeavesTheLastFrame) {
     EffectBuffer buffer(10);
     buffer.fillConstant(1000, 20000);
@@ -48,21 +36,6 @@ TEST(Chorus, TheVoiceReadsAheadOfTheFrameBeingWritten) {
         EXPECT_GE(v, 2 * int(f) - 1) << f;
         EXPECT_LE(v, 2 * int(f) + 20) << f;
     }
-}
-
-TEST(Vibes, StartTheirPhaseAtZero) {
-    EffectBuffer amplitude(1), ring(1), bounce(1);
-    for (EffectBuffer* b : {&amplitude, &ring, &bounce}) b->fillConstant(1000, 1000);
-    amplitude.apply(fx::VibeAmplitude, 0, 1, 128, 128, 0);
-    EXPECT_EQ(amplitude.frame(0).left, 2000);
-    EXPECT_EQ(amplitude.frame(0).right, 1000);
-    ring.apply(fx::Ring, 0, 1, 128, 2, 128);
-    EXPECT_EQ(ring.frame(0).left, 1992);
-    EXPECT_EQ(ring.frame(0).right, 2000);
-    // Bounce Pan's right channel runs a quarter period ahead: half the depth at phase 0.
-    bounce.apply(fx::BouncePan, 0, 1, 128, 255, 127);
-    EXPECT_EQ(bounce.frame(0).left, 1000);
-    EXPECT_EQ(bounce.frame(0).right, 496);
 }
 
 TEST(Vibes, BouncePanWithDepthZeroOnlyAppliesThePanFactors) {

@@ -4,16 +4,15 @@
 #include <cmath>
 #include <complex>
 
+#include "effects/EffectMath.h"
 #include "tests/effects/EffectBuffer.h"
 
 namespace jorv::test {
 
-inline constexpr double TonePi = 3.141592653589793;
-
 // Fills both channels with a sine, the right one inverted.
 inline void FillTone(EffectBuffer& buffer, double hz, double amplitude) {
     buffer.fill([&](uint32_t f) {
-        const auto v = int16_t(amplitude * std::sin(2 * TonePi * hz * f / 44100));
+        const auto v = int16_t(amplitude * std::sin(2 * fxmath::Pi * hz * f / WaveFormat::sampleRate));
         return Frame{v, int16_t(-v)};
     });
 }
@@ -22,7 +21,7 @@ inline void FillTone(EffectBuffer& buffer, double hz, double amplitude) {
 inline double ToneLevel(EffectBuffer& buffer, double hz, uint32_t from, uint32_t to) {
     std::complex<double> sum;
     for (uint32_t f = from; f < to; ++f)
-        sum += double(buffer.frame(f).left) * std::polar(1.0, -2 * TonePi * hz * f / 44100);
+        sum += double(buffer.frame(f).left) * std::polar(1.0, -2 * fxmath::Pi * hz * f / WaveFormat::sampleRate);
     return 2 * std::abs(sum) / (to - from);
 }
 

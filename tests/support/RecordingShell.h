@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/shell/AppContext.h"
+#include "app/shell/CommandDispatch.h"
 #include "tests/support/RecordingUiServices.h"
 
 namespace jorv::test {
@@ -67,6 +68,15 @@ private:
         if (script) script();
     }
 };
+
+// Delivers posted commands as the window's event loop would, until none is left.
+inline void DeliverPosted(AppContext& context, RecordingUiServices& ui) {
+    while (!ui.posted.empty()) {
+        const PostedCommand next = ui.posted.front();
+        ui.posted.pop_front();
+        RunCommand(context, next.id, next.notification);
+    }
+}
 
 struct ShellFixture {
     RecordingUiServices ui;

@@ -19,6 +19,8 @@
 
 #include "core/CommandIds.h"
 #include "app/shell/ControlLayout.h"
+#include "app/shell/MenuTable.h"
+#include "app/qt/QtText.h"
 #include "app/qt/EffectParameterDialog.h"
 #include "core/Utf16Text.h"
 #include "tests/support/TempFolder.h"
@@ -45,16 +47,20 @@ protected:
     MainWindow window;
 };
 
-// Menu text path -> id, as the user sees the menu bar.
+// Menu text path -> id, as the user sees the menu bar; separators as "-".
 void CollectMenu(const QMenu* menu, const QString& path, std::vector<std::pair<QString, int>>& items) {
     for (const QAction* a : menu->actions()) {
-        if (a->isSeparator()) {
-            items.emplace_back(path + "/-", 0);
-        } else if (a->menu()) {
-            CollectMenu(a->menu(), path + "/" + a->text(), items);
-        } else {
-            items.emplace_back(path + "/" + a->text(), a->data().toInt());
-        }
+        if (a->menu()) CollectMenu(a->menu(), path + "/" + a->text(), items);
+        else items.emplace_back(path + "/" + (a->isSeparator() ? "-" : a->text()), a->data().toInt());
+    }
+}
+
+// The same paths as the menu table gives them.
+void CollectEntries(const std::vector<MenuEntry>& entries, const QString& path, std::vector<std::pair<QString, int>>& items) {
+    for (const MenuEntry& e : entries) {
+        const QString text = path + "/" + (e.kind == MenuEntry::Kind::Separator ? "-" : ToQt(e.text));
+        if (e.kind == MenuEntry::Kind::Submenu) CollectEntries(e.children, text, items);
+        else items.emplace_back(text, e.id);
     }
 }
 
@@ -67,41 +73,16 @@ TEST_F(MainWindowTest, StartsWithItsTitleAndStatusAndAClientAreaOfTheRightSize) 
     EXPECT_EQ(window.minimumSize(), window.maximumSize());  // not resizable
 }
 
-TEST_F(MainWindowTest, MenuBarHoldsEveryItemWithItsTextAndId) {
-    std::vector<std::pair<QString, int>> items;
-    for (const QAction* top : window.menuBar()->actions()) CollectMenu(top->menu(), top->text(), items);
-    const std::vector<std::pair<QString, int>> expected{
-        {"&File/&New ...", 32771}, {"&File/&Open ...", 32772}, {"&File/&Properties ...", 32777},
-        {"&File/&Save", 32773}, {"&File/Save &Wave ...", 32858}, {"&File/-", 0}, {"&File/E&xit", 105},
-        {"&Edit/&Undo", 32779}, {"&Edit/C&ut", 32774}, {"&Edit/&Copy", 32775}, {"&Edit/&Paste", 32776},
-        {"&Edit/-", 0}, {"&Edit/Paste Sp&ecial/&Merge", 32780}, {"&Edit/Paste Sp&ecial/&Ring", 32853},
-        {"&Edit/Paste Sp&ecial/&Negate", 32854}, {"&Edit/Copy &From ...", 32781}, {"&Edit/-", 0},
-        {"&Edit/&Align to Beat", 32861}, {"&Edit/-", 0}, {"&Edit/&Select All", 32788},
-        {"&Control/&Play", 32789}, {"&Control/&Record", 32790}, {"&Control/&Stop", 32791}, {"&Control/-", 0},
-        {"&Control/&Merge Record", 32793}, {"&Control/A&ctivate Drums", 32794},
-        {"&Track/&Add", 32795}, {"&Track/&Properties ...", 32796}, {"&Track/&Delete", 32797},
-        {"&Track/&Clone/&This Track", 32799}, {"&Track/&Clone/&All Tracks Merged", 32800}, {"&Track/&Mute", 32852},
-        {"&FX/&Amp/Gain", 32802}, {"&FX/&Amp/Compression", 32803}, {"&FX/&Amp/Distortion", 32804},
-        {"&FX/&Amp/Fade", 32805}, {"&FX/&Amp/Fuzz", 32859}, {"&FX/&Chorus/2 Voices", 32807},
-        {"&FX/&Chorus/3 Voices", 32808}, {"&FX/&Vibe/Amplitude", 32810}, {"&FX/&Vibe/Bounce Pan", 32811},
-        {"&FX/&Vibe/Ring", 32812}, {"&FX/&Filter/Low Pass", 32814}, {"&FX/&Filter/Hi Pass", 32815},
-        {"&FX/&Filter/Band Pass", 32816}, {"&FX/&Filter/Noise Reduction", 32817}, {"&FX/&Delay/Shift", 32819},
-        {"&FX/&Delay/Echo", 32820}, {"&FX/&Delay/Resonate", 32821}, {"&FX/&Delay/Turntable", 32860},
-        {"&FX/FF&T/Pitch", 32823}, {"&FX/FF&T/Bow", 32824}, {"&FX/FF&T/Equalizer", 32825},
-        {"&FX/FF&T/Perfect Pitch", 32826}, {"&FX/FF&T/Digitize", 32827}, {"&FX/FF&T/Harmonics", 32828},
-        {"&FX/FF&T/Bass Boost", 32829}, {"&FX/&Note/Reverse", 32831}, {"&FX/&Note/Wah", 32832},
-        {"&FX/&Note/Fade", 32833}, {"&FX/&Note/Reflect", 32834}, {"&FX/&Note/Pitch", 32835},
-        {"&FX/&Misc/Pitch", 32837}, {"&FX/&Misc/Mirror", 32838}, {"&FX/&Misc/Negate", 32839},
-        {"&FX/&Misc/Reverse", 32840}, {"&FX/&Misc/Monotonize", 32841},
-        {"&Tools/&FX List ...", 32842}, {"&Tools/&Master ...", 32843}, {"&Tools/&Rip MCI ...", 32844},
-        {"&Tools/&SK1 Mode ...", 32845}, {"&Tools/&TTS Mode ...", 32855}, {"&Tools/&Drum Machine ...", 32846},
-        {"&Tools/&Audio Mixer ...", 32847}, {"&Tools/M&idi Sequencer ...", 32848}, {"&Tools/-", 0},
-        {"&Tools/&Options ...", 32849}, {"&Help/&Index ...", 32850}, {"&Help/&About ...", 104},
-    };
-    EXPECT_EQ(items, expected);
-    QStringList tops;
-    for (const QAction* top : window.menuBar()->actions()) tops << top->text();
-    EXPECT_EQ(tops, (QStringList{"&File", "&Edit", "&Control", "&Track", "&FX", "&Tools", "&Help"}));
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemOfTheMenuTable) {
+    std::vector<std::pair<QString, int>> shown, table;
+    for (const QAction* top : window.menuBar()->actions()) CollectMenu(top->menu(), top->text(), shown);
+    for (const MenuEntry& top : MenuBarEntries()) CollectEntries(top.children, ToQt(top.text), table);
+    EXPECT_EQ(shown, table);
+    ASSERT_EQ(shown.size(), 79u);
+    EXPECT_EQ(shown.front(), (std::pair<QString, int>{"&File/&New ...", 32771}));
+    EXPECT_EQ(shown[13], (std::pair<QString, int>{"&Edit/Paste Sp&ecial/&Ring", 32853}));
+    EXPECT_EQ(shown[32], (std::pair<QString, int>{"&FX/&Amp/Gain", 32802}));
+    EXPECT_EQ(shown.back(), (std::pair<QString, int>{"&Help/&About ...", 104}));
     EXPECT_EQ(action(cmd::About)->shortcuts().size(), 2);
 }
 

@@ -26,14 +26,7 @@ protected:
         project.selectionStart = 10;
         project.selectionEnd = 99;
     }
-    // Delivers posted commands as the window's event loop would.
-    void deliverPosted() {
-        while (!ui.posted.empty()) {
-            const PostedCommand next = ui.posted.front();
-            ui.posted.pop_front();
-            RunCommand(context, next.id, next.notification);
-        }
-    }
+    void deliverPosted() { DeliverPosted(context, ui); }
     Project& project = context.project;
 };
 

@@ -22,13 +22,7 @@ namespace {
 class ProjectCommandsTest : public ::testing::Test {
 protected:
     ProjectCommandsTest() { project.exeDir = folder.path(); }
-    void deliverPosted() {
-        while (!ui.posted.empty()) {
-            const PostedCommand next = ui.posted.front();
-            ui.posted.pop_front();
-            RunCommand(context, next.id, next.notification);
-        }
-    }
+    void deliverPosted() { DeliverPosted(context, ui); }
     // New, Project Settings OK with the given file, Add, Track Properties OK.
     void newProject(const std::string& file) {
         window.projectSettings = [&] { AcceptProjectSettingsDialog(context, 2, file); };
