@@ -90,14 +90,6 @@ constexpr std::array<FxListRow, Catalogue.size()> MakeFxList() {
 
 constexpr auto FxList = MakeFxList();
 
-// Every row registers exactly one way to run its effect.
-constexpr bool EveryRowRunsOneWay() {
-    for (const EffectInfo& row : Catalogue)
-        if ((row.algorithm == nullptr) == (row.spectralStep == nullptr)) return false;
-    return true;
-}
-static_assert(EveryRowRunsOneWay());
-
 }  // namespace
 
 std::span<const EffectInfo> EffectCatalogue() { return Catalogue; }

@@ -32,9 +32,12 @@ TEST(EffectCatalogue, ListsTheThirtyFiveEffectsInEffectListOrder) {
     EXPECT_EQ(std::u16string(rows[34].name), u"Misc Monotonize");
 }
 
-TEST(EffectCatalogue, EveryEffectSitsInAnFxPopup) {
+TEST(EffectCatalogue, EveryEffectSitsInAnFxPopupAndRunsOneWay) {
     std::set<std::string_view> popups;
-    for (const EffectInfo& e : EffectCatalogue()) popups.insert(e.popup);
+    for (const EffectInfo& e : EffectCatalogue()) {
+        popups.insert(e.popup);
+        EXPECT_NE(e.algorithm == nullptr, e.spectralStep == nullptr) << e.catalogueName;
+    }
     EXPECT_EQ(popups.size(), EffectPopups().size());
     EXPECT_EQ(FindEffect(32806), nullptr);  // a menu separator's number
 }
