@@ -13,10 +13,13 @@ public:
     CliUiServices(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
 
     Answer showMessage(std::string_view text, std::string_view caption, MessageKind kind) override;
+    // Whether a failure was reported, so that the command cannot exit with success.
+    bool failureShown() const { return failureShown_; }
 
 private:
     std::ostream& err_;
     bool answerYes_;
+    bool failureShown_ = false;
 };
 
 }  // namespace jorv::cli

@@ -97,7 +97,9 @@ void RunUntilSelectionEnd(Project& project, WaveEngine& engine) {
 int RunTransport(SubcommandContext& c, bool recording) {
     const auto latency = ParseNumber(c.arguments.value("--latency").value_or("0"), 0, 1 << 30);
     if (!latency) return ExitUsage;
-    RtAudioWaveDevice device(c.arguments.value("--api").value_or(""));
+    const std::string api = c.arguments.value("--api").value_or("");
+    if (!api.empty() && api != "jack" && api != "pulse" && api != "alsa") return ExitUsage;
+    RtAudioWaveDevice device(api);
     WaveEngine engine(device);
     OpenedProject opened;
     if (const int status = Prepare(c, opened, recording ? 2 : 1, recording ? nullptr : "--track", &engine))

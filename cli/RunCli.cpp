@@ -39,7 +39,8 @@ int RunCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
     CliUiServices ui(err, arguments->has("--yes"));
     SubcommandContext context{*arguments, out, err, ui};
     const int status = command.run(context);
-    return status == ExitUsage ? PrintUsage(err, &command) : status;
+    if (status == ExitUsage) return PrintUsage(err, &command);
+    return status == ExitSuccess && ui.failureShown() ? ExitFailure : status;
 }
 
 }  // namespace jorv::cli

@@ -13,6 +13,16 @@ struct FileCloser {
 // A C file that closes itself; release() it to close by hand and see the result.
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-inline FileHandle OpenFile(const std::string& path, const char* mode) { return FileHandle(std::fopen(path.c_str(), mode)); }
+// A file opened for reading, or why it was not.
+struct FileForReading {
+    enum class Outcome { Opened, Missing, Refused };
+    Outcome outcome = Outcome::Refused;
+    FileHandle file;
+};
+
+// Opens an existing regular file for reading. Missing means nothing is at the path (so the
+// caller may create it); anything else that is not a readable regular file (a folder, a FIFO,
+// a device, no permission, a loop of links) is refused at once, never waited on.
+FileForReading OpenForReading(const std::string& path);
 
 }  // namespace jorv

@@ -2,12 +2,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 
 #include "core/FileHandle.h"
+#include "core/FileReplacement.h"
 #include "core/PathParts.h"
 #include "core/TrackFileName.h"
 #include "core/Utf16Text.h"
@@ -19,23 +22,17 @@ namespace {
 constexpr char Magic[4] = {'J', 'O', 'R', 'V'};
 
 bool WriteWholeFile(const std::string& path, const ProjectBlock& block) {
-    FileHandle file = OpenFile(path, "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(Magic, 1, 4, file.get()) == 4;
-    ok = ok && std::fwrite(&block, 1, sizeof block, file.get()) == sizeof block;
-    ok = ok && std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
-    return (std::fclose(file.release()) == 0) && ok;
+    FileReplacement replacement(path);
+    if (!replacement.file()) return false;
+    bool ok = std::fwrite(Magic, 1, 4, replacement.file()) == 4;
+    ok = ok && std::fwrite(&block, 1, sizeof block, replacement.file()) == sizeof block;
+    return replacement.commit() && ok;
 }
 
 }  // namespace
 
 bool SaveProject(Project& project, UiServices& ui) {
-    const std::string temporary = project.projectPath + ".saving";
-    std::error_code error;
-    const bool saved = WriteWholeFile(temporary, project.block) &&
-                       (std::filesystem::rename(temporary, project.projectPath, error), !error);
-    if (!saved) {
-        std::filesystem::remove(temporary, error);
+    if (!WriteWholeFile(project.projectPath, project.block)) {
         ShowError(ui, SaveProjectFailedMessage);
         return false;
     }
@@ -43,13 +40,22 @@ bool SaveProject(Project& project, UiServices& ui) {
     return true;
 }
 
-ProjectReadResult ReadProjectFile(const std::string& path, ProjectBlock& block, bool requireWritable) {
-    FileHandle file = OpenFile(path, requireWritable ? "r+b" : "rb");
-    if (!file) return ProjectReadResult::CannotOpen;
+ProjectReadResult ReadProjectFile(const std::string& path, ProjectBlock& block) {
+    const FileForReading opened = OpenForReading(path);
+    if (!opened.file) return ProjectReadResult::CannotOpen;
+    std::FILE* file = opened.file.get();
     char magic[4] = {};
-    if (std::fread(magic, 1, 4, file.get()) != 4 || std::memcmp(magic, Magic, 3) != 0) return ProjectReadResult::NoHeader;
-    // A short file fills the block as far as it reaches.
-    std::fread(&block, 1, sizeof block, file.get());
+    if (std::fread(magic, 1, 4, file) != 4 || std::memcmp(magic, Magic, 3) != 0) return ProjectReadResult::NoHeader;
+    // The header and every track record must be there; a shorter drum block keeps what the
+    // block held before as far as the file does not reach.
+    ProjectBlock read = block;
+    if (std::fread(&read, 1, sizeof read, file) < offsetof(ProjectBlock, drumBlock)) return ProjectReadResult::NoHeader;
+    // Gains are computed from these as factors out of 256; larger values would overflow the mix.
+    for (Track& track : read.tracks) {
+        track.volume = std::min<uint16_t>(track.volume, 255);
+        track.pan = std::min<uint16_t>(track.pan, 255);
+    }
+    block = read;
     return ProjectReadResult::Read;
 }
 
@@ -84,7 +90,7 @@ bool OpenProject(Project& project, UiServices& ui) {
     // On any failure the previous path stays, so a later Save cannot overwrite the file that
     // failed to load.
     auto loaded = std::make_unique<ProjectBlock>(project.block);
-    switch (ReadProjectFile(*chosen, *loaded, true)) {
+    switch (ReadProjectFile(*chosen, *loaded)) {
         case ProjectReadResult::CannotOpen: ShowError(ui, OpenProjectFailedMessage); return false;
         case ProjectReadResult::NoHeader: ShowError(ui, NoProjectHeaderMessage); return false;
         case ProjectReadResult::Read: break;

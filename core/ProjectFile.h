@@ -23,8 +23,11 @@ bool SaveProject(Project& project, UiServices& ui);
 bool OpenProject(Project& project, UiServices& ui);
 
 // Reads the project file at path into block; the outcome says which message applies, if any.
+// The file is only read, so a read-only project opens. A file without the magic or too short to
+// hold the header and the track records leaves the block unchanged; volumes and pans beyond
+// 255 are read as 255.
 enum class ProjectReadResult { Read, CannotOpen, NoHeader };
-ProjectReadResult ReadProjectFile(const std::string& path, ProjectBlock& block, bool requireWritable);
+ProjectReadResult ReadProjectFile(const std::string& path, ProjectBlock& block);
 
 // True when the block's header can be used as it is: 1..16 tracks, an even size of 2..256 MB.
 bool ProjectHeaderUsable(const ProjectHeader& header);

@@ -42,7 +42,7 @@ bool LoadFromSettingsField(Project& project, const std::string& fileField, UiSer
     project.currentTrack = 0;
     project.trackDirty = false;
     auto loaded = std::make_unique<ProjectBlock>(project.block);
-    const ProjectReadResult result = ReadProjectFile(fileField, *loaded, false);
+    const ProjectReadResult result = ReadProjectFile(fileField, *loaded);
     const bool usable = result == ProjectReadResult::Read && ProjectHeaderUsable(loaded->header);
     if (result == ProjectReadResult::NoHeader || (result == ProjectReadResult::Read && !usable))
         ShowError(ui, NoProjectHeaderMessage);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/FileHandle.h"
+#include "core/FileReplacement.h"
 #include "core/Mixing.h"
 
 namespace jorv {
@@ -53,6 +54,25 @@ bool StartsWith3(const std::array<unsigned char, 4>& b, const char* letters) {
     return std::memcmp(b.data(), letters, 3) == 0;
 }
 
+uint16_t Low16(const std::array<unsigned char, 4>& b) { return uint16_t(b[0] | b[1] << 8); }
+
+constexpr uint16_t PcmTag = 1;
+// WAVE_FORMAT_EXTENSIBLE: the real format is the first two bytes of its sub-format GUID.
+constexpr uint16_t ExtensibleTag = 0xFFFE;
+constexpr int32_t ExtensibleFmtSize = 40;
+
+// Steps over chunks until one whose name starts with the given letters; false when the file
+// ends first. Other programs put LIST, JUNK or bext chunks before "fmt " as well as "data".
+bool FindChunk(HeaderReader& reader, const char* name, std::size_t letters, std::array<unsigned char, 4>& found) {
+    found = reader.next();
+    while (std::memcmp(found.data(), name, letters) != 0) {
+        if (!reader.lastComplete()) return false;
+        reader.skipChunkBody(static_cast<int32_t>(ReadU32(reader.next())));
+        found = reader.next();
+    }
+    return true;
+}
+
 struct FormatInfo {
     int warning = 0;
     uint8_t channels = 0;
@@ -62,27 +82,33 @@ struct FormatInfo {
 // with the data size in dataBytes.
 int ReadHeader(std::FILE* file, FormatInfo& format, uint32_t& dataBytes) {
     HeaderReader reader(file);
-    if (!StartsWith3(reader.next(), "RIF")) return WaveNoRiff;
+    const auto riff = reader.next();
+    // "RIFX" holds big-endian samples, which would load as noise.
+    if (!StartsWith3(riff, "RIF") || riff[3] == 'X') return WaveNoRiff;
     reader.next();  // RIFF size
     if (!StartsWith3(reader.next(), "WAV")) return WaveNoWave;
-    if (!StartsWith3(reader.next(), "fmt")) return WaveNoFmt;
+    std::array<unsigned char, 4> name{};
+    if (!FindChunk(reader, "fmt", 3, name)) return WaveNoFmt;
     const auto fmtSize = static_cast<int32_t>(ReadU32(reader.next()));
     const auto tagAndChannels = reader.next();
-    if (tagAndChannels[0] != 1) return WaveNotPcm;
+    const bool extensible = Low16(tagAndChannels) == ExtensibleTag && fmtSize >= ExtensibleFmtSize;
+    if (tagAndChannels[0] != PcmTag && !extensible) return WaveNotPcm;
     format.channels = tagAndChannels[2];
     if (format.channels != 2) format.warning = WaveChannelWarning;
     const auto rate = reader.next();
-    if ((rate[0] | rate[1] << 8) != int(WaveFormat::sampleRate & 0xFFFF)) format.warning += WaveRateWarning;
+    if (Low16(rate) != (WaveFormat::sampleRate & 0xFFFF)) format.warning += WaveRateWarning;
     reader.next();  // byte rate
-    if (reader.next()[2] != WaveFormat::bitsPerSample) return WaveWrongBits;
-    reader.skipChunkBody(int64_t{fmtSize} - 16);
-
-    auto name = reader.next();
-    while (std::memcmp(name.data(), "data", 4) != 0) {
-        if (!reader.lastComplete()) return WaveNoData;
-        reader.skipChunkBody(static_cast<int32_t>(ReadU32(reader.next())));
-        name = reader.next();
+    const bool sixteenBits = reader.next()[2] == WaveFormat::bitsPerSample;
+    int64_t rest = int64_t{fmtSize} - 16;
+    if (extensible) {
+        reader.next();  // extension size and valid bits
+        reader.next();  // channel mask
+        if (Low16(reader.next()) != PcmTag) return WaveNotPcm;
+        rest -= 12;
     }
+    if (!sixteenBits) return WaveWrongBits;
+    reader.skipChunkBody(rest);
+    if (!FindChunk(reader, "data", 4, name)) return WaveNoData;
     dataBytes = ReadU32(reader.next());
     return 0;
 }
@@ -124,19 +150,26 @@ std::string_view WaveFailureMessage(int result) {
         case WaveNotPcm: return "Not a PCM format wave file.";
         case WaveWrongBits: return "Wrong bit count in wave file.";
         case WaveNoData: return "No data chunk found in wave file.";
+        case WaveUnreadable: return "Could not read wave file.";
         default: return {};
     }
 }
 
 int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui, uint32_t* framesLoaded) {
     if (framesLoaded) *framesLoaded = 0;
-    // A file we may not write to is still read; only a missing file becomes a silent one.
-    FileHandle file = OpenFile(path, "rb");
-    if (!file) {
+    // A file we may not write to is still read; only a missing file becomes a silent one, and
+    // anything else that cannot be read is left exactly as it is.
+    FileForReading opened = OpenForReading(path);
+    if (opened.outcome == FileForReading::Outcome::Missing) {
         ClearFrames(buffer, 0, framesPerTrack);
         SaveWave(0, framesPerTrack > 0 ? framesPerTrack - 1 : 0, path, buffer, ui);
         return WaveLoaded;
     }
+    if (!opened.file) {
+        ShowError(ui, WaveFailureMessage(WaveUnreadable));
+        return WaveUnreadable;
+    }
+    FileHandle file = std::move(opened.file);
     FormatInfo format;
     uint32_t dataBytes = 0;
     if (const int failure = ReadHeader(file.get(), format, dataBytes)) {
@@ -152,8 +185,8 @@ int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, Ui
 }
 
 int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui) {
-    FileHandle file = OpenFile(path, "wb");
-    if (!file) {
+    FileReplacement replacement(path);
+    if (!replacement.file()) {
         ShowError(ui, WaveSaveFailedMessage);
         return -1;
     }
@@ -171,10 +204,10 @@ int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* b
     PutU16(header + 34, WaveFormat::bitsPerSample);
     std::memcpy(header + 36, "data", 4);
     PutU32(header + 40, dataBytes);
-    bool written = std::fwrite(header, 1, sizeof header, file.get()) == sizeof header;
-    written = written && std::fwrite(buffer + from, 1, dataBytes, file.get()) == dataBytes;
-    written = (std::fclose(file.release()) == 0) && written;
-    // A full disk leaves a short file behind; say so rather than pretend the audio is safe.
+    bool written = std::fwrite(header, 1, sizeof header, replacement.file()) == sizeof header;
+    written = written && std::fwrite(buffer + from, 1, dataBytes, replacement.file()) == dataBytes;
+    written = replacement.commit() && written;
+    // A full disk keeps the old file; say so rather than pretend the audio is safe.
     if (!written) {
         ShowError(ui, WaveSaveFailedMessage);
         return -1;

@@ -21,6 +21,8 @@ enum WaveLoadResult : int {
     WaveNotPcm = 13,
     WaveWrongBits = 14,
     WaveNoData = 15,
+    // The file exists but cannot be read as a file: no permission, a folder, a FIFO, a device.
+    WaveUnreadable = 16,
 };
 
 inline constexpr int FirstWaveFailure = 10;

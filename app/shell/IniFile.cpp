@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cstdio>
 #include <vector>
+
+#include "core/FileHandle.h"
 
 namespace jorv {
 
@@ -22,12 +24,21 @@ bool SameName(std::string_view a, std::string_view b) {
            });
 }
 
+// A file that cannot be read as a regular file (a FIFO would block) reads as no lines.
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+    const FileForReading opened = OpenForReading(path);
+    if (!opened.file) return lines;
+    std::string text;
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, opened.file.get())) > 0;) text.append(chunk, got);
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const auto end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
     }
     return lines;
 }

@@ -118,6 +118,18 @@ TEST(Fx, RunsTheEffectOnTheFileAndSavesItsFrames) {
     EXPECT_EQ(RunJorvCli({"fx", "32840", "2", "2", "x", "0", "8", in, out}).status, 2);
 }
 
+TEST(Cli, AFailureItReportedIsNeverASuccess) {
+    SavedProject saved;
+    const CliRun mixdown = RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "0", "2", "/no-such-folder/out.wav"});
+    EXPECT_EQ(mixdown.status, 1);
+    EXPECT_EQ(mixdown.err, "Jorv Error: Could not save wave file.\n");
+    // A missing file becomes a silent one, unless it cannot be created.
+    const CliRun missing = RunJorvCli({"wave-info", "/no-such-folder/a.wav"});
+    EXPECT_EQ(missing.out, "result 0\nframes 0\n");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(RunJorvCli({"play", saved.f.folder.file("mix.jor"), "0", "2", "--api", "bogus"}).status, 2);
+}
+
 TEST(Cli, BadUsageExitsWithTwoAndAUsageText) {
     for (const auto& words : std::vector<std::vector<std::string>>{
              {}, {"no-such-command"}, {"wave-info"}, {"wave-info", "a", "b"}, {"wave-info", "a", "--mem"},

@@ -1,7 +1,10 @@
 #include "core/ProjectFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstddef>
 #include <cstring>
 #include <filesystem>
 
@@ -95,14 +98,41 @@ TEST_F(ProjectFileTest, CancelledUnreadableOrDamagedOpenLeavesEverythingAsItWas)
     EXPECT_EQ(errors.size(), 7u);
 }
 
-TEST_F(ProjectFileTest, ShortFileFillsTheBlockAsFarAsItReaches) {
+TEST_F(ProjectFileTest, AShortFileMustHoldEveryTrackRecordAndFillsTheDrumsAsFarAsItReaches) {
+    p.block.tracks[1].volume = 300;  // beyond 255: read as 255, so the gains cannot overflow
+    p.block.tracks[2].pan = 65535;
     ASSERT_TRUE(SaveProject(p, f.ui));
     Bytes bytes = ReadFileBytes(p.projectPath);
-    bytes.resize(4 + 256 + 512);  // header and track 0 only
+    bytes.resize(4 + offsetof(ProjectBlock, drumBlock) + 100);
     WriteFileBytes(f.folder.file("short.jor"), bytes);
-    p.block.tracks[1].volume = 33;
+    bytes.resize(4 + offsetof(ProjectBlock, drumBlock) - 1);
+    WriteFileBytes(f.folder.file("shorter.jor"), bytes);
+    p.block.drumBlock.patterns[3].msPerBeat = 33;
     ASSERT_TRUE(open(f.folder.file("short.jor")));
-    EXPECT_EQ(p.block.tracks[1].volume, 33);
+    EXPECT_EQ(p.block.drumBlock.patterns[3].msPerBeat, 33);
+    EXPECT_EQ(p.block.tracks[1].volume, 255);
+    EXPECT_EQ(p.block.tracks[2].pan, 255);
+
+    const ProjectBlock before = p.block;
+    EXPECT_FALSE(open(f.folder.file("shorter.jor")));
+    EXPECT_EQ(std::memcmp(&p.block, &before, sizeof before), 0);
+    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"No JORV header found in .jor file."});
+}
+
+TEST_F(ProjectFileTest, AFifoIsRefusedAtOnceAndSaveReplacesThroughALink) {
+    const std::string fifo = f.folder.file("fifo.jor");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(open(fifo));
+    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error").back(), OpenProjectFailedMessage);
+
+    ASSERT_TRUE(SaveProject(p, f.ui));
+    const std::string link = f.folder.file("link.jor");
+    ASSERT_EQ(::symlink(p.projectPath.c_str(), link.c_str()), 0);
+    p.projectPath = link;
+    p.block.tracks[1].volume = 12;
+    ASSERT_TRUE(SaveProject(p, f.ui));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(f.folder.file("song.jor"))[4 + 256 + 512 + 288], 12);
 }
 
 TEST_F(ProjectFileTest, OpenRefusesTrackNamesThatWouldNotFit) {

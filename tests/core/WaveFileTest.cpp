@@ -87,9 +87,18 @@ TEST_F(WaveFileTest, ChunksBetweenFmtAndDataAreSkippedIncludingThePadByteOfOddCh
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(WaveFileTest, LongerFmtChunkIsSkipped) {
-    EXPECT_EQ(load(RiffFile({FmtChunk({.extraBytes = 2}), Chunk("data", SampleBytes({7, 8}))})), 0);
-    EXPECT_EQ(buffer[0], (Frame{7, 8}));
+TEST_F(WaveFileTest, FilesOfOtherProgramsLoad) {
+    const Bytes data = Chunk("data", SampleBytes({7, 8}));
+    Bytes extensiblePcm = FmtChunk({.formatTag = 0xFFFE, .extraBytes = 24});
+    extensiblePcm[8 + 24] = 1;  // the sub-format GUID starts with the PCM tag
+    for (const Bytes& file : {RiffFile({FmtChunk({.extraBytes = 2}), data}),
+                              RiffFile({Chunk("JUNK", Bytes(4)), Chunk("bext", Bytes(3)), FmtChunk(), data}),
+                              RiffFile({extensiblePcm, data})}) {
+        std::fill(buffer.begin(), buffer.end(), Marker);
+        EXPECT_EQ(load(file), 0);
+        EXPECT_EQ(buffer[0], (Frame{7, 8}));
+    }
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(WaveFileTest, MonoIsWidenedToBothChannelsWithAWarning) {
@@ -126,13 +135,16 @@ TEST_F(WaveFileTest, DamagedHeadersFailWithTheirCodeAndLeaveTheBufferUntouched) 
     notRiff[2] = 'X';
     Bytes notWave = RiffFile({FmtChunk(), data});
     notWave[9] = 'X';
+    Bytes bigEndian = RiffFile({FmtChunk(), data});
+    bigEndian[3] = 'X';
     Bytes truncatedInFmt = RiffFile({FmtChunk()});
     truncatedInFmt.resize(20);
     const std::vector<FailureCase> cases{
         {"empty file", {}, 10, "No RIFF header found in wav file."},
         {"not riff", notRiff, 10, "No RIFF header found in wav file."},
         {"not wave", notWave, 11, "No WAVE header found in wave file."},
-        {"junk before fmt", RiffFile({Chunk("JUNK", Bytes(4)), FmtChunk(), data}), 12, "No fmt_ header found in wave file."},
+        {"big-endian RIFX", bigEndian, 10, "No RIFF header found in wav file."},
+        {"no fmt chunk", RiffFile({Chunk("JUNK", Bytes(4)), data}), 12, "No fmt_ header found in wave file."},
         {"float samples", RiffFile({FmtChunk({.formatTag = 3, .bitsPerSample = 32}), data}), 13, "Not a PCM format wave file."},
         {"extensible", RiffFile({FmtChunk({.formatTag = 0xFFFE, .extraBytes = 24}), data}), 13, "Not a PCM format wave file."},
         {"8 bit", RiffFile({FmtChunk({.bitsPerSample = 8}), data}), 14, "Wrong bit count in wave file."},
@@ -168,6 +180,23 @@ TEST_F(WaveFileTest, MissingFileBecomesASilentFileOneFrameShortOfTheBuffer) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(WaveFileTest, WhatCannotBeReadAsAFileIsRefusedAndLeftAlone) {
+    const std::string fifo = folder.file("fifo.wav"), loop = folder.file("loop.wav"), dir = folder.file("dir.wav");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);  // opening it plainly would wait for a writer forever
+    ASSERT_EQ(::symlink(loop.c_str(), loop.c_str()), 0);
+    ASSERT_EQ(::mkdir(dir.c_str(), 0755), 0);
+    for (const std::string& path : {fifo, loop, dir, std::string("/dev/zero")}) {
+        ui.messages.clear();
+        EXPECT_EQ(LoadWave(path, buffer.data(), Frames, ui), WaveUnreadable) << path;
+        EXPECT_TRUE(bufferUntouched()) << path;
+        EXPECT_EQ(errors(), std::vector<std::string>{"Could not read wave file."}) << path;
+    }
+    struct stat status {};
+    EXPECT_EQ(::lstat(loop.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+    EXPECT_TRUE(S_ISFIFO((::stat(fifo.c_str(), &status), status.st_mode)));
+}
+
 TEST_F(WaveFileTest, ReadOnlyFileIsReadNotReplacedBySilence) {
     WriteFileBytes(path, CanonicalWave({{11, 12}, {13, 14}}));
     ::chmod(path.c_str(), 0444);
@@ -200,6 +229,25 @@ TEST_F(WaveFileTest, SavedFileLoadsBackExactly) {
     std::fill(buffer.begin(), buffer.end(), Marker);
     EXPECT_EQ(LoadWave(path, buffer.data(), Frames, ui), 0);
     EXPECT_EQ(buffer, original);
+}
+
+TEST_F(WaveFileTest, SaveReplacesTheFileWholeOrNotAtAll) {
+    WriteFileBytes(path, CanonicalWave({{1, 1}}));
+    ::chmod(path.c_str(), 0640);
+    const std::string link = folder.file("link.wav");
+    ASSERT_EQ(::symlink(path.c_str(), link.c_str()), 0);
+    ASSERT_EQ(SaveWave(0, 2, link, buffer.data(), ui), 0);
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({Marker, Marker}));  // through the link, which stays
+    struct stat status {};
+    ASSERT_EQ(::lstat(link.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISLNK(status.st_mode));
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+
+    // When the new file cannot be written, the old one stays as it was.
+    ASSERT_EQ(::mkdir((path + ".saving").c_str(), 0755), 0);
+    EXPECT_EQ(SaveWave(0, 5, path, buffer.data(), ui), -1);
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({Marker, Marker}));
 }
 
 TEST_F(WaveFileTest, SaveFailuresAreReported) {

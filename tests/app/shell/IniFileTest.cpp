@@ -1,6 +1,7 @@
 #include "app/shell/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "app/shell/Settings.h"
 #include "tests/support/TempFolder.h"
@@ -8,12 +9,14 @@
 namespace jorv::test {
 namespace {
 
-TEST(ReadSettings, MissingFileGivesTheDefaults) {
+TEST(ReadSettings, AMissingFileOrAFifoGivesTheDefaults) {
     TempFolder folder;
     Settings settings;
     settings.audioMixerPath = "changed";
     settings.recordLatency = 9;
     ReadSettings(settings, folder.file("jorv.ini"));
+    ASSERT_EQ(::mkfifo(folder.file("fifo.ini").c_str(), 0644), 0);  // read plainly, it would block
+    ReadSettings(settings, folder.file("fifo.ini"));
     EXPECT_EQ(settings.audioMixerPath, "SNDVOL32.EXE");
     EXPECT_EQ(settings.midiSequencerPath, "");
     EXPECT_EQ(settings.midiInDevice, 0);

@@ -1,0 +1,27 @@
+#include "core/FileHandle.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace jorv {
+
+FileForReading OpenForReading(const std::string& path) {
+    using Outcome = FileForReading::Outcome;
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {errno == ENOENT ? Outcome::Missing : Outcome::Refused, nullptr};
+    struct stat status {};
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const int flags = ::fcntl(fd, F_GETFL);
+    std::FILE* file = regular && flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (!file) {
+        ::close(fd);
+        return {Outcome::Refused, nullptr};
+    }
+    return {Outcome::Opened, FileHandle(file)};
+}
+
+}  // namespace jorv

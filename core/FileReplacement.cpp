@@ -1,0 +1,68 @@
+#include "core/FileReplacement.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace jorv {
+
+namespace {
+
+// The path whose file is to be replaced: a link's destination, or the path itself.
+std::string ResolveLinks(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) return path;
+    const auto resolved = std::filesystem::weakly_canonical(path, error);
+    return error ? path : resolved.string();
+}
+
+FileHandle OpenDescriptor(int fd) {
+    if (fd < 0) return nullptr;
+    const int flags = ::fcntl(fd, F_GETFL);
+    std::FILE* file = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? ::fdopen(fd, "wb") : nullptr;
+    if (!file) ::close(fd);
+    return FileHandle(file);
+}
+
+}  // namespace
+
+FileReplacement::FileReplacement(const std::string& path) : target_(ResolveLinks(path)) {
+    struct stat status {};
+    const bool exists = ::stat(target_.c_str(), &status) == 0;
+    if (exists && !S_ISREG(status.st_mode)) {
+        // O_NONBLOCK: a FIFO without a reader is refused rather than waited on.
+        file_ = OpenDescriptor(::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        return;
+    }
+    if (exists && ::access(target_.c_str(), W_OK) != 0) return;
+    temporary_ = target_ + ".saving";
+    const mode_t mode = exists ? (status.st_mode & 07777) : 0666;
+    const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    // The umask shapes a new file; a replaced file keeps its own permissions.
+    if (fd >= 0 && exists) ::fchmod(fd, mode);
+    file_ = OpenDescriptor(fd);
+}
+
+FileReplacement::~FileReplacement() {
+    if (file_ && !temporary_.empty()) {
+        file_.reset();
+        ::unlink(temporary_.c_str());
+    }
+}
+
+bool FileReplacement::commit() {
+    if (!file_) return false;
+    std::FILE* file = file_.release();
+    bool written = std::fflush(file) == 0;
+    if (!temporary_.empty()) written = ::fsync(::fileno(file)) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    if (temporary_.empty()) return written;
+    if (written && std::rename(temporary_.c_str(), target_.c_str()) == 0) return true;
+    ::unlink(temporary_.c_str());
+    return false;
+}
+
+}  // namespace jorv

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "core/FileHandle.h"
+
+namespace jorv {
+
+// Writes a file whole without ever leaving a damaged one: the bytes go to a temporary file
+// beside the target ("<target>.saving"), which replaces the target only once everything has
+// reached the disk. A failed or interrupted write leaves the old file as it was.
+//
+// A link is followed, so the file it points to is replaced and the link kept. A target that
+// exists but is no regular file (a device such as /dev/null) is written in place, as there is
+// nothing to rename over. A read-only target is refused: its protection stays.
+class FileReplacement {
+public:
+    explicit FileReplacement(const std::string& path);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Where to write; null when the file cannot be written.
+    std::FILE* file() const { return file_.get(); }
+    // Puts the written bytes in place; false, leaving the target untouched, when anything failed.
+    bool commit();
+
+private:
+    std::string target_;
+    std::string temporary_;  // empty when writing in place
+    FileHandle file_;
+};
+
+}  // namespace jorv
