@@ -8,7 +8,7 @@ Answer CliUiServices::showMessage(std::string_view text, std::string_view captio
     err_ << caption << ": " << text << '\n';
     // The wave loader's warning comes in an error box, but the load succeeded.
     if (kind == MessageKind::Error && text != WaveWarningMessage) failureShown_ = true;
-    if (kind != MessageKind::Question) return Answer::Ok;
+    if (!IsQuestion(kind)) return Answer::Ok;
     return answerYes_ ? Answer::Yes : Answer::No;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,8 @@ using FrameBuffer = std::unique_ptr<Frame[]>;
 // The one open project: its persistent block and the run-time state around it.
 struct Project {
     ProjectBlock block{};
+    // The block as the project file last held it (after Open or Save), to tell unsaved changes.
+    ProjectBlock savedBlock{};
 
     // Paths, in UTF-8 (the block's own fields stay UTF-16).
     std::string exeDir;
@@ -48,6 +51,13 @@ struct Project {
     bool alignToBeat = false;
 
     bool buffersReady() const { return framesPerTrack != 0; }
+    // A loaded project whose current track or project file lacks changes made since.
+    bool hasUnsavedChanges() const {
+        return projectLoaded && (trackDirty || std::memcmp(&block, &savedBlock, sizeof block) != 0);
+    }
+    // Where the project's files go: the folder it was created in or opened from, else beside
+    // the program.
+    const std::string& folder() const { return projectDir.empty() ? exeDir : projectDir; }
     Track& current() { return block.tracks[currentTrack]; }
     // The number of track records in use, never more than the table holds.
     int usedTracks() const { return block.header.trackCount < MaxTracks ? block.header.trackCount : MaxTracks; }

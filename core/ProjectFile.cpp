@@ -36,6 +36,7 @@ bool SaveProject(Project& project, UiServices& ui) {
         ShowError(ui, SaveProjectFailedMessage);
         return false;
     }
+    project.savedBlock = project.block;
     ui.setStatus("Project Saved");
     return true;
 }
@@ -105,6 +106,8 @@ bool OpenProject(Project& project, UiServices& ui) {
     candidate.projectPath = *chosen;
     if (!RenameTrackFiles(candidate, ui)) return false;
     project.block = candidate.block;
+    // Only the track names differ from the file, and those follow from where it lies.
+    project.savedBlock = candidate.block;
     project.projectPath = *chosen;
     project.projectDir = candidate.projectDir;
     return true;

@@ -1,9 +1,12 @@
 #include "core/ProjectSettings.h"
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "core/PathParts.h"
+#include "core/TrackFileName.h"
 #include "core/ProjectFile.h"
 #include "core/Utf16Text.h"
 
@@ -46,7 +49,7 @@ bool LoadFromSettingsField(Project& project, const std::string& fileField, UiSer
     const bool usable = result == ProjectReadResult::Read && ProjectHeaderUsable(loaded->header);
     if (result == ProjectReadResult::NoHeader || (result == ProjectReadResult::Read && !usable))
         ShowError(ui, NoProjectHeaderMessage);
-    if (usable) project.block = *loaded;
+    if (usable) project.block = project.savedBlock = *loaded;
     project.projectLoaded = usable;
     return usable;
 }
@@ -62,13 +65,26 @@ bool AcceptProjectSettings(Project& project, int memPerTrackMB, const std::strin
     project.block.header.memPerTrackMB = memPerTrackMB;
     project.projectPath = fileField;
     const ProjectStem parts = SplitProjectPath(fileField);
-    if (!StoreField(project.block.header.name, parts.stem)) {
+    if (Utf8ToUtf16(parts.stem).size() >= std::size(project.block.header.name)) {
         ui.showMessage(StemTooLongMessage, "ERROR", MessageKind::Plain);
         return false;
     }
+    const std::string folder = parts.folder.empty() ? project.exeDir : parts.folder;
+    if (!project.projectLoaded && !MayReplaceProjectFiles(folder, parts.stem, ui)) return false;
+    StoreField(project.block.header.name, parts.stem);
     project.projectDir = parts.folder;
     ShowProjectTitle(project, ui);
     return true;
+}
+
+bool MayReplaceProjectFiles(const std::string& folder, const std::string& name, UiServices& ui) {
+    std::error_code ignored;
+    const bool taken = std::filesystem::exists(ProjectFilePath(folder, name), ignored) ||
+                       std::filesystem::exists(TrackWaveFilePath(folder, name, "Track 1"), ignored);
+    if (!taken) return true;
+    const std::string question = "A project named \"" + name + "\" already has files in " + folder +
+                                 ". Replace them with the new project?";
+    return ui.showMessage(question, NewProjectCaption, MessageKind::Question) == Answer::Yes;
 }
 
 }  // namespace jorv

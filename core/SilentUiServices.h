@@ -10,7 +10,7 @@ namespace jorv {
 class SilentUiServices : public UiServices {
 public:
     Answer showMessage(std::string_view, std::string_view, MessageKind kind) override {
-        return kind == MessageKind::Question ? Answer::No : Answer::Ok;
+        return IsQuestion(kind) ? Answer::No : Answer::Ok;
     }
     std::optional<std::string> chooseFile(const FileChoice&) override { return chosenFile; }
     void setStatus(std::string_view) override {}

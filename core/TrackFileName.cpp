@@ -4,6 +4,12 @@
 
 namespace jorv {
 
+std::string ProjectFilePath(std::string_view folder, std::string_view projectName) {
+    std::string path;
+    path.append(folder).append("/").append(projectName).append(".jor");
+    return path;
+}
+
 std::string TrackWaveFilePath(std::string_view folder, std::string_view projectName, std::string_view title) {
     std::string path;
     path.append(folder).append("/").append(projectName).append("-").append(title).append(".wav");

@@ -8,6 +8,9 @@
 
 namespace jorv {
 
+// "dir/name.jor", the project file.
+std::string ProjectFilePath(std::string_view folder, std::string_view projectName);
+
 // "dir/name-title.wav", the wave file of a track.
 std::string TrackWaveFilePath(std::string_view folder, std::string_view projectName, std::string_view title);
 

@@ -20,10 +20,10 @@ bool RefuseWhenFull(const Project& project, UiServices& ui) {
     return true;
 }
 
-// Gives record index the title "Track N" and its file name beside the program.
+// Gives record index the title "Track N" and its file name in the project's folder.
 bool NameNewTrack(Project& project, Track& record, int index, UiServices& ui) {
     const std::string title = "Track " + std::to_string(index + 1);
-    if (!AssignTrackWaveFile(record, project.exeDir, FieldToUtf8(project.block.header.name), title, ui)) return false;
+    if (!AssignTrackWaveFile(record, project.folder(), FieldToUtf8(project.block.header.name), title, ui)) return false;
     StoreField(record.title, title);
     return true;
 }

@@ -14,9 +14,12 @@ enum class MessageKind {
     Error,     // OK button and error icon
     Plain,     // OK button only
     Question,  // Yes and No buttons
+    QuestionWithCancel,  // Yes, No and Cancel buttons
 };
 
-enum class Answer { Ok, Yes, No };
+enum class Answer { Ok, Yes, No, Cancel };
+
+inline bool IsQuestion(MessageKind kind) { return kind == MessageKind::Question || kind == MessageKind::QuestionWithCancel; }
 
 // How a control reported itself; the track list sends a selection change or other notifications.
 enum class Notification { Clicked, SelectionChange, Other };

@@ -16,6 +16,7 @@
 #include "app/shell/ControlLayout.h"
 #include "app/qt/Icons.h"
 #include "app/qt/MasterDialog.h"
+#include "app/shell/ProjectCommands.h"
 #include "app/qt/EffectParameterDialog.h"
 #include "app/qt/QtScrollCode.h"
 #include "app/shell/MenuTable.h"
@@ -197,6 +198,10 @@ int MainWindow::runEffectDialog() {
 void MainWindow::closeWindow() { close(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_ && !MayCloseProject(context_)) {
+        event->ignore();
+        return;
+    }
     if (!shutDown_) {
         shutDown_ = true;
         ShutDown(context_);

@@ -40,6 +40,12 @@ Answer QtUiServices::showMessage(std::string_view text, std::string_view caption
                                          QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
                        ? Answer::Yes
                        : Answer::No;
+        case MessageKind::QuestionWithCancel: {
+            const auto button = QMessageBox::question(widgets_.window, ToQt(caption), ToQt(text),
+                                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                      QMessageBox::Cancel);
+            return button == QMessageBox::Yes ? Answer::Yes : button == QMessageBox::No ? Answer::No : Answer::Cancel;
+        }
     }
     return Answer::Ok;
 }

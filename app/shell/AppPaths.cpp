@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/TrackFileName.h"
+
 namespace jorv {
 
 namespace {
@@ -47,7 +49,7 @@ void SetStartupPaths(Project& project, const std::string& exeDir) {
     project.clipperPath = exeDir + "/clipper.wav";
     project.helpPath = exeDir + "/jorv.htm";
     project.iniPath = exeDir + "/jorv.ini";
-    project.projectPath = exeDir + "/untitled.jor";
+    project.projectPath = ProjectFilePath(exeDir, "untitled");
 }
 
 }  // namespace jorv

@@ -18,6 +18,7 @@ namespace {
 // The current track is not flushed and the rest of the block keeps its contents.
 void NewProject(AppContext& context, Notification) {
     Project& project = context.project;
+    if (!OfferToSaveChanges(context)) return;
     ProjectHeader& header = project.block.header;
     project.projectLoaded = false;
     project.currentTrack = 0;

@@ -1,9 +1,11 @@
 #include "app/shell/ProjectCommands.h"
 
+#include "app/shell/StopAll.h"
 #include "core/CommandIds.h"
 #include "core/PathParts.h"
 #include "core/ProjectFile.h"
 #include "core/ProjectSettings.h"
+#include "core/TrackFileName.h"
 #include "core/TrackManagement.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
@@ -21,9 +23,29 @@ bool ReopenWaveDevices(AppContext& context, int memPerTrackMB) {
 
 }  // namespace
 
+bool OfferToSaveChanges(AppContext& context) {
+    Project& project = context.project;
+    if (!project.hasUnsavedChanges()) return true;
+    const std::string question = "The project \"" + FieldToUtf8(project.block.header.name) +
+                                 "\" has changes that are not saved. Save them first?";
+    switch (context.ui.showMessage(question, SaveChangesCaption, MessageKind::QuestionWithCancel)) {
+        case Answer::Yes:
+            FlushTrack(project, context.ui);
+            return SaveProject(project, context.ui);
+        case Answer::No: return true;
+        default: return false;
+    }
+}
+
+bool MayCloseProject(AppContext& context) {
+    StopAll(context);
+    return OfferToSaveChanges(context);
+}
+
 void OpenProjectCommand(AppContext& context) {
     Project& project = context.project;
-    FlushTrack(project, context.ui);
+    // What is not saved by now, the user chose to drop.
+    if (!OfferToSaveChanges(context)) return;
     OpenProject(project, context.ui);
     // Without a single track there is nothing to load (a failed open with no project before).
     if (project.block.header.trackCount == 0) return;
@@ -37,7 +59,8 @@ void OpenProjectCommand(AppContext& context) {
 
 void AfterProjectSettings(AppContext& context) {
     Project& project = context.project;
-    project.projectPath = project.exeDir + "/" + FieldToUtf8(project.block.header.name) + ".jor";
+    // Saved where the user chose, beside its tracks.
+    project.projectPath = ProjectFilePath(project.folder(), FieldToUtf8(project.block.header.name));
     ShowProjectTitle(project, context.ui);
 }
 

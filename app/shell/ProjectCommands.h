@@ -8,7 +8,17 @@
 // The File menu's project commands and the Project Settings dialog's buttons.
 namespace jorv {
 
-// File > Open: flush, read a project file, reopen the devices at its size, select track 0.
+inline constexpr std::string_view SaveChangesCaption = "Save Jorv Project";
+
+// Before New, Open or closing the window drop the project: when the current track or the
+// project has changes that are not on disk, asks whether to save them. Yes saves (false when
+// that failed), No drops them, Cancel returns false: the command does not go on.
+bool OfferToSaveChanges(AppContext& context);
+
+// Closing the window: a running take is placed first, then the offer above.
+bool MayCloseProject(AppContext& context);
+
+// File > Open: offer to save, read a project file, reopen the devices at its size, select track 0.
 void OpenProjectCommand(AppContext& context);
 
 // After Project Settings closes: the project lives beside the program under its name.

@@ -53,6 +53,28 @@ TEST(ProjectSettings, OkAcceptsStemsUpTo15CharactersAndShowsTheTitle) {
     EXPECT_EQ(f.ui.status, "Project Loaded");
 }
 
+TEST(ProjectSettings, ANewProjectOverAnotherProjectsFilesAsksFirst) {
+    ProjectFixture f(8);
+    WriteFileText(f.folder.file("song-Track 1.wav"), "old audio");
+    const std::string field = f.folder.file("song.jor");
+    f.ui.answers.push_back(Answer::No);
+    EXPECT_FALSE(AcceptProjectSettings(f.project, 8, field, f.ui));  // the dialog stays
+    EXPECT_EQ(f.ui.messages.back().caption, NewProjectCaption);
+    EXPECT_EQ(f.ui.messages.back().kind, MessageKind::Question);
+    EXPECT_EQ(f.project.projectDir, "");
+    f.ui.answers.push_back(Answer::Yes);
+    EXPECT_TRUE(AcceptProjectSettings(f.project, 8, field, f.ui));
+    EXPECT_EQ(ReadFileBytes(f.folder.file("song-Track 1.wav")).size(), 9u);  // nothing written yet
+
+    // A loaded project, and a name with no files yet, go on without a question.
+    const std::size_t asked = f.ui.messages.size();
+    f.project.projectLoaded = true;
+    EXPECT_TRUE(AcceptProjectSettings(f.project, 8, field, f.ui));
+    f.project.projectLoaded = false;
+    EXPECT_TRUE(AcceptProjectSettings(f.project, 8, f.folder.file("fresh.jor"), f.ui));
+    EXPECT_EQ(f.ui.messages.size(), asked);
+}
+
 TEST(ProjectSettings, BrowseLoadsAProjectKeepingItsStoredTrackNames) {
     ProjectFixture f(8);
     f.addTrack();

@@ -4,7 +4,7 @@ namespace jorv::test {
 
 Answer RecordingUiServices::showMessage(std::string_view text, std::string_view caption, MessageKind kind) {
     messages.push_back({std::string(text), std::string(caption), kind});
-    if (kind != MessageKind::Question) return Answer::Ok;
+    if (!IsQuestion(kind)) return Answer::Ok;
     if (answers.empty()) return Answer::No;
     const Answer answer = answers.front();
     answers.pop_front();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/shell/CommandDispatch.h"
 #include "core/CommandIds.h"
 #include "devices/WaveEngine.h"
@@ -52,6 +54,40 @@ TEST_F(ProjectCommandsTest, NewProjectGetsItsNameBuffersAndFirstTrack) {
     EXPECT_EQ(project.projectPath, folder.file("demo.jor"));
     EXPECT_EQ(ui.title, "Jorv - demo");
     EXPECT_EQ(project.selectionEnd, project.framesPerTrack - 1);
+}
+
+TEST_F(ProjectCommandsTest, AProjectCreatedInAChosenFolderIsSavedThereWithItsTracks) {
+    const std::string chosen = folder.file("songs");
+    std::filesystem::create_directory(chosen);
+    newProject(chosen + "/demo.jor");
+    RunCommand(context, cmd::Save);
+    EXPECT_EQ(project.projectPath, chosen + "/demo.jor");
+    EXPECT_TRUE(std::filesystem::exists(chosen + "/demo.jor"));
+    EXPECT_TRUE(std::filesystem::exists(chosen + "/demo-Track 1.wav"));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("demo.jor")));
+}
+
+TEST_F(ProjectCommandsTest, UnsavedWorkIsOfferedForSavingBeforeItIsDropped) {
+    newProject(folder.file("demo.jor"));
+    ui.posted.clear();
+    ui.answers = {Answer::Cancel, Answer::Cancel, Answer::No};
+    RunCommand(context, cmd::New);
+    EXPECT_TRUE(project.projectLoaded);  // Cancel: New does not go on
+    EXPECT_TRUE(ui.posted.empty());
+    EXPECT_FALSE(MayCloseProject(context));
+    EXPECT_EQ(ui.messages.back().caption, SaveChangesCaption);
+    EXPECT_EQ(ui.messages.back().kind, MessageKind::QuestionWithCancel);
+    RunCommand(context, cmd::Open);  // No: nothing is written, the chooser comes (and is cancelled)
+    EXPECT_EQ(ui.fileRequests.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("demo.jor")));
+
+    ui.answers = {Answer::Yes};
+    EXPECT_TRUE(MayCloseProject(context));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("demo.jor")));
+    EXPECT_FALSE(project.trackDirty);
+    const std::size_t asked = ui.messages.size();
+    EXPECT_TRUE(MayCloseProject(context));  // saved: nothing to ask
+    EXPECT_EQ(ui.messages.size(), asked);
 }
 
 TEST_F(ProjectCommandsTest, PlayRunsUntilThePollSeesTheSelectionEnd) {
