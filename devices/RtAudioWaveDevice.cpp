@@ -72,7 +72,9 @@ bool RtAudioWaveDevice::close() {
     if (!audio_) return true;
     bool closed = true;
     try {
-        if (audio_->isStreamRunning()) audio_->stopStream();
+        // Nothing is left to drain after reset(); and RtAudio's JACK stop waits on a mutex it
+        // does not hold, which can hang, where abort does not wait.
+        if (audio_->isStreamRunning()) audio_->abortStream();
         if (audio_->isStreamOpen()) audio_->closeStream();
     } catch (const RtAudioError&) {
         closed = false;
