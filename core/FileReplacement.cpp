@@ -56,7 +56,8 @@ FileReplacement::~FileReplacement() {
 bool FileReplacement::commit() {
     if (!file_) return false;
     std::FILE* file = file_.release();
-    bool written = std::fflush(file) == 0;
+    // A write that failed earlier (a full disk) leaves the stream's error flag, not a failing flush.
+    bool written = !std::ferror(file) && std::fflush(file) == 0;
     if (!temporary_.empty()) written = ::fsync(::fileno(file)) == 0 && written;
     written = std::fclose(file) == 0 && written;
     if (temporary_.empty()) return written;

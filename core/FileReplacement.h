@@ -23,7 +23,8 @@ public:
 
     // Where to write; null when the file cannot be written.
     std::FILE* file() const { return file_.get(); }
-    // Puts the written bytes in place; false, leaving the target untouched, when anything failed.
+    // Puts the written bytes in place; false, leaving the target untouched, when anything failed,
+    // a write to file() included.
     bool commit();
 
 private:

@@ -26,7 +26,7 @@ bool WriteWholeFile(const std::string& path, const ProjectBlock& block) {
     if (!replacement.file()) return false;
     bool ok = std::fwrite(Magic, 1, 4, replacement.file()) == 4;
     ok = ok && std::fwrite(&block, 1, sizeof block, replacement.file()) == sizeof block;
-    return replacement.commit() && ok;
+    return ok && replacement.commit();
 }
 
 }  // namespace

@@ -206,7 +206,7 @@ int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* b
     PutU32(header + 40, dataBytes);
     bool written = std::fwrite(header, 1, sizeof header, replacement.file()) == sizeof header;
     written = written && std::fwrite(buffer + from, 1, dataBytes, replacement.file()) == dataBytes;
-    written = replacement.commit() && written;
+    written = written && replacement.commit();
     // A full disk keeps the old file; say so rather than pretend the audio is safe.
     if (!written) {
         ShowError(ui, WaveSaveFailedMessage);

@@ -1,10 +1,13 @@
 #include "core/WaveFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
 #include <vector>
 
 #include "tests/support/FrameMatchers.h"
@@ -248,6 +251,26 @@ TEST_F(WaveFileTest, SaveReplacesTheFileWholeOrNotAtAll) {
     ASSERT_EQ(::mkdir((path + ".saving").c_str(), 0755), 0);
     EXPECT_EQ(SaveWave(0, 5, path, buffer.data(), ui), -1);
     EXPECT_EQ(ReadFileBytes(path), CanonicalWave({Marker, Marker}));
+}
+
+TEST_F(WaveFileTest, AFullDiskKeepsTheOldFileWhole) {
+    std::vector<Frame> frames(4000, Frame{5, 5});
+    ASSERT_EQ(SaveWave(0, 10, path, frames.data(), ui), 0);
+    const Bytes before = ReadFileBytes(path);
+    // A file size limit stands for a full disk: the write stops part way, as with no space left.
+    rlimit original{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = original;
+    limited.rlim_cur = 8000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const int result = SaveWave(0, 4000, path, frames.data(), ui);
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
+    EXPECT_EQ(errors(), std::vector<std::string>{"Could not save wave file."});
 }
 
 TEST_F(WaveFileTest, SaveFailuresAreReported) {
