@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The machine-wide settings kept in jorv.ini.
 namespace jorv {
@@ -17,6 +18,8 @@ struct Settings {
 };
 
 inline constexpr const char* SettingsSection = "Jorv";
+inline constexpr std::string_view SettingsUnreadableMessage =
+    "The settings file jorv.ini could not be read; the default settings are used.";
 
 // Missing file or keys give the defaults. midiBufferEntries is left as it is.
 void ReadSettings(Settings& settings, const std::string& iniPath);

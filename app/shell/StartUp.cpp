@@ -2,6 +2,7 @@
 
 #include "app/shell/AppPaths.h"
 #include "core/CommandIds.h"
+#include "core/FileHandle.h"
 #include "instruments/DrumBlockSetup.h"
 
 namespace jorv {
@@ -9,6 +10,9 @@ namespace jorv {
 void PrepareStartUp(AppContext& context, const std::string& exeDir) {
     SetStartupPaths(context.project, exeDir);
     ReadSettings(context.settings, context.project.iniPath);
+    // A missing file simply means the defaults; one that is there but cannot be read is said.
+    if (OpenForReading(context.project.iniPath).outcome == FileForReading::Outcome::Refused)
+        ShowError(context.ui, SettingsUnreadableMessage);
 }
 
 void FinishStartUp(AppContext& context) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/CommandIds.h"
 #include "devices/WaveEngine.h"
 #include "core/TrackBuffers.h"
@@ -36,6 +38,15 @@ TEST(StartUp, ReadsSettingsBesideTheProgramThenPreparesDrumsAndPostsNew) {
     EXPECT_EQ(shell.ui.posted.front().id, cmd::New);
     EXPECT_EQ(shell.ui.title, "Jorv");
     EXPECT_EQ(shell.ui.status, "Uninitialized");
+}
+
+TEST(StartUp, ASettingsFileThatCannotBeReadIsSaidAndTheDefaultsUsed) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.file("jorv.ini"));
+    ShellFixture shell;
+    PrepareStartUp(shell.context, folder.path());
+    EXPECT_EQ(shell.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(SettingsUnreadableMessage)});
+    EXPECT_EQ(shell.context.settings.recordLatency, 0);
 }
 
 TEST(StartUp, ShutDownClosesTheWaveDevicesAndSavesNothing) {
