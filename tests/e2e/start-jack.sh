@@ -5,7 +5,8 @@
 set -eu
 pidfile=$1
 command -v jackd >/dev/null || { echo "jackd is not installed" >&2; exit 1; }
-jackd --no-realtime -t "${JORV_JACK_TIMEOUT:-500}" -d dummy -r 44100 -p "${JORV_JACK_PERIOD:-256}" >"$pidfile.log" 2>&1 &
+# The server takes the name the tests look for (JACK_DEFAULT_SERVER), or JACK's default.
+jackd -n "${JACK_DEFAULT_SERVER:-default}" --no-realtime -t "${JORV_JACK_TIMEOUT:-500}" -d dummy -r 44100 -p "${JORV_JACK_PERIOD:-256}" >"$pidfile.log" 2>&1 &
 echo $! >"$pidfile"
 for _ in $(seq 50); do
   jack_lsp >/dev/null 2>&1 && exit 0
