@@ -214,7 +214,11 @@ TEST_F(MainWindowTest, TheEffectDialogShowsTheCatalogueAndStepsWithinItsRange) {
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
-    ASSERT_TRUE(settle([&] { return window.context().project.buffersReady(); }));
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    // Saved, so that Exit has nothing to ask (the question itself is the shell's, tested there).
+    project.savedBlock = project.block;
+    project.trackDirty = false;
     action(cmd::Exit)->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());
