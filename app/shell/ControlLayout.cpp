@@ -47,8 +47,8 @@ std::vector<ControlEntry> BuildControls() {
         Control(K::CheckBox, "Merge", cmd::MergeRecord, 10, 128, 86, 24),
         Control(K::CheckBox, "Drums", cmd::ActivateDrums, 96, 128, 96, 24),
         Control(K::StatusLine, "Uninitialized", 0, 10, 152, 182, 24),
-        Control(K::ScrollBar, {}, cmd::PositionBar, 192, 152, ViewWidth, 24),
-        Control(K::WaveView, {}, 0, 192, 32, ViewWidth, ViewHeight),
+        Control(K::ScrollBar, {}, cmd::PositionBar, ViewLeft, ViewTop + ViewHeight, ViewWidth, 24),
+        Control(K::WaveView, {}, 0, ViewLeft, ViewTop, ViewWidth, ViewHeight),
     };
 }
 

@@ -2,9 +2,13 @@
 
 #include <cstdint>
 
+#include "core/Project.h"
+
 namespace jorv {
 
-// The waveform view's size in pixels.
+// The waveform view's place in the window's client area, in pixels.
+inline constexpr int ViewLeft = 192;
+inline constexpr int ViewTop = 32;
 inline constexpr int ViewWidth = 550;
 inline constexpr int ViewHeight = 120;
 
@@ -20,5 +24,18 @@ struct ViewState {
 
 // Follows a recreation of the track buffers (framesPerTrack 0 when there are none).
 void ScaleViewToTrack(ViewState& view, uint32_t framesPerTrack);
+
+// The frame shown at client x: x is limited to the view, the frame to 0..framesPerTrack - 2.
+uint32_t PixelToFrame(const ViewState& view, uint32_t framesPerTrack, int x);
+// The client x at which frame is shown (it may lie outside the view).
+int32_t FrameToPixel(const ViewState& view, double frame);
+
+// Selecting with the left button: a press inside the view starts an empty selection there, a
+// move while the button is down stretches its end to the right (never left of its start), and
+// the release ends the drag. With Align to Beat both ends snap to the beat. MoveSelection
+// returns whether the view needs repainting.
+void PressInView(ViewState& view, Project& project, int x, int y);
+bool MoveSelection(const ViewState& view, Project& project, int x);
+void ReleaseInView(ViewState& view);
 
 }  // namespace jorv
