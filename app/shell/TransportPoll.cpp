@@ -6,6 +6,7 @@ namespace jorv {
 
 void PollTransport(AppContext& context) {
     if (TransportReachedEnd(context.project, context.wave)) context.ui.postCommand(cmd::Stop);
+    else if (context.project.busy) context.ui.invalidateWave();  // the play cursor follows
 }
 
 }  // namespace jorv
