@@ -26,7 +26,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(ok, 0, Qt::AlignRight);
-    setFixedSize(sizeHint());
+    // Wide enough that the window system shows the whole title beside its buttons.
+    const int titleRoom = fontMetrics().horizontalAdvance(windowTitle()) + 160;
+    setFixedSize(sizeHint().expandedTo(QSize(titleRoom, 0)));
 }
 
 }  // namespace jorv

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -71,6 +72,13 @@ void MainWindow::deliver(int id, Notification notification) {
 
 void MainWindow::buildMenus() {
     for (const MenuEntry& top : MenuBarEntries()) addMenuEntries(menuBar()->addMenu(ToQt(top.text)), top.children);
+    for (const CommandShortcut& shortcut : CommandShortcuts())
+        widgets_.actions.at(shortcut.id)->setShortcut(QKeySequence(ToQt(shortcut.keys)));
+    // Alt+"?" and Alt+"/" both open About.
+    widgets_.actions.at(cmd::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+    // Space plays the selection, or stops what runs, wherever the focus is in the window.
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(space, &QShortcut::activated, this, [this] { deliver(PlayOrStopCommand(context_.project), Notification::Clicked); });
 }
 
 void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
@@ -90,9 +98,6 @@ void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entri
             }
         }
     }
-    // Alt+"?" and Alt+"/" both open About.
-    if (auto about = widgets_.actions.find(cmd::About); about != widgets_.actions.end())
-        about->second->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
 }
 
 void MainWindow::buildControls() {

@@ -105,7 +105,7 @@ void QtUiServices::endProgress() { progress_.reset(); }
 void QtUiServices::showTrackControls(int volume, int pan, bool mute) {
     setScrollPosition(cmd::VolumeBar, volume);
     setScrollPosition(cmd::PanBar, pan);
-    widgets_.checkBoxes.at(cmd::Mute)->setChecked(mute);
+    setChecked(cmd::Mute, mute);  // the menu's check mark as well as the check box
 }
 
 void QtUiServices::setScrollPosition(int barId, int position) {

@@ -56,7 +56,16 @@ std::vector<MenuEntry> BuildMenuBar() {
     };
 }
 
+constexpr CommandShortcut Shortcuts[] = {
+    {cmd::New, "Ctrl+N"}, {cmd::Open, "Ctrl+O"}, {cmd::Save, "Ctrl+S"},  {cmd::Cut, "Ctrl+X"},
+    {cmd::Copy, "Ctrl+C"}, {cmd::Paste, "Ctrl+V"}, {cmd::Undo, "Ctrl+Z"}, {cmd::SelectAll, "Ctrl+A"},
+};
+
 }  // namespace
+
+std::span<const CommandShortcut> CommandShortcuts() { return Shortcuts; }
+
+int PlayOrStopCommand(const Project& project) { return project.busy ? cmd::Stop : cmd::Play; }
 
 const std::vector<MenuEntry>& MenuBarEntries() {
     static const std::vector<MenuEntry> entries = BuildMenuBar();

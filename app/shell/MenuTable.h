@@ -1,7 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
+
+#include "core/Project.h"
 
 // The menu bar as data, so the window builds it and the tests read it from one place.
 namespace jorv {
@@ -16,5 +19,15 @@ struct MenuEntry {
 
 // The top-level menus, "&File" to "&Help", each a submenu.
 const std::vector<MenuEntry>& MenuBarEntries();
+
+// The desktop's standard keys for the File and Edit commands, shown beside the menu texts.
+struct CommandShortcut {
+    int id;
+    std::string_view keys;  // in the portable text form, such as "Ctrl+N"
+};
+std::span<const CommandShortcut> CommandShortcuts();
+
+// What Space does: stop what runs, else play the selection.
+int PlayOrStopCommand(const Project& project);
 
 }  // namespace jorv

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include "app/shell/MenuTable.h"
 #include "app/qt/QtText.h"
 #include "app/qt/EffectParameterDialog.h"
+#include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 #include "tests/support/TempFolder.h"
 
@@ -211,6 +213,35 @@ TEST_F(MainWindowTest, TheEffectDialogShowsTheCatalogueAndStepsWithinItsRange) {
     EXPECT_EQ(dialog.result(), EffectDialogCancel);
     EXPECT_EQ(context.effectDialog.effectParams[1], 129);
     EXPECT_FALSE(context.project.trackDirty);
+}
+
+TEST_F(MainWindowTest, StandardKeysRunTheirCommandsAndSpacePlaysOrStops) {
+    for (const CommandShortcut& shortcut : CommandShortcuts())
+        EXPECT_EQ(action(shortcut.id)->shortcut(), QKeySequence(ToQt(shortcut.keys))) << shortcut.id;
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    project.selectionStart = 0;
+    project.selectionEnd = 1000000;
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* list = control<QComboBox>(cmd::TrackList);
+    list->setFocus();  // Space would open the list
+    QTest::keyClick(list, Qt::Key_Space);
+    ASSERT_TRUE(settle([&] { return project.busy; }));
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Playing");
+    EXPECT_FALSE(list->view()->isVisible());
+    // Pressed again, Space stops (a message box about the missing audio hardware may hold the
+    // activation here, so the command it gives is checked instead of a second key press).
+    EXPECT_EQ(PlayOrStopCommand(project), cmd::Stop);
+}
+
+TEST_F(MainWindowTest, TheMuteCheckMarkFollowsTheSelectedTrack) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded; }));
+    project.current().mute = 1;
+    RefreshTrackMix(project, window.context().ui);
+    EXPECT_TRUE(action(cmd::Mute)->isChecked());
+    EXPECT_TRUE(control<QCheckBox>(cmd::Mute)->isChecked());
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
