@@ -20,6 +20,10 @@ struct FileForReading {
     FileHandle file;
 };
 
+// Takes over an open descriptor as a blocking C file in mode; a negative descriptor, or one that
+// cannot be taken over (it is then closed), gives none.
+FileHandle AdoptDescriptor(int fd, const char* mode);
+
 // Opens an existing regular file for reading. Missing means nothing is at the path (so the
 // caller may create it); anything else that is not a readable regular file (a folder, a FIFO,
 // a device, no permission, a loop of links) is refused at once, never waited on.

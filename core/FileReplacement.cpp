@@ -19,14 +19,6 @@ std::string ResolveLinks(const std::string& path) {
     return error ? path : resolved.string();
 }
 
-FileHandle OpenDescriptor(int fd) {
-    if (fd < 0) return nullptr;
-    const int flags = ::fcntl(fd, F_GETFL);
-    std::FILE* file = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? ::fdopen(fd, "wb") : nullptr;
-    if (!file) ::close(fd);
-    return FileHandle(file);
-}
-
 }  // namespace
 
 FileReplacement::FileReplacement(const std::string& path) : target_(ResolveLinks(path)) {
@@ -34,7 +26,7 @@ FileReplacement::FileReplacement(const std::string& path) : target_(ResolveLinks
     const bool exists = ::stat(target_.c_str(), &status) == 0;
     if (exists && !S_ISREG(status.st_mode)) {
         // O_NONBLOCK: a FIFO without a reader is refused rather than waited on.
-        file_ = OpenDescriptor(::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+        file_ = AdoptDescriptor(::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC), "wb");
         return;
     }
     if (exists && ::access(target_.c_str(), W_OK) != 0) return;
@@ -43,7 +35,7 @@ FileReplacement::FileReplacement(const std::string& path) : target_(ResolveLinks
     const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
     // The umask shapes a new file; a replaced file keeps its own permissions.
     if (fd >= 0 && exists) ::fchmod(fd, mode);
-    file_ = OpenDescriptor(fd);
+    file_ = AdoptDescriptor(fd, "wb");
 }
 
 FileReplacement::~FileReplacement() {
