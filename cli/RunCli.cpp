@@ -11,7 +11,8 @@ namespace {
 
 const std::vector<std::reference_wrapper<const Subcommand>>& Subcommands() {
     static const std::vector<std::reference_wrapper<const Subcommand>> all{
-        WaveInfoCommand(), FxCommand(), ProjectInfoCommand(), MixdownCommand(), PlayCommand(), RecordCommand()};
+        WaveInfoCommand(), FxCommand(), ProjectInfoCommand(), MixdownCommand(), PlayCommand(), RecordCommand(),
+        EditCommand()};
     return all;
 }
 

@@ -50,5 +50,6 @@ const Subcommand& ProjectInfoCommand();
 const Subcommand& MixdownCommand();
 const Subcommand& PlayCommand();
 const Subcommand& RecordCommand();
+const Subcommand& EditCommand();
 
 }  // namespace jorv::cli

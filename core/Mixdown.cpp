@@ -8,6 +8,8 @@ namespace jorv {
 void SaveMixdown(Project& project, UiServices& ui) {
     const auto path = ui.chooseFile({.save = true,
                                      .mustExist = false,
+                                     // Replacing a file the user may need is worth one question.
+                                     .confirmOverwrite = true,
                                      .filterLabel = "Wave Files",
                                      .filterPattern = "*.wav",
                                      .title = "Save Wave File",
@@ -17,8 +19,7 @@ void SaveMixdown(Project& project, UiServices& ui) {
     if (!path || !project.buffersReady()) return;
     const FrameRange range = LimitToBuffer(project, project.selectionStart, project.selectionEnd);
     PrepareOutput(project, range.start, range.end, true);
-    SaveWave(0, range.end - range.start, *path, project.scratchBuffer.get(), ui);
-    ui.setStatus("Saved as .wav");
+    if (SaveWave(0, range.end - range.start, *path, project.scratchBuffer.get(), ui) == 0) ui.setStatus("Saved as .wav");
 }
 
 }  // namespace jorv

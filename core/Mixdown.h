@@ -5,7 +5,8 @@
 
 namespace jorv {
 
-// Save Wave: asks for a file and writes the mix of every audible track over the selection.
+// Save Wave: asks for a file and writes the mix of every audible track over the selection;
+// "Saved as .wav" only once it is written.
 void SaveMixdown(Project& project, UiServices& ui);
 
 }  // namespace jorv

@@ -27,6 +27,7 @@ enum class Notification { Clicked, SelectionChange, Other };
 struct FileChoice {
     bool save = false;
     bool mustExist = true;  // for open: only existing files may be chosen
+    bool confirmOverwrite = false;  // for save: the dialog asks before an existing file is chosen
     std::string filterLabel;
     std::string filterPattern;
     std::string title;

@@ -55,8 +55,7 @@ std::optional<std::string> QtUiServices::chooseFile(const FileChoice& choice) {
                        ToQt(choice.filterLabel) + " (" + ToQt(choice.filterPattern) + ")");
     dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(choice.save || !choice.mustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // The caller asks its own overwrite question where it wants one.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.confirmOverwrite);
     dialog.setDefaultSuffix(ToQt(choice.defaultExtension).remove(0, choice.defaultExtension.starts_with('.') ? 1 : 0));
     if (!choice.initialFile.empty()) dialog.selectFile(ToQt(choice.initialFile));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -7,6 +7,7 @@
 #include "core/CommandIds.h"
 #include "core/Mixdown.h"
 #include "core/ProjectFile.h"
+#include "core/TrackEditing.h"
 #include "core/TrackManagement.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
@@ -108,6 +109,11 @@ void Open(AppContext& context, Notification) { OpenProjectCommand(context); }
 
 void SelectAll(AppContext& context, Notification) { SelectWholeTrack(context.project); }
 
+template <PasteMode Mode>
+void Paste(AppContext& context, Notification) {
+    PasteClip(context.project, Mode, context.ui);
+}
+
 constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::New, NewProject, Redraw::Nothing},
     {cmd::Open, Open, Redraw::Wave},
@@ -116,6 +122,14 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::SaveWave, OnProject<SaveMixdown>, Redraw::Nothing},
     {cmd::Exit, OnWindow<&ShellWindow::closeWindow>, Redraw::Nothing},
 
+    {cmd::Undo, OnProject<UndoTrack>, Redraw::Wave},
+    {cmd::Cut, OnProject<CutSelection>, Redraw::Wave},
+    {cmd::Copy, OnProject<CopySelection>, Redraw::Nothing},
+    {cmd::Paste, Paste<PasteMode::Replace>, Redraw::Wave},
+    {cmd::PasteMerge, Paste<PasteMode::Add>, Redraw::Wave},
+    {cmd::PasteRing, OnProject<RingClip>, Redraw::Wave},
+    {cmd::PasteNegate, OnProject<NegateClip>, Redraw::Wave},
+    {cmd::CopyFrom, OnProject<CopyFromFile>, Redraw::Nothing},
     {cmd::SelectAll, SelectAll, Redraw::Wave},
     {cmd::AlignToBeat, ToggleAlignToBeat, Redraw::Nothing},
 
@@ -139,14 +153,6 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
 
     // Commands whose subsystems are still to come.
-    {cmd::Undo, nullptr, Redraw::Wave},
-    {cmd::Cut, nullptr, Redraw::Wave},
-    {cmd::Copy, nullptr, Redraw::Nothing},
-    {cmd::Paste, nullptr, Redraw::Wave},
-    {cmd::PasteMerge, nullptr, Redraw::Wave},
-    {cmd::PasteRing, nullptr, Redraw::Wave},
-    {cmd::PasteNegate, nullptr, Redraw::Wave},
-    {cmd::CopyFrom, nullptr, Redraw::Nothing},
     {cmd::FxList, nullptr, Redraw::Wave},
     {cmd::RipMci, nullptr, Redraw::Wave},
     {cmd::Sk1Mode, nullptr, Redraw::Wave},

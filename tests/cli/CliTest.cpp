@@ -118,6 +118,53 @@ TEST(Fx, RunsTheEffectOnTheFileAndSavesItsFrames) {
     EXPECT_EQ(RunJorvCli({"fx", "32840", "2", "2", "x", "0", "8", in, out}).status, 2);
 }
 
+TEST(Edit, RunsEachOperationWithTheTrackOptionsThroughTheNamedClipboard) {
+    TempFolder folder;
+    const std::string in = folder.file("in.wav"), out = folder.file("out.wav"), clip = folder.file("clip.wav");
+    const auto original = CanonicalWave(Constant(10, 1000, 1000));
+    WriteFileBytes(in, original);
+    const CliRun cut = RunJorvCli({"edit", "cut", "2", "5", in, out, "--clip", clip});
+    EXPECT_EQ(cut.out, "result 0\n");
+    EXPECT_EQ(ReadFileBytes(clip), CanonicalWave(Constant(3, 1000, 1000)));
+    std::vector<Frame> expected = Constant(10, 1000, 1000);
+    std::fill(expected.begin() + 2, expected.begin() + 5, Frame{0, 0});
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave(expected));
+    EXPECT_EQ(ReadFileBytes(in), original);  // IN is only read
+
+    // Pan 0 at full volume: gains 254 and 127. The 3-frame clip covers 3 of the 4 frames.
+    EXPECT_EQ(RunJorvCli({"edit", "merge", "0", "4", in, out, "--clip", clip, "--pan", "0"}).status, 0);
+    expected = Constant(10, 1000, 1000);
+    std::fill(expected.begin(), expected.begin() + 3, Frame{1992, 1496});
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave(expected));
+
+    RunJorvCli({"edit", "paste", "0", "4", in, out, "--clip", clip, "--mute"});
+    expected = Constant(10, 1000, 1000);
+    std::fill(expected.begin(), expected.begin() + 4, Frame{0, 0});
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave(expected));
+}
+
+TEST(Edit, AClipboardThatFailsLeavesTheTrackAsItWas) {
+    TempFolder folder;
+    const std::string in = folder.file("in.wav"), out = folder.file("out.wav"), clip = folder.file("clip.wav");
+    WriteFileBytes(in, CanonicalWave(Constant(10, 1000, 1000)));
+    WriteFileBytes(clip, RiffFile({FmtChunk({.formatTag = 3})}));
+    const CliRun ring = RunJorvCli({"edit", "ring", "0", "9", in, out, "--clip", clip});
+    EXPECT_EQ(ring.status, 1);
+    EXPECT_EQ(ring.out, "result 13\n");
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave(Constant(10, 1000, 1000)));
+
+    const CliRun cut = RunJorvCli({"edit", "cut", "0", "9", in, out, "--clip", folder.file("none/clip.wav")});
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_EQ(cut.out, "result -1\n");
+    EXPECT_EQ(cut.err, "Jorv Error: Could not save wave file.\n");
+    EXPECT_EQ(ReadFileBytes(out), CanonicalWave(Constant(10, 1000, 1000)));
+
+    for (const auto& words : std::vector<std::vector<std::string>>{{"edit", "trim", "0", "9", in, out},
+                                                                   {"edit", "cut", "5", "4", in, out},
+                                                                   {"edit", "cut", "0", "9", in, out, "--pan", "256"}})
+        EXPECT_EQ(RunJorvCli(words).status, 2);
+}
+
 TEST(Cli, AFailureItReportedIsNeverASuccess) {
     SavedProject saved;
     const CliRun mixdown = RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "0", "2", "/no-such-folder/out.wav"});

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -242,6 +243,36 @@ TEST_F(MainWindowTest, TheMuteCheckMarkFollowsTheSelectedTrack) {
     RefreshTrackMix(project, window.context().ui);
     EXPECT_TRUE(action(cmd::Mute)->isChecked());
     EXPECT_TRUE(control<QCheckBox>(cmd::Mute)->isChecked());
+}
+
+TEST_F(MainWindowTest, TheToolbarCutsPastesAndUndoesThroughTheClipboardFile) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    FlushTrack(project, window.context().ui);
+    for (uint32_t f = 0; f < 100; ++f) project.trackBuffer[f] = {8000, -8000};
+    project.selectionStart = 0;
+    project.selectionEnd = 50;
+    QTest::mouseClick(control<QToolButton>(cmd::Cut), Qt::LeftButton);
+    EXPECT_EQ(project.trackBuffer[49].left, 0);
+    EXPECT_EQ(project.trackBuffer[50].left, 8000);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("clipper.wav"))));
+    project.selectionStart = 50;
+    project.selectionEnd = 60;
+    QTest::mouseClick(control<QToolButton>(cmd::Paste), Qt::LeftButton);
+    EXPECT_EQ(project.trackBuffer[50].left, 7937);  // 8000 x 254/256
+    QTest::mouseClick(control<QToolButton>(cmd::Undo), Qt::LeftButton);
+    EXPECT_EQ(project.trackBuffer[50].left, 0);
+
+    // Save Wave's dialog asks before it replaces a file.
+    bool asks = false;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->reject();
+    });
+    action(cmd::SaveWave)->trigger();
+    EXPECT_TRUE(asks);
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {

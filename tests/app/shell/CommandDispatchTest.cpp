@@ -8,6 +8,7 @@
 #include "app/shell/MenuTable.h"
 #include "app/shell/StopAll.h"
 #include "effects/EffectCatalogue.h"
+#include "effects/EffectDialogState.h"
 #include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
@@ -223,6 +224,39 @@ TEST(EffectCommands, EveryFxItemOpensTheParameterDialogForItsEffect) {
     }
     EXPECT_EQ(shown, catalogue);
     EXPECT_EQ(shell.ui.waveInvalidations, 0);  // the dialog repaints after its OK, the command not
+}
+
+TEST(EditCommands, UndoAfterTwoEffectsGoesBackToTheTrackFileAndTheEditsRedraw) {
+    ShellFixture shell;
+    ProjectFixture files(32);
+    files.addTrack();
+    files.writeTrackFile(0, Ramp(32, 100));
+    shell.context.project = std::move(files.project);
+    Project& project = shell.context.project;
+    project.clipperPath = files.folder.file("clipper.wav");
+    shell.ui.trackListSelection = 0;
+    RunCommand(shell.context, cmd::TrackPropertiesClosed);
+    DeliverPosted(shell.context, shell.ui);
+    shell.window.effectDialog = [&] {
+        OpenEffectDialog(shell.context.effectDialog);
+        AcceptEffectDialog(shell.context.effectDialog, project, shell.context.effectRandom, shell.ui);
+        return EffectDialogOk;
+    };
+    RunCommand(shell.context, fx::Reverse);
+    RunCommand(shell.context, fx::Gain);
+    const auto track = [&] { return std::vector<Frame>(project.trackBuffer.get(), project.trackBuffer.get() + 32); };
+    ASSERT_NE(track(), Ramp(32, 100));
+
+    const int before = shell.ui.waveInvalidations;
+    RunCommand(shell.context, cmd::Undo);
+    EXPECT_EQ(track(), Ramp(32, 100));
+    EXPECT_FALSE(project.trackDirty);
+    RunCommand(shell.context, cmd::Copy);
+    EXPECT_EQ(shell.ui.waveInvalidations, before + 1);  // Copy changes nothing on screen
+    for (int id : {cmd::Cut, cmd::Paste, cmd::PasteMerge, cmd::PasteRing, cmd::PasteNegate})
+        RunCommand(shell.context, id);
+    EXPECT_EQ(shell.ui.waveInvalidations, before + 6);
+    EXPECT_TRUE(project.trackDirty);
 }
 
 }  // namespace
