@@ -51,5 +51,6 @@ const Subcommand& MixdownCommand();
 const Subcommand& PlayCommand();
 const Subcommand& RecordCommand();
 const Subcommand& EditCommand();
+const Subcommand& DrumEventsCommand();
 
 }  // namespace jorv::cli
