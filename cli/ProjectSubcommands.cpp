@@ -9,6 +9,7 @@
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 #include "core/WaveFile.h"
+#include "devices/AudioApi.h"
 #include "devices/RtAudioWaveDevice.h"
 #include "devices/WaveEngine.h"
 
@@ -98,7 +99,7 @@ int RunTransport(SubcommandContext& c, bool recording) {
     const auto latency = ParseNumber(c.arguments.value("--latency").value_or("0"), 0, 1 << 30);
     if (!latency) return ExitUsage;
     const std::string api = c.arguments.value("--api").value_or("");
-    if (!api.empty() && api != "jack" && api != "pulse" && api != "alsa") return ExitUsage;
+    if (!api.empty() && !IsAudioApiName(api)) return ExitUsage;
     RtAudioWaveDevice device(api);
     WaveEngine engine(device);
     OpenedProject opened;

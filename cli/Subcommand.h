@@ -52,5 +52,6 @@ const Subcommand& PlayCommand();
 const Subcommand& RecordCommand();
 const Subcommand& EditCommand();
 const Subcommand& DrumEventsCommand();
+const Subcommand& DrumPlayCommand();
 
 }  // namespace jorv::cli

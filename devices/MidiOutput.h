@@ -14,6 +14,8 @@ public:
     // A port sends it at once; the synthesizer places it at its song time.
     // Runs on the drum tick's thread: never blocks, never allocates.
     virtual void send(uint32_t message, uint32_t songMs) = 0;
+    // How long the last message sent may take to be heard out, in milliseconds.
+    virtual int ringOutMs() const { return 0; }
 };
 
 // An output that could not be opened: the drums stay silent and the song still runs.

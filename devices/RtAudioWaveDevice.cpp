@@ -2,21 +2,16 @@
 
 #include <RtAudio.h>
 
+#include "devices/AudioApi.h"
+#include "devices/RtAudioApi.h"
+
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <thread>
 
 namespace jorv {
 
 namespace {
-
-RtAudio::Api ApiNamed(const std::string& name) {
-    if (name == "jack") return RtAudio::UNIX_JACK;
-    if (name == "pulse") return RtAudio::LINUX_PULSE;
-    if (name == "alsa") return RtAudio::LINUX_ALSA;
-    return RtAudio::UNSPECIFIED;
-}
 
 constexpr unsigned Channels = WaveFormat::channels;
 
@@ -29,17 +24,14 @@ int RtAudioWaveDevice::Callback(void* output, void* input, unsigned frames, doub
     return 0;
 }
 
-RtAudioWaveDevice::RtAudioWaveDevice(std::string apiName) : apiName_(std::move(apiName)) {
-    if (apiName_.empty())
-        if (const char* fromEnvironment = std::getenv("JORV_AUDIO_API")) apiName_ = fromEnvironment;
-}
+RtAudioWaveDevice::RtAudioWaveDevice(std::string apiName) : apiName_(ChosenAudioApi(apiName)) {}
 
 RtAudioWaveDevice::~RtAudioWaveDevice() { close(); }
 
 bool RtAudioWaveDevice::openOutput() {
     close();
     try {
-        audio_ = std::make_unique<RtAudio>(ApiNamed(apiName_));
+        audio_ = std::make_unique<RtAudio>(AudioApiNamed(apiName_));
         audio_->showWarnings(false);
         if (audio_->getDeviceCount() == 0) throw RtAudioError("no audio devices", RtAudioError::NO_DEVICES_FOUND);
         RtAudio::StreamParameters out{audio_->getDefaultOutputDevice(), Channels, 0};

@@ -1,0 +1,23 @@
+#include "devices/AudioApi.h"
+#include "devices/RtAudioApi.h"
+
+#include <cstdlib>
+
+namespace jorv {
+
+std::string ChosenAudioApi(const std::string& given) {
+    if (!given.empty()) return given;
+    const char* fromEnvironment = std::getenv("JORV_AUDIO_API");
+    return fromEnvironment ? fromEnvironment : "";
+}
+
+bool IsAudioApiName(const std::string& name) { return name == "jack" || name == "pulse" || name == "alsa"; }
+
+RtAudio::Api AudioApiNamed(const std::string& name) {
+    if (name == "jack") return RtAudio::UNIX_JACK;
+    if (name == "pulse") return RtAudio::LINUX_PULSE;
+    if (name == "alsa") return RtAudio::LINUX_ALSA;
+    return RtAudio::UNSPECIFIED;
+}
+
+}  // namespace jorv

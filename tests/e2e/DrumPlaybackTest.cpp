@@ -1,0 +1,90 @@
+// The drum player on real MIDI and audio ports of a JACK server with the dummy driver.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "devices/RtMidiPortOutput.h"
+#include "devices/SynthMidiOutput.h"
+#include "devices/ThreadTickTimer.h"
+#include "instruments/DrumBlockSetup.h"
+#include "instruments/DrumEditor.h"
+#include "instruments/DrumPlayer.h"
+#include "tests/e2e/JackListener.h"
+
+namespace jorv::test {
+namespace {
+
+// Two patterns of different tempo with several instruments on some steps: "0110".
+DrumBlock Song() {
+    DrumBlock drums{};
+    InitialiseDrumBlock(drums);
+    drums.patterns[0].length = 8;
+    drums.patterns[0].msPerBeat = 65;
+    drums.patterns[1].length = 5;
+    drums.patterns[1].msPerBeat = 137;
+    for (int s = 0; s < 8; ++s) drums.patterns[0].steps[s * DrumInstrumentCount + 8] = uint8_t(60 + s);
+    for (int s = 0; s < 5; s += 2) {
+        drums.patterns[1].steps[s * DrumInstrumentCount + 11] = uint8_t(100 + s);
+        drums.patterns[1].steps[s * DrumInstrumentCount + 15] = uint8_t(20 + s);
+    }
+    StoreSongPattern(drums, u"0110");
+    return drums;
+}
+
+void WaitForTheEnd(const DrumPlayer& player) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (player.running() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+TEST(DrumPlayback, EveryNoteReachesAJackMidiPortInOrderOnItsTick) {
+    JackListener listener("drum-capture");
+    ASSERT_TRUE(listener.ok());
+    auto output = RtMidiPortOutput::open("drum-capture:midi", "jack");
+    ASSERT_TRUE(output);
+    ThreadTickTimer timer;
+    DrumPlayer player;
+    player.open(65536, *output, timer);
+    player.build(Song());
+    const DrumEventList& list = player.events();
+    ASSERT_EQ(list.events(), 28);
+    player.start();
+    WaitForTheEnd(player);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_EQ(listener.notes(), list.events());
+
+    // Each event goes out on tick floor(t / 10) + 1; measured from the first, every arrival is
+    // within one tick (and the server's period, to which JACK rounds MIDI) of its own.
+    const double period = listener.periodFrames();
+    const auto tickOf = [&](int k) { return list.dueMs(k) / 10 + 1; };
+    for (int k = 0; k < list.events(); ++k) {
+        const auto& note = listener.note(k);
+        EXPECT_EQ(note.bytes[0] | note.bytes[1] << 8 | note.bytes[2] << 16, int(list.message(k))) << k;
+        const double expected = (tickOf(k) - tickOf(0)) * 441.0;
+        const double arrived = double(note.frame - listener.note(0).frame);
+        EXPECT_NEAR(arrived, expected, 441.0 + period) << "event " << k;
+    }
+}
+
+TEST(DrumPlayback, TheBuiltInSynthesizerIsHeardOnItsJackPorts) {
+    JackListener listener("synth-capture");
+    ASSERT_TRUE(listener.ok());
+    auto output = SynthMidiOutput::open("jack");
+    ASSERT_TRUE(output) << "no synthesizer: is a General MIDI sound font installed?";
+    ASSERT_TRUE(listener.hasPort("jorv-synth:outport 0"));
+    ASSERT_TRUE(listener.connect("jorv-synth:outport 0", "synth-capture:audio"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_LT(listener.peak(), 0.001f);  // silent before the song
+    ThreadTickTimer timer;
+    DrumPlayer player;
+    player.open(65536, *output, timer);
+    player.build(Song());
+    player.start();
+    WaitForTheEnd(player);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_GT(listener.peak(), 0.05f);
+}
+
+}  // namespace
+}  // namespace jorv::test
