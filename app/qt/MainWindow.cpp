@@ -18,11 +18,13 @@
 #include "app/qt/Icons.h"
 #include "app/qt/MasterDialog.h"
 #include "app/shell/ProjectCommands.h"
+#include "app/qt/DrumEditDialog.h"
 #include "app/qt/EffectParameterDialog.h"
 #include "app/qt/QtScrollCode.h"
 #include "app/shell/MenuTable.h"
 #include "app/shell/ScrollHandling.h"
 #include "app/qt/ProjectSettingsDialog.h"
+#include "app/shell/DrumOutput.h"
 #include "app/shell/StartUp.h"
 #include "app/qt/TrackListBox.h"
 #include "app/qt/TrackPropertiesDialog.h"
@@ -59,6 +61,7 @@ MainWindow::MainWindow(const std::string& exeDir)
     buildControls();
     setFixedSize(sizeHint());
     FinishStartUp(context_);
+    OpenDrumOutput(context_);
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, [this] {
         if (!shutDown_) PollTransport(context_);
@@ -198,6 +201,11 @@ void MainWindow::runMaster() {
 int MainWindow::runEffectDialog() {
     EffectParameterDialog dialog(this, context_);
     return dialog.exec();
+}
+
+void MainWindow::runDrumEdit() {
+    DrumEditDialog dialog(this, context_);
+    dialog.exec();
 }
 
 void MainWindow::closeWindow() { close(); }

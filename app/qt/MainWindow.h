@@ -31,6 +31,7 @@ public:
     void runTrackProperties() override;
     void runMaster() override;
     int runEffectDialog() override;
+    void runDrumEdit() override;
     void closeWindow() override;
 
 protected:

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/qt/ThumbOnlyBar.h"
 #include "core/MasterDialogLogic.h"
 #include "core/Utf16Text.h"
 
@@ -17,19 +18,13 @@ constexpr int FirstVolumeBar = 1127;
 constexpr int FirstMuteBox = 1144;
 constexpr int FirstPanBar = 1160;
 
-// Only dragging the thumb changes a value; arrow and trough clicks are undone before they apply.
 QScrollBar* ThumbOnlyBar(QWidget* parent, int id, int position, bool inUse) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setObjectName(QStringLiteral("control%1").arg(id));
+    QScrollBar* bar = NewThumbOnlyBar(Qt::Horizontal, parent, id);
     bar->setMinimumWidth(160);
     if (inUse) {
         bar->setRange(0, 255);
-        bar->setPageStep(1);
         bar->setValue(position);
     }
-    QObject::connect(bar, &QScrollBar::actionTriggered, bar, [bar](int action) {
-        if (action != QAbstractSlider::SliderMove) bar->setSliderPosition(bar->value());
-    });
     return bar;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/DrumOutput.h"
 #include "app/shell/Settings.h"
 #include "app/shell/ShellWindow.h"
 #include "app/shell/ViewState.h"
@@ -8,6 +9,8 @@
 #include "devices/WaveTransport.h"
 #include "effects/EffectDialogState.h"
 #include "effects/EffectRandom.h"
+#include "instruments/DrumEditor.h"
+#include "instruments/DrumPlayer.h"
 
 namespace jorv {
 
@@ -23,6 +26,10 @@ struct AppContext {
     EffectDialogState effectDialog;
     // One stream for the whole run, as a program that never seeds its generator has.
     EffectRandom effectRandom;
+    DrumEditorState drumEditor;
+    // The player goes before its output and timer do.
+    DrumOutput drumOutput;
+    DrumPlayer drums;
 
     UiServices& ui;
     WaveTransport& wave;

@@ -44,7 +44,9 @@ void ToggleMergeRecord(AppContext& context, Notification) {
     Toggle(context, context.project.mergeRecord, cmd::MergeRecord);
 }
 
+// The drums' part in a take is fixed when it starts.
 void ToggleActivateDrums(AppContext& context, Notification) {
+    if (context.project.busy) return;
     Toggle(context, context.project.drumsActive, cmd::ActivateDrums);
 }
 
@@ -90,7 +92,9 @@ void Record(AppContext& context, Notification) {
     Project& project = context.project;
     if (!project.projectLoaded) return;
     const Take take{project.selectionStart, project.selectionEnd, project.mergeRecord, context.settings.recordLatency};
+    if (project.drumsActive) context.drums.build(project.block.drumBlock);
     context.wave.startRecording(project, take, context.ui);
+    if (project.drumsActive) context.drums.start();
     context.ui.setStatus("Recording");
 }
 
@@ -150,6 +154,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::TrackPropertiesClosed, TrackPropertiesClosed, Redraw::Nothing},
 
     {cmd::Master, OnWindow<&ShellWindow::runMaster>, Redraw::Wave},
+    {cmd::DrumMachine, OnWindow<&ShellWindow::runDrumEdit>, Redraw::Wave},
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
 
     // Commands whose subsystems are still to come.
@@ -157,7 +162,6 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::RipMci, nullptr, Redraw::Wave},
     {cmd::Sk1Mode, nullptr, Redraw::Wave},
     {cmd::TtsMode, nullptr, Redraw::Wave},
-    {cmd::DrumMachine, nullptr, Redraw::Wave},
     {cmd::AudioMixer, nullptr, Redraw::Nothing},
     {cmd::MidiSequencer, nullptr, Redraw::Nothing},
     {cmd::Options, nullptr, Redraw::Wave},

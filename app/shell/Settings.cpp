@@ -10,6 +10,7 @@ void ReadSettings(Settings& settings, const std::string& iniPath) {
     settings.midiInDevice = ReadIniInt(iniPath, SettingsSection, "MidiInDev", 0);
     settings.midiBufferChoice = ReadIniInt(iniPath, SettingsSection, "MidiBufSel", 0);
     settings.recordLatency = ReadIniInt(iniPath, SettingsSection, "Latency", 0);
+    settings.midiOutDevice = ReadIniString(iniPath, SettingsSection, "MidiOutDev", "");
 }
 
 }  // namespace jorv

@@ -15,6 +15,9 @@ struct Settings {
     // Capacity of the MIDI capture and drum event lists; the saved choice applies only once
     // the Options dialog is accepted.
     int midiBufferEntries = 65536;
+    // The drums' MIDI output: a port whose name contains this text; empty for the built-in
+    // synthesizer.
+    std::string midiOutDevice;
 };
 
 inline constexpr const char* SettingsSection = "Jorv";

@@ -14,6 +14,7 @@ public:
     // The effect parameter dialog for the effect in the context's dialog state; returns
     // EffectDialogOk or EffectDialogCancel.
     virtual int runEffectDialog() = 0;
+    virtual void runDrumEdit() = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;
 };

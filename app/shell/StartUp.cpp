@@ -1,6 +1,7 @@
 #include "app/shell/StartUp.h"
 
 #include "app/shell/AppPaths.h"
+#include "app/shell/DrumOutput.h"
 #include "core/CommandIds.h"
 #include "core/FileHandle.h"
 #include "instruments/DrumBlockSetup.h"
@@ -21,6 +22,7 @@ void FinishStartUp(AppContext& context) {
 }
 
 void ShutDown(AppContext& context) {
+    CloseDrumOutput(context);
     context.wave.closeDevices(context.project, context.ui);
 }
 

@@ -11,7 +11,7 @@ namespace jorv {
 void PrepareStartUp(AppContext& context, const std::string& exeDir);
 void FinishStartUp(AppContext& context);
 
-// Closes the wave devices. Nothing is saved.
+// Closes the drum output and the wave devices. Nothing is saved.
 void ShutDown(AppContext& context);
 
 }  // namespace jorv

@@ -6,6 +6,7 @@ void StopAll(AppContext& context) {
     Project& project = context.project;
     if (!project.busy || !project.projectLoaded) return;
     context.wave.stop(project, context.ui);
+    if (project.drumsActive) context.drums.stop();
     context.view.cursorX = 0;
     context.ui.setStatus("Stopped");
 }

@@ -56,10 +56,12 @@ public:
         return effectDialog ? effectDialog() : EffectDialogCancel;
     }
 
+    void runDrumEdit() override { run(drumEdit, "drumEdit"); }
+
     int aboutShown = 0;
     int closed = 0;
     std::vector<std::string> dialogs;
-    std::function<void()> projectSettings, trackProperties, master;
+    std::function<void()> projectSettings, trackProperties, master, drumEdit;
     std::function<int()> effectDialog;
 
 private:
