@@ -44,9 +44,8 @@ void ToggleMergeRecord(AppContext& context, Notification) {
     Toggle(context, context.project.mergeRecord, cmd::MergeRecord);
 }
 
-// The drums' part in a take is fixed when it starts.
+// StopAll has ended any take before this runs, so the drums of a running take never change.
 void ToggleActivateDrums(AppContext& context, Notification) {
-    if (context.project.busy) return;
     Toggle(context, context.project.drumsActive, cmd::ActivateDrums);
 }
 

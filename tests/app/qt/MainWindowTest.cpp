@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,8 +24,10 @@
 #include "app/shell/ControlLayout.h"
 #include "app/shell/MenuTable.h"
 #include "app/qt/QtText.h"
+#include "app/qt/DrumEditDialog.h"
 #include "app/qt/EffectParameterDialog.h"
 #include "core/TrackSwitching.h"
+#include "instruments/DrumEditor.h"
 #include "core/Utf16Text.h"
 #include "tests/support/TempFolder.h"
 
@@ -273,6 +276,41 @@ TEST_F(MainWindowTest, TheToolbarCutsPastesAndUndoesThroughTheClipboardFile) {
     });
     action(cmd::SaveWave)->trigger();
     EXPECT_TRUE(asks);
+}
+
+TEST_F(MainWindowTest, TheDrumEditBarsStoreStepsForTheChosenPatternAndInstrument) {
+    AppContext& context = window.context();
+    DrumBlock& drums = context.project.block.drumBlock;
+    StoreSongPattern(drums, u"01");
+    DrumEditDialog dialog(&window, context);
+    EXPECT_EQ(dialog.windowTitle(), "Drum Edit");
+    auto* patterns = dialog.findChild<QComboBox*>("control1033");
+    auto* instruments = dialog.findChild<QComboBox*>("control1032");
+    EXPECT_EQ(patterns->count(), 10);
+    EXPECT_EQ(instruments->itemText(8), "Bass Drum 1");
+    EXPECT_EQ(patterns->currentIndex(), -1);
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("control1112")->text(), "01");
+    auto* step5 = dialog.findChild<QScrollBar*>("control1039");
+    EXPECT_EQ(step5->maximum(), 127);
+    EXPECT_NE(dialog.findChild<QScrollBar*>("control1065"), nullptr);
+    EXPECT_EQ(dialog.findChild<QScrollBar*>("control1066")->value(), 100);
+
+    emit patterns->activated(2);
+    emit instruments->activated(8);
+    step5->setSliderPosition(90);
+    EXPECT_EQ(drums.patterns[2].steps[5 * DrumInstrumentCount + 8], 90);
+    step5->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // arrows do nothing
+    EXPECT_EQ(step5->value(), 90);
+    dialog.findChild<QScrollBar*>("control1066")->setSliderPosition(125);
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1099")->text(), "ms per beat 125");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1109"), Qt::LeftButton);  // Cut
+    EXPECT_EQ(step5->value(), 0);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1108"), Qt::LeftButton);
+    EXPECT_EQ(dialog.findChild<QPushButton*>("control1108")->text(), "Pattern");
+    dialog.findChild<QLineEdit*>("control1112")->setText("2");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1"), Qt::LeftButton);
+    EXPECT_EQ(FieldToUtf8(drums.songPattern), "2");
+    EXPECT_EQ(context.project.beatFrames, 141120u);
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {

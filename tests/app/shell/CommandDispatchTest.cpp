@@ -5,10 +5,13 @@
 #include <filesystem>
 
 #include "core/CommandIds.h"
+#include "app/shell/DrumEditActions.h"
 #include "app/shell/MenuTable.h"
 #include "app/shell/StopAll.h"
 #include "effects/EffectCatalogue.h"
 #include "effects/EffectDialogState.h"
+#include "instruments/DrumBlockSetup.h"
+#include "tests/support/ManualTickTimer.h"
 #include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
@@ -257,6 +260,58 @@ TEST(EditCommands, UndoAfterTwoEffectsGoesBackToTheTrackFileAndTheEditsRedraw) {
         RunCommand(shell.context, id);
     EXPECT_EQ(shell.ui.waveInvalidations, before + 6);
     EXPECT_TRUE(project.trackDirty);
+}
+
+TEST(DrumCommands, RecordWithDrumsOnPlaysTheSongAlongAndEveryStopEndsIt) {
+    ShellFixture shell;
+    ManualTickTimer timer;
+    SilentMidiOutput output;
+    Project& project = shell.context.project;
+    project.projectLoaded = true;
+    project.selectionEnd = 100;
+    DrumBlock& drums = project.block.drumBlock;
+    InitialiseDrumBlock(drums);
+    drums.patterns[0].steps[0] = 100;
+    StoreSongPattern(drums, u"00");
+    shell.context.drums.open(64, output, timer);
+
+    RunCommand(shell.context, cmd::Record);
+    EXPECT_FALSE(shell.context.drums.running());  // Activate Drums is off
+    RunCommand(shell.context, cmd::ActivateDrums);
+    RunCommand(shell.context, cmd::Record);
+    EXPECT_TRUE(shell.context.drums.running());
+    EXPECT_EQ(shell.context.drums.events().events(), 2);
+    // Activate Drums, like any command, first ends the take and its drums.
+    RunCommand(shell.context, cmd::ActivateDrums);
+    EXPECT_FALSE(shell.context.drums.running());
+    EXPECT_FALSE(project.busy);
+    EXPECT_FALSE(project.drumsActive);
+
+    RunCommand(shell.context, cmd::DrumMachine);
+    EXPECT_EQ(shell.window.dialogs, std::vector<std::string>{"drumEdit"});
+}
+
+TEST(DrumCommands, AuditionPlaysOnlyWhenNothingPlaysAndOkSetsTheBeat) {
+    ShellFixture shell;
+    ManualTickTimer timer;
+    SilentMidiOutput output;
+    DrumBlock& drums = shell.context.project.block.drumBlock;
+    InitialiseDrumBlock(drums);
+    drums.patterns[1].steps[0] = 100;
+    shell.context.drums.open(64, output, timer);
+    AuditionDrums(shell.context, u"1");
+    EXPECT_TRUE(shell.context.drums.running());
+    AuditionDrums(shell.context, u"11");
+    EXPECT_EQ(FieldToUtf8(drums.songPattern), "1");
+    StopAuditionDrums(shell.context);
+    EXPECT_FALSE(shell.context.drums.running());
+    AuditionDrums(shell.context, u"");
+    EXPECT_EQ(timer.advance(3), 2);  // an empty song ends on its first tick
+
+    drums.patterns[0].length = 16;
+    drums.patterns[0].msPerBeat = 125;
+    AcceptDrumEditDialog(shell.context, u"0");
+    EXPECT_EQ(shell.context.project.beatFrames, 88200u);
 }
 
 }  // namespace
