@@ -22,7 +22,7 @@ std::unique_ptr<ScheduledSynth> ScheduledSynth::create(double sampleRate) {
     fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     fluid_settings_t* settings = new_fluid_settings();
-    fluid_settings_setnum(settings, "synth.sample-rate", sampleRate);
+    fluid_settings_setnum(settings, "synth.sample-rate", 2 * sampleRate);
     fluid_settings_setnum(settings, "synth.gain", 0.6);
     // Only the audio thread touches the synthesizer once it is set up.
     fluid_settings_setint(settings, "synth.threadsafe-api", 0);
@@ -64,25 +64,35 @@ void ScheduledSynth::apply(uint32_t message) {
 }
 
 void ScheduledSynth::render(float* interleaved, uint32_t frames) {
+    for (uint32_t done = 0; done < frames;) {
+        const uint32_t chunk = std::min(frames - done, MaxChunk);
+        renderOversampled(chunk);
+        decimator_.process(oversampled_.data(), interleaved + 2 * done, chunk);
+        done += chunk;
+    }
+}
+
+void ScheduledSynth::renderOversampled(uint32_t frames) {
     const uint64_t blockStart = framesRendered_.load(std::memory_order_relaxed);
+    const uint32_t fine = 2 * frames;  // frames at the doubled rate
     uint32_t done = 0;
     uint32_t tail = tail_.load(std::memory_order_relaxed);
-    while (done < frames) {
-        uint32_t until = frames;
+    while (done < fine) {
+        uint32_t until = fine;
         const bool pending = tail != head_.load(std::memory_order_acquire);
         if (pending) {
-            const uint64_t due = ring_[tail % RingSize].frame;
+            const uint64_t due = 2 * ring_[tail % RingSize].frame;
             // A message that came too late plays at once.
-            until = static_cast<uint32_t>(std::clamp<uint64_t>(due > blockStart ? due - blockStart : 0, done, frames));
+            until = static_cast<uint32_t>(std::clamp<uint64_t>(due > 2 * blockStart ? due - 2 * blockStart : 0, done, fine));
         }
         if (until > done) {
-            fluid_synth_write_float(synth_, int(until - done), interleaved, int(2 * done), 2, interleaved,
-                                    int(2 * done + 1), 2);
+            float* at = oversampled_.data() + 2 * done;
+            fluid_synth_write_float(synth_, int(until - done), at, 0, 2, at, 1, 2);
             done = until;
         }
-        if (pending && done < frames) {
+        if (pending && done < fine) {
             apply(ring_[tail % RingSize].message);
-            lastApplied_ = blockStart + done;
+            lastApplied_ = blockStart + done / 2;
             tail_.store(++tail, std::memory_order_release);
         }
     }

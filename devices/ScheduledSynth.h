@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "devices/HalfBandDecimator.h"
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
@@ -13,6 +16,8 @@ namespace jorv {
 
 // The built-in General MIDI synthesizer, playing each message at the sample where its song
 // time falls, one constant latency after the song started, rather than at the next period.
+// FluidSynth starts notes only on its own 64-frame blocks; running it at twice the rate and
+// halving the rate afterwards keeps that grid under 0.73 ms.
 //
 // Thread contract: send() runs on the drum tick's thread and render() on the audio thread; they
 // share a single-producer single-consumer ring of scheduled messages (indices published with
@@ -40,6 +45,10 @@ public:
 private:
     ScheduledSynth(fluid_settings_t* settings, fluid_synth_t* synth, double sampleRate);
     void apply(uint32_t message);
+    // Renders frames output frames' worth at the doubled rate into oversampled_, each message
+    // at its exact frame there.
+    void renderOversampled(uint32_t frames);
+    static constexpr uint32_t MaxChunk = 1024;  // output frames per pass
 
     struct Scheduled {
         uint64_t frame;
@@ -57,6 +66,8 @@ private:
     std::atomic<uint64_t> framesRendered_{0};
     std::atomic<uint64_t> songStartFrame_{0};
     uint64_t lastApplied_ = 0;
+    std::vector<float> oversampled_ = std::vector<float>(4 * MaxChunk);
+    HalfBandDecimator decimator_;
 };
 
 // The first General MIDI sound font found among the system's, or empty.

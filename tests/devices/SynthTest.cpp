@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "devices/HalfBandDecimator.h"
+#include "devices/ScheduledSynth.h"
+
+namespace jorv::test {
+namespace {
+
+TEST(HalfBandDecimator, KeepsWhatTheNewRateCarriesAndStopsWhatWouldFoldBack) {
+    const auto peakAfter = [](double cyclesPerInputFrame) {
+        HalfBandDecimator decimator;
+        std::vector<float> in(2 * 2 * 512), out(2 * 512);
+        for (std::size_t f = 0; f < in.size() / 2; ++f)
+            in[2 * f] = in[2 * f + 1] = float(std::cos(2 * std::numbers::pi * cyclesPerInputFrame * f));
+        decimator.process(in.data(), out.data(), 512);
+        float peak = 0;
+        for (std::size_t j = 64; j < 512; ++j) peak = std::max(peak, std::fabs(out[2 * j]));
+        return peak;
+    };
+    EXPECT_NEAR(peakAfter(0), 1.0, 1e-5);    // a constant passes unchanged
+    EXPECT_GT(peakAfter(0.05), 0.99);        // 4.4 kHz at 88.2 kHz
+    EXPECT_LT(peakAfter(0.35), 0.01);        // 30.9 kHz would fold back to 13.2 kHz
+}
+
+// Two claves hits whose frames (1088 and 23491) sit at opposite ends of FluidSynth's 64-frame
+// block grid at 44.1 kHz: each sounds one constant latency after its song time, within a
+// millisecond, as no period or block boundary moves it.
+TEST(ScheduledSynth, EachHitSoundsAtItsSongTimeNotAtABlockBoundary) {
+    auto synth = ScheduledSynth::create(44100);
+    ASSERT_TRUE(synth) << "no General MIDI sound font";
+    synth->setLatencyFrames(1000);
+    synth->startSong();
+    synth->send(0x99 | 75 << 8 | 127 << 16, 2);
+    synth->send(0x99 | 75 << 8 | 127 << 16, 510);
+    std::vector<float> audio(2 * 44100);
+    for (int period = 0; period < 44100 / 300; ++period) synth->render(audio.data() + 2 * 300 * period, 300);
+    const auto onset = [&](std::size_t from) {
+        while (std::fabs(audio[2 * from]) < 0.01f) ++from;
+        return double(from);
+    };
+    const double first = onset(0);
+    EXPECT_GE(first, 1088);
+    const double second = onset(std::size_t(first) + 15000);
+    EXPECT_NEAR(second - first, 23491 - 1088, 44.1);
+}
+
+}  // namespace
+}  // namespace jorv::test
