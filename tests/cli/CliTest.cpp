@@ -165,6 +165,28 @@ TEST(Edit, AClipboardThatFailsLeavesTheTrackAsItWas) {
         EXPECT_EQ(RunJorvCli(words).status, 2);
 }
 
+TEST(DrumEvents, ListsTheSongOfAPatternFileOrOfTheGivenText) {
+    TempFolder folder;
+    const std::string file = folder.file("beat.jdp");
+    // Only the first pattern's length and first step: the rest of the block stays as it starts.
+    Bytes bytes = {'1', 0, '.', 0, '0', 0, '0', 0};
+    AppendU16(bytes, 2);
+    bytes.resize(bytes.size() + 8, 0);
+    bytes.push_back(100);  // step 0, Bass Drum 1
+    WriteFileBytes(file, bytes);
+    EXPECT_EQ(RunJorvCli({"drum-events", file}).out, "events 0\n");
+    const CliRun song = RunJorvCli({"drum-events", file, "--song", "0a0"});
+    EXPECT_EQ(song.status, 0);
+    EXPECT_EQ(song.out, "events 2\n0 153 35 100\n200 153 35 100\n");
+    EXPECT_EQ(RunJorvCli({"drum-events", file, "--song", "00", "--entries", "6"}).out, "events 1\n0 153 35 100\n");
+
+    const CliRun missing = RunJorvCli({"drum-events", folder.file("none.jdp")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Jorv Error: There has been an error opening the .jdp file.\n");
+    EXPECT_EQ(RunJorvCli({"drum-events", file, "--entries", "-1"}).status, 2);
+    EXPECT_EQ(RunJorvCli({"drum-play", file, "--api", "bogus"}).status, 2);
+}
+
 TEST(Cli, AFailureItReportedIsNeverASuccess) {
     SavedProject saved;
     const CliRun mixdown = RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "0", "2", "/no-such-folder/out.wav"});
