@@ -53,5 +53,7 @@ const Subcommand& RecordCommand();
 const Subcommand& EditCommand();
 const Subcommand& DrumEventsCommand();
 const Subcommand& DrumPlayCommand();
+const Subcommand& MidiCaptureCommand();
+const Subcommand& Sk1Command();
 
 }  // namespace jorv::cli

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include "app/shell/DrumOutput.h"
 #include "app/shell/Settings.h"
 #include "app/shell/ShellWindow.h"
@@ -8,6 +11,7 @@
 #include "core/UiServices.h"
 #include "devices/WaveTransport.h"
 #include "effects/EffectDialogState.h"
+#include "devices/MidiCapture.h"
 #include "effects/EffectRandom.h"
 #include "instruments/DrumEditor.h"
 #include "instruments/DrumPlayer.h"
@@ -30,6 +34,13 @@ struct AppContext {
     // The player goes before its output and timer do.
     DrumOutput drumOutput;
     DrumPlayer drums;
+    // The MIDI modes: which one is armed, the input it captures from and the capture, which
+    // goes before its input.
+    struct { bool sk1Armed = false; bool ttsArmed = false; } modes;
+    // Makes the input for a capture; empty: the port the settings name (tests put a double here).
+    std::function<std::unique_ptr<MidiInput>(const Settings&)> makeMidiInput;
+    std::unique_ptr<MidiInput> midiInput;
+    MidiCapture midiCapture;
 
     UiServices& ui;
     WaveTransport& wave;

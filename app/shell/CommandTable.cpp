@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/shell/MidiModes.h"
 #include "app/shell/ProjectCommands.h"
 #include "core/CommandIds.h"
 #include "core/Mixdown.h"
@@ -110,6 +111,8 @@ void OnWindow(AppContext& context, Notification) {
 
 void Open(AppContext& context, Notification) { OpenProjectCommand(context); }
 
+void Sk1Mode(AppContext& context, Notification) { StartSk1Mode(context); }
+
 void SelectAll(AppContext& context, Notification) { SelectWholeTrack(context.project); }
 
 template <PasteMode Mode>
@@ -154,12 +157,13 @@ constexpr auto Commands = std::to_array<CommandEntry>({
 
     {cmd::Master, OnWindow<&ShellWindow::runMaster>, Redraw::Wave},
     {cmd::DrumMachine, OnWindow<&ShellWindow::runDrumEdit>, Redraw::Wave},
+    {cmd::Sk1Mode, Sk1Mode, Redraw::Wave},
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
 
     // Commands whose subsystems are still to come.
     {cmd::FxList, nullptr, Redraw::Wave},
     {cmd::RipMci, nullptr, Redraw::Wave},
-    {cmd::Sk1Mode, nullptr, Redraw::Wave},
+
     {cmd::TtsMode, nullptr, Redraw::Wave},
     {cmd::AudioMixer, nullptr, Redraw::Nothing},
     {cmd::MidiSequencer, nullptr, Redraw::Nothing},

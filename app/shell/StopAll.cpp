@@ -1,5 +1,7 @@
 #include "app/shell/StopAll.h"
 
+#include "app/shell/MidiModes.h"
+
 namespace jorv {
 
 void StopAll(AppContext& context) {
@@ -8,7 +10,7 @@ void StopAll(AppContext& context) {
     context.wave.stop(project, context.ui);
     if (project.drumsActive) context.drums.stop();
     context.view.cursorX = 0;
-    context.ui.setStatus("Stopped");
+    if (!FinishArmedMode(context)) context.ui.setStatus("Stopped");
 }
 
 }  // namespace jorv

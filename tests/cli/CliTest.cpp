@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 #include "core/ProjectFile.h"
@@ -185,6 +186,31 @@ TEST(DrumEvents, ListsTheSongOfAPatternFileOrOfTheGivenText) {
     EXPECT_EQ(missing.err, "Jorv Error: There has been an error opening the .jdp file.\n");
     EXPECT_EQ(RunJorvCli({"drum-events", file, "--entries", "-1"}).status, 2);
     EXPECT_EQ(RunJorvCli({"drum-play", file, "--api", "bogus"}).status, 2);
+}
+
+TEST(Sk1, RendersTheEventsFromTheClipOntoTheWholeTrack) {
+    TempFolder folder;
+    const std::string events = folder.file("events.txt"), clip = folder.file("clip.wav");
+    const std::string in = folder.file("in.wav"), out = folder.file("out.wav");
+    WriteFileBytes(in, CanonicalWave(Constant(100, 1, 1)));
+    WriteFileBytes(clip, CanonicalWave(Constant(2, 4000, -4000)));
+    WriteFileBytes(events, {});
+    std::ofstream(events) << "events 2\n0 " << (0x90 | 60 << 8 | 64 << 16) << "\n1 " << (0x80 | 60 << 8 | 64 << 16) << "\n";
+    const CliRun run = RunJorvCli({"sk1", events, clip, "10", "60", in, out, "--mem", "1", "--pan", "0"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "notes 1\n");
+    const Bytes written = ReadFileBytes(out);
+    EXPECT_EQ(written.size(), 44u + 4 * 262144);  // the whole track
+    std::vector<Frame> expected = Constant(100, 1, 1);
+    expected.resize(262144, Frame{0, 0});
+    expected[10] = expected[11] = {int16_t(1 + (2000 * 254 >> 8)), int16_t(1 + (-2000 * 127 >> 8))};
+    EXPECT_EQ(written, CanonicalWave(expected));
+
+    std::ofstream(events) << "1 2\nnonsense\n";
+    const CliRun bad = RunJorvCli({"sk1", events, clip, "0", "60", in, out});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("line 2"), std::string::npos);
+    EXPECT_EQ(RunJorvCli({"midi-capture", "x"}).status, 2);
 }
 
 TEST(Cli, AFailureItReportedIsNeverASuccess) {

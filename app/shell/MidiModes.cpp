@@ -1,0 +1,54 @@
+#include "app/shell/MidiModes.h"
+
+#include "core/TrackSwitching.h"
+#include "core/Utf16Text.h"
+#include "devices/RtMidiInputPort.h"
+#include "instruments/CapturedNotes.h"
+
+namespace jorv {
+
+namespace {
+
+void FinishSk1(AppContext& context) {
+    Project& project = context.project;
+    context.modes.sk1Armed = false;
+    context.midiCapture.stop();
+    if (context.ui.showMessage(Sk1ConvertQuestion, "SK1 Mode", MessageKind::Question) == Answer::Yes) {
+        context.ui.setStatus("Creating SK1 effect");
+        FlushTrack(project, context.ui);
+        RenderSk1(project, context.midiCapture.entries(), FieldToUtf8(project.current().waveFile), context.ui);
+    }
+    context.midiCapture.close();
+    context.ui.setStatus("Converted to .wav");
+}
+
+}  // namespace
+
+std::unique_ptr<MidiInput> OpenSettingsMidiInput(const Settings& settings) {
+    return std::make_unique<RtMidiInputPort>(settings.midiInDevice, std::string());
+}
+
+void StartSk1Mode(AppContext& context) {
+    if (context.ui.showMessage(Sk1ExplainedQuestion, "SK1 mode explained", MessageKind::Question) != Answer::Yes) return;
+    context.modes.sk1Armed = true;
+    StartMidiCapture(context);
+}
+
+void StartMidiCapture(AppContext& context) {
+    Project& project = context.project;
+    if (!project.projectLoaded || project.busy) return;
+    context.midiInput = context.makeMidiInput ? context.makeMidiInput(context.settings)
+                                              : OpenSettingsMidiInput(context.settings);
+    context.midiCapture.open(static_cast<uint32_t>(context.settings.midiBufferEntries), *context.midiInput);
+    context.wave.startPlayback(project, project.selectionStart, project.selectionEnd, context.ui);
+    context.midiCapture.start();
+    context.ui.setStatus("Recording Midi");
+}
+
+bool FinishArmedMode(AppContext& context) {
+    if (!context.modes.sk1Armed) return false;
+    FinishSk1(context);
+    return true;
+}
+
+}  // namespace jorv

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/Gains.h"
+#include "devices/MidiCapture.h"
+#include "instruments/CapturedEventText.h"
+#include "instruments/CapturedNotes.h"
+#include "instruments/NoteRenderer.h"
+#include "tests/support/FakeMidiInput.h"
+#include "tests/support/FrameMatchers.h"
+#include "tests/support/ProjectFixture.h"
+#include "tests/support/WaveBytes.h"
+
+namespace jorv::test {
+namespace {
+
+int32_t NoteOn(int note, int velocity) { return 0x90 | note << 8 | velocity << 16; }
+
+TEST(PitchRatio, EqualTemperedAroundMiddleC) {
+    EXPECT_EQ(PitchRatio(60), 1.0f);
+    EXPECT_EQ(PitchRatio(72), 2.0f);
+    EXPECT_EQ(PitchRatio(48), 0.5f);
+    EXPECT_NEAR(PitchRatio(65), 1.33484f, 1e-5);  // a true fourth, not 1.375
+    EXPECT_EQ(PitchRatio(-1), 0.0f);
+}
+
+struct Clip {
+    explicit Clip(std::vector<Frame> frames) : frames(std::move(frames)) { this->frames.push_back({0, 0}); }
+    ClipView view() const { return {frames.data(), uint32_t(frames.size() - 1)}; }
+    std::vector<Frame> frames;  // with the frame after the clip
+};
+
+TEST(RenderNote, PitchSetsTheLengthAndInterpolatesBetweenFrames) {
+    const Clip clip(Ramp(1000, 10));
+    std::vector<Frame> track(5000, Frame{0, 0});
+    const Canvas canvas{track.data(), 5000};
+    RenderNote(clip.view(), canvas, 100, 1.0f, 0.5f);
+    EXPECT_EQ(track[100 + 999], (Frame{4995, -4995}));
+    EXPECT_EQ(track[1100], (Frame{0, 0}));
+    std::fill(track.begin(), track.end(), Frame{0, 0});
+    RenderNote(clip.view(), canvas, 0, 2.0f, 1.0f);  // an octave up: 500 frames
+    EXPECT_EQ(track[499], (Frame{9980, -9980}));
+    EXPECT_EQ(track[500], (Frame{0, 0}));
+    std::fill(track.begin(), track.end(), Frame{0, 0});
+    RenderNote(clip.view(), canvas, 0, 0.5f, 1.0f);  // an octave down: 2000 frames, halfway values between
+    EXPECT_EQ(track[1], (Frame{5, -5}));
+    EXPECT_EQ(track[1999], (Frame{4995, -4995}));    // the last half-step reaches toward the silence after
+    EXPECT_EQ(track[2000], (Frame{0, 0}));
+}
+
+TEST(RenderNote, SumsClampAndTheCanvasEndStopsTheNote) {
+    const Clip clip(Constant(10, 30000, -30000));
+    std::vector<Frame> track(12, Frame{0, 0});
+    const Canvas canvas{track.data(), 12};
+    RenderNote(clip.view(), canvas, 0, 1.0f, 0.9921875f);
+    RenderNote(clip.view(), canvas, 0, 1.0f, 0.9921875f);
+    EXPECT_EQ(track[0], (Frame{32767, -32767}));
+    RenderNote(clip.view(), canvas, 5, 1.0f, 0.5f);
+    EXPECT_EQ(track[9], (Frame{32767, -32767}));
+    EXPECT_EQ(track[10], (Frame{0, 0}));  // two frames before the end
+    RenderNote(clip.view(), canvas, 10, 1.0f, 1.0f);
+    EXPECT_EQ(track[10], (Frame{0, 0}));
+}
+
+TEST(CapturedNotes, OnlyANoteOnWithAVelocityStartsANote) {
+    EXPECT_EQ(ReadCapturedNote(1000, NoteOn(60, 64))->startFrame, 44100u);
+    EXPECT_EQ(ReadCapturedNote(1000, NoteOn(61, 64))->note, 61);
+    EXPECT_FALSE(ReadCapturedNote(0, NoteOn(60, 0)));
+    EXPECT_FALSE(ReadCapturedNote(0, 0x80 | 60 << 8 | 64 << 16));  // a Note Off with a release velocity
+    EXPECT_FALSE(ReadCapturedNote(0, 0xB0 | 7 << 8 | 100 << 16));
+    EXPECT_EQ(ReadCapturedNote(-1, NoteOn(60, 1))->startFrame, uint64_t{UINT32_MAX} * 441 / 10);
+}
+
+class Sk1RenderTest : public ::testing::Test {
+protected:
+    Sk1RenderTest() {
+        p.clipperPath = f.folder.file("clipper.wav");
+        f.addTrack();
+        p.block.tracks[0].volume = 128;
+        ComputeGains(p);
+        f.writeTrackFile(0, Constant(Frames, 100, 100));
+        p.selectionStart = 1000;
+        p.selectionEnd = 1000 + 44100 + 500;
+    }
+    static constexpr uint32_t Frames = 50000;
+    ProjectFixture f{Frames};
+    Project& p = f.project;
+};
+
+TEST_F(Sk1RenderTest, NotesLandAtTheirTimeFromTheSelectionStartScaledByTheTrackAndCutAtItsEnd) {
+    WriteFileBytes(p.clipperPath, CanonicalWave(Constant(1000, 8192, -8192)));
+    const std::vector<int32_t> entries{1000, NoteOn(60, 64), 1005, 0x80 | 60 << 8 | 40 << 16, 0, NoteOn(60, 128 - 1)};
+    EXPECT_EQ(RenderSk1(p, entries, f.waveFileOf(0), f.ui), 2);
+    // 8192 x 64/128 = 4096, then the track's gains (127/256 at volume 128) in the splice
+    EXPECT_EQ(p.trackBuffer[1000 + 44100], (Frame{100 + (4096 * 127 >> 8), 100 + (-4096 * 127 >> 8)}));
+    EXPECT_EQ(p.trackBuffer[1000 + 44100 + 499].left, 100 + (4096 * 127 >> 8));
+    EXPECT_EQ(p.trackBuffer[1000 + 44100 + 500], (Frame{100, 100}));  // cut at the selection end
+    EXPECT_EQ(p.trackBuffer[999], (Frame{100, 100}));
+    EXPECT_EQ(p.trackBuffer[1000].left, 100 + (int(8192 * 0.9921875f) * 127 >> 8));
+    EXPECT_TRUE(p.trackDirty);
+}
+
+TEST_F(Sk1RenderTest, TheClipIsAsLongAsTheFramesItsFileHolds) {
+    // A LIST chunk before the data: a length read from the RIFF size would be wrong.
+    WriteFileBytes(p.clipperPath, RiffFile({FmtChunk(), Chunk("LIST", Bytes(400, 0)),
+                                             Chunk("data", SampleBytes(Interleave(Constant(3, 7, 7))))}));
+    EXPECT_EQ(LoadClipSample(p, f.ui), 3u);
+    WriteFileBytes(p.clipperPath, RiffFile({FmtChunk({.channels = 1}), Chunk("data", SampleBytes({1, 2}))}));
+    EXPECT_EQ(LoadClipSample(p, f.ui), 0u);  // a warning gives no clip
+}
+
+TEST(CapturedEventText, ReadsWhatMidiCapturePrintsAndPointsAtTheFirstBadLine) {
+    const auto parsed = ParseCapturedEvents("events 2\n806 6562713\r\n\n4294967295 -1\n");
+    EXPECT_EQ(*parsed.entries, (std::vector<int32_t>{806, 6562713, -1, -1}));
+    EXPECT_EQ(ParseCapturedEvents("").entries->size(), 0u);
+    EXPECT_EQ(ParseCapturedEvents("1 2\nevents 3\n").badLine, 2u);
+    EXPECT_EQ(ParseCapturedEvents("1 2 3\n").badLine, 1u);
+    EXPECT_EQ(ParseCapturedEvents("1 x\n").badLine, 1u);
+    EXPECT_EQ(ParseCapturedEvents("4294967296 1\n").badLine, 1u);
+}
+
+TEST(MidiCapture, StoresChannelMessagesWithTheirTimeUntilTheListIsFull) {
+    FakeMidiInput input;
+    MidiCapture capture;
+    capture.open(10, input);  // (10 - 4) / 2 = 3 events fit
+    input.play(NoteOn(60, 1), 5);  // before the start: not delivered
+    capture.start();
+    input.play(0xFE, 6);           // active sensing
+    input.play(0xF8, 7);           // timing clock
+    for (uint32_t t = 10; t < 15; ++t) input.play(NoteOn(60, 100), t);
+    capture.stop();
+    input.play(NoteOn(61, 1), 20);
+    EXPECT_EQ(std::vector<int32_t>(capture.entries().begin(), capture.entries().end()),
+              (std::vector<int32_t>{10, NoteOn(60, 100), 11, NoteOn(60, 100), 12, NoteOn(60, 100)}));
+    capture.close();
+    EXPECT_EQ(input.closes, 1);
+    EXPECT_TRUE(capture.entries().empty());
+
+    input.opens = false;  // no device: an empty list, and the capture goes on without one
+    capture.open(10, input);
+    capture.start();
+    EXPECT_TRUE(capture.isOpen());
+    EXPECT_TRUE(capture.entries().empty());
+}
+
+}  // namespace
+}  // namespace jorv::test
