@@ -13,6 +13,7 @@ class IdleTransport final : public WaveTransport {
 public:
     bool openDevices(Project&, int, UiServices&) override { return true; }
     void closeDevices(Project&, UiServices&) override {}
+    void useDevices(const AudioDeviceChoice&, UiServices&) override {}
     void startPlayback(Project&, uint32_t, uint32_t, UiServices&) override {}
     void startRecording(Project&, const Take&, UiServices&) override {}
     void stop(Project&, UiServices&) override {}

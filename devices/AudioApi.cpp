@@ -11,6 +11,11 @@ std::string ChosenAudioApi(const std::string& given) {
     return fromEnvironment ? fromEnvironment : "";
 }
 
+std::string WindowAudioApi(const std::string& setting) {
+    const char* fromEnvironment = std::getenv("JORV_AUDIO_API");
+    return fromEnvironment && *fromEnvironment ? fromEnvironment : setting;
+}
+
 bool IsAudioApiName(const std::string& name) { return name == "jack" || name == "pulse" || name == "alsa"; }
 
 RtAudio::Api AudioApiNamed(const std::string& name) {

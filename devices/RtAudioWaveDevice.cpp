@@ -3,6 +3,7 @@
 #include <RtAudio.h>
 
 #include "devices/AudioApi.h"
+#include "devices/AudioDeviceList.h"
 #include "devices/RtAudioApi.h"
 
 #include <algorithm>
@@ -24,7 +25,14 @@ int RtAudioWaveDevice::Callback(void* output, void* input, unsigned frames, doub
     return 0;
 }
 
-RtAudioWaveDevice::RtAudioWaveDevice(std::string apiName) : apiName_(ChosenAudioApi(apiName)) {}
+RtAudioWaveDevice::RtAudioWaveDevice(std::string apiName)
+    : apiName_(ChosenAudioApi(apiName)), apiFixed_(!apiName_.empty()) {}
+
+void RtAudioWaveDevice::choose(const AudioDeviceChoice& choice) {
+    if (!apiFixed_) apiName_ = choice.api;
+    outputName_ = choice.output;
+    inputName_ = choice.input;
+}
 
 RtAudioWaveDevice::~RtAudioWaveDevice() { close(); }
 
@@ -34,8 +42,8 @@ bool RtAudioWaveDevice::openOutput() {
         audio_ = std::make_unique<RtAudio>(AudioApiNamed(apiName_));
         audio_->showWarnings(false);
         if (audio_->getDeviceCount() == 0) throw RtAudioError("no audio devices", RtAudioError::NO_DEVICES_FOUND);
-        RtAudio::StreamParameters out{audio_->getDefaultOutputDevice(), Channels, 0};
-        RtAudio::StreamParameters in{audio_->getDefaultInputDevice(), Channels, 0};
+        RtAudio::StreamParameters out{AudioDeviceNamed(*audio_, outputName_, false), Channels, 0};
+        RtAudio::StreamParameters in{AudioDeviceNamed(*audio_, inputName_, true), Channels, 0};
         RtAudio::StreamOptions options;
         options.streamName = "jorv";
         options.flags = RTAUDIO_MINIMIZE_LATENCY;

@@ -19,6 +19,8 @@ public:
     explicit RtAudioWaveDevice(std::string apiName = {});
     ~RtAudioWaveDevice() override;
 
+    // The choice's system unless JORV_AUDIO_API (or the name given at construction) set one.
+    void choose(const AudioDeviceChoice& choice) override;
     bool openOutput() override;
     bool openInput() override { return hasInput_; }
     bool close() override;
@@ -39,6 +41,9 @@ private:
     bool start(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames, Mode mode);
 
     std::string apiName_;
+    bool apiFixed_ = false;  // named at construction or by JORV_AUDIO_API
+    std::string outputName_;
+    std::string inputName_;
     std::unique_ptr<RtAudio> audio_;
     bool hasInput_ = false;
 

@@ -12,7 +12,7 @@ namespace {
 
 std::unique_ptr<RtMidiIn> NewMidiIn(const std::string& audioApi) {
     try {
-        return std::make_unique<RtMidiIn>(MidiUsesJack(audioApi) ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA, "jorv");
+        return std::make_unique<RtMidiIn>(MidiUsesJack(audioApi) ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA, "jorv-midi-in");
     } catch (const RtMidiError&) {
         return nullptr;
     }

@@ -17,7 +17,7 @@ namespace jorv {
 std::vector<std::string> MidiInputPortNames(const std::string& audioApi);
 
 // A MIDI input port through RtMidi, chosen by its index or by a part of its name. Where the
-// system has no MIDI input port at all, an index opens a port of Jorv's own ("jorv:capture" on
+// system has no MIDI input port at all, an index opens a port of Jorv's own ("jorv-midi-in:capture" on
 // JACK) for another program to connect to. Time stamps are taken from a steady clock when each
 // message arrives.
 //

@@ -10,7 +10,7 @@ namespace {
 
 std::unique_ptr<RtMidiOut> NewMidiOut(const std::string& audioApi) {
     try {
-        return std::make_unique<RtMidiOut>(MidiUsesJack(audioApi) ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA, "jorv");
+        return std::make_unique<RtMidiOut>(MidiUsesJack(audioApi) ? RtMidi::UNIX_JACK : RtMidi::LINUX_ALSA, "jorv-drums");
     } catch (const RtMidiError&) {
         return nullptr;
     }

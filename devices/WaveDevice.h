@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/WaveFormat.h"
 
@@ -11,6 +12,13 @@ struct DeviceCounters {
     uint64_t overruns = 0;
 };
 
+// Which audio system and devices to use: empty fields leave the choice to the system.
+struct AudioDeviceChoice {
+    std::string api;  // "jack", "pulse", "alsa"
+    std::string output;
+    std::string input;
+};
+
 // One wave output and one wave input, each driven with a single buffer given once per take.
 // Play and capture run on one clock, so frame k of a capture was taken while output frame k
 // was sent. The buffers must stay where they are until reset() or close() returns.
@@ -18,6 +26,8 @@ class WaveDevice {
 public:
     virtual ~WaveDevice() = default;
 
+    // Takes effect at the next openOutput().
+    virtual void choose(const AudioDeviceChoice&) {}
     virtual bool openOutput() = 0;
     virtual bool openInput() = 0;
     // Closes both; false when closing failed.

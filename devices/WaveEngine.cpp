@@ -29,16 +29,24 @@ void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int r
 
 }  // namespace
 
+namespace {
+
+void OpenDeviceStreams(WaveDevice& device, UiServices& ui) {
+    if (!device.openOutput()) {
+        ShowError(ui, "Error opening wave out device.");
+    } else if (!device.openInput()) {
+        ShowError(ui, "Error opening wave in device.");
+    }
+}
+
+}  // namespace
+
 bool OpenWaveDevices(Project& project, WaveEngine& engine, int memPerTrackMB, UiServices& ui) {
     CloseWaveDevices(project, engine, ui);
     if (!CreateTrackBuffers(project, memPerTrackMB, ui)) return false;
     engine.devicesOpen = true;
     project.busy = false;
-    if (!engine.device.openOutput()) {
-        ShowError(ui, "Error opening wave out device.");
-    } else if (!engine.device.openInput()) {
-        ShowError(ui, "Error opening wave in device.");
-    }
+    OpenDeviceStreams(engine.device, ui);
     return true;
 }
 
@@ -110,6 +118,14 @@ bool WaveEngine::openDevices(Project& project, int memPerTrackMB, UiServices& ui
 }
 
 void WaveEngine::closeDevices(Project& project, UiServices& ui) { CloseWaveDevices(project, *this, ui); }
+
+void WaveEngine::useDevices(const AudioDeviceChoice& choice, UiServices& ui) {
+    device.choose(choice);
+    if (!devicesOpen) return;
+    device.reset();
+    if (!device.close()) ShowError(ui, "Error closing wave devices.");
+    OpenDeviceStreams(device, ui);
+}
 
 void WaveEngine::startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) {
     StartPlayback(project, *this, start, end, ui);

@@ -18,6 +18,7 @@ public:
 
     bool openDevices(Project& project, int memPerTrackMB, UiServices& ui) override;
     void closeDevices(Project& project, UiServices& ui) override;
+    void useDevices(const AudioDeviceChoice& choice, UiServices& ui) override;
     void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) override;
     void startRecording(Project& project, const Take& take, UiServices& ui) override;
     void stop(Project& project, UiServices& ui) override;

@@ -4,6 +4,7 @@
 
 #include "core/Project.h"
 #include "core/UiServices.h"
+#include "devices/WaveDevice.h"
 
 namespace jorv {
 
@@ -27,6 +28,9 @@ public:
     virtual bool openDevices(Project& project, int memPerTrackMB, UiServices& ui) = 0;
     // Stops first if busy (a take is discarded), then releases the three buffers.
     virtual void closeDevices(Project& project, UiServices& ui) = 0;
+    // Another audio system or device: open devices reopen on it at once (the buffers stay).
+    // Only called while nothing plays.
+    virtual void useDevices(const AudioDeviceChoice& choice, UiServices& ui) = 0;
     virtual void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) = 0;
     virtual void startRecording(Project& project, const Take& take, UiServices& ui) = 0;
     // Stops both devices and places the take that Record started; clears the busy flag.

@@ -20,11 +20,13 @@
 #include "app/shell/ProjectCommands.h"
 #include "app/qt/DrumEditDialog.h"
 #include "app/qt/EffectParameterDialog.h"
+#include "app/qt/OptionsDialog.h"
 #include "app/qt/QtScrollCode.h"
 #include "app/shell/MenuTable.h"
 #include "app/shell/ScrollHandling.h"
 #include "app/qt/ProjectSettingsDialog.h"
 #include "app/shell/DrumOutput.h"
+#include "devices/AudioApi.h"
 #include "app/shell/StartUp.h"
 #include "app/qt/TrackListBox.h"
 #include "app/qt/TrackPropertiesDialog.h"
@@ -205,6 +207,11 @@ int MainWindow::runEffectDialog() {
 
 void MainWindow::runDrumEdit() {
     DrumEditDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runOptions() {
+    OptionsDialog dialog(this, context_, GatherDeviceLists(WindowAudioApi(context_.settings.audioApi)));
     dialog.exec();
 }
 

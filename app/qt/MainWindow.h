@@ -32,6 +32,7 @@ public:
     void runMaster() override;
     int runEffectDialog() override;
     void runDrumEdit() override;
+    void runOptions() override;
     void closeWindow() override;
 
 protected:

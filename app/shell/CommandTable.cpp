@@ -158,6 +158,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::Master, OnWindow<&ShellWindow::runMaster>, Redraw::Wave},
     {cmd::DrumMachine, OnWindow<&ShellWindow::runDrumEdit>, Redraw::Wave},
     {cmd::Sk1Mode, Sk1Mode, Redraw::Wave},
+    {cmd::Options, OnWindow<&ShellWindow::runOptions>, Redraw::Wave},
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
 
     // Commands whose subsystems are still to come.
@@ -167,7 +168,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::TtsMode, nullptr, Redraw::Wave},
     {cmd::AudioMixer, nullptr, Redraw::Nothing},
     {cmd::MidiSequencer, nullptr, Redraw::Nothing},
-    {cmd::Options, nullptr, Redraw::Wave},
+
     {cmd::HelpIndex, nullptr, Redraw::Nothing},
 });
 

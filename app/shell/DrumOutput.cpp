@@ -1,6 +1,7 @@
 #include "app/shell/DrumOutput.h"
 
 #include "app/shell/AppContext.h"
+#include "devices/AudioApi.h"
 #include "devices/RtMidiPortOutput.h"
 #include "devices/SynthMidiOutput.h"
 
@@ -9,9 +10,10 @@ namespace jorv {
 namespace {
 
 std::unique_ptr<MidiOutput> OpenChosenOutput(const Settings& settings) {
+    const std::string api = WindowAudioApi(settings.audioApi);
     if (!settings.midiOutDevice.empty())
-        if (auto port = RtMidiPortOutput::open(settings.midiOutDevice, {})) return port;
-    if (auto synth = SynthMidiOutput::open({})) return synth;
+        if (auto port = RtMidiPortOutput::open(settings.midiOutDevice, api)) return port;
+    if (auto synth = SynthMidiOutput::open(api)) return synth;
     return std::make_unique<SilentMidiOutput>();
 }
 
@@ -19,7 +21,8 @@ std::unique_ptr<MidiOutput> OpenChosenOutput(const Settings& settings) {
 
 void OpenDrumOutput(AppContext& context) {
     CloseDrumOutput(context);
-    context.drumOutput.output = OpenChosenOutput(context.settings);
+    const auto& open = context.drumOutput.open;
+    context.drumOutput.output = open ? open(context.settings) : OpenChosenOutput(context.settings);
     context.drums.open(static_cast<uint32_t>(context.settings.midiBufferEntries), *context.drumOutput.output,
                        context.drumOutput.timer);
 }

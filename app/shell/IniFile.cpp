@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/FileHandle.h"
+#include "core/FileReplacement.h"
 
 namespace jorv {
 
@@ -97,6 +98,56 @@ int ReadIniInt(const std::string& path, std::string_view section, std::string_vi
     const auto number = LeadingNumber(*text);
     if (!number || *number < 0) return 0;
     return static_cast<int>(std::min<long long>(*number, 0x7FFFFFFF));
+}
+
+namespace {
+
+// Where section's lines end (the line after its last line), or nothing when it is not there.
+std::optional<std::size_t> SectionEnd(const std::vector<std::string>& lines, std::string_view section) {
+    std::optional<std::size_t> end;
+    bool inSection = false;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (const auto name = SectionName(lines[i])) inSection = SameName(*name, section);
+        if (inSection && !Trim(lines[i]).empty()) end = i + 1;
+    }
+    return end;
+}
+
+// Changes key's line inside section; false when the section has no such key.
+bool ChangeInPlace(std::vector<std::string>& lines, std::string_view section, const std::string& key,
+                   const std::string& value) {
+    bool inSection = false;
+    for (std::string& line : lines) {
+        if (const auto name = SectionName(line)) inSection = SameName(*name, section);
+        const auto pair = inSection ? KeyValue(line) : std::nullopt;
+        if (!pair || !SameName(pair->first, key)) continue;
+        line = key + "=" + value;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool WriteIniValues(const std::string& path, std::string_view section,
+                    const std::vector<std::pair<std::string, std::string>>& values) {
+    std::vector<std::string> lines = ReadLines(path);
+    for (const auto& [key, value] : values) {
+        if (ChangeInPlace(lines, section, key, value)) continue;
+        auto end = SectionEnd(lines, section);
+        if (!end) {
+            lines.push_back("[" + std::string(section) + "]");
+            end = lines.size();
+        }
+        lines.insert(lines.begin() + std::ptrdiff_t(*end), key + "=" + value);
+    }
+    FileReplacement replacement(path);
+    if (!replacement.file()) return false;
+    for (const std::string& line : lines) {
+        std::fputs(line.c_str(), replacement.file());
+        std::fputs("\r\n", replacement.file());
+    }
+    return replacement.commit();
 }
 
 }  // namespace jorv

@@ -2,6 +2,7 @@
 
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
+#include "devices/AudioApi.h"
 #include "devices/RtMidiInputPort.h"
 #include "instruments/CapturedNotes.h"
 
@@ -25,7 +26,7 @@ void FinishSk1(AppContext& context) {
 }  // namespace
 
 std::unique_ptr<MidiInput> OpenSettingsMidiInput(const Settings& settings) {
-    return std::make_unique<RtMidiInputPort>(settings.midiInDevice, std::string());
+    return std::make_unique<RtMidiInputPort>(settings.midiInDevice, WindowAudioApi(settings.audioApi));
 }
 
 void StartSk1Mode(AppContext& context) {

@@ -18,6 +18,12 @@ struct Settings {
     // The drums' MIDI output: a port whose name contains this text; empty for the built-in
     // synthesizer.
     std::string midiOutDevice;
+    // The audio system ("jack", "pulse", "alsa"; empty for the first that works) and the output
+    // and input devices by name (empty for the system's default). JORV_AUDIO_API overrides the
+    // system.
+    std::string audioApi;
+    std::string audioOutput;
+    std::string audioInput;
 };
 
 inline constexpr const char* SettingsSection = "Jorv";
@@ -26,5 +32,10 @@ inline constexpr std::string_view SettingsUnreadableMessage =
 
 // Missing file or keys give the defaults. midiBufferEntries is left as it is.
 void ReadSettings(Settings& settings, const std::string& iniPath);
+
+// Writes every setting, the file replaced whole; false when it could not be written.
+bool WriteSettings(const Settings& settings, const std::string& iniPath);
+
+inline constexpr std::string_view SettingsNotSavedMessage = "Could not save the settings file jorv.ini.";
 
 }  // namespace jorv

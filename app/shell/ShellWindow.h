@@ -15,6 +15,7 @@ public:
     // EffectDialogOk or EffectDialogCancel.
     virtual int runEffectDialog() = 0;
     virtual void runDrumEdit() = 0;
+    virtual void runOptions() = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;
 };

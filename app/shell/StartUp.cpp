@@ -4,6 +4,7 @@
 #include "app/shell/DrumOutput.h"
 #include "core/CommandIds.h"
 #include "core/FileHandle.h"
+#include "devices/AudioApi.h"
 #include "instruments/DrumBlockSetup.h"
 
 namespace jorv {
@@ -11,6 +12,8 @@ namespace jorv {
 void PrepareStartUp(AppContext& context, const std::string& exeDir) {
     SetStartupPaths(context.project, exeDir);
     ReadSettings(context.settings, context.project.iniPath);
+    const Settings& settings = context.settings;
+    context.wave.useDevices({WindowAudioApi(settings.audioApi), settings.audioOutput, settings.audioInput}, context.ui);
     // A missing file simply means the defaults; one that is there but cannot be read is said.
     if (OpenForReading(context.project.iniPath).outcome == FileForReading::Outcome::Refused)
         ShowError(context.ui, SettingsUnreadableMessage);

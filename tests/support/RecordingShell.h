@@ -16,6 +16,9 @@ class RecordingWave final : public WaveTransport {
 public:
     bool openDevices(Project&, int mb, UiServices&) override { return record("openDevices " + std::to_string(mb)); }
     void closeDevices(Project&, UiServices&) override { record("closeDevices"); }
+    void useDevices(const AudioDeviceChoice& choice, UiServices&) override {
+        record("useDevices " + choice.api + "/" + choice.output + "/" + choice.input);
+    }
     void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices&) override {
         project.busy = true;
         record("startPlayback " + std::to_string(start) + " " + std::to_string(end));
@@ -57,11 +60,12 @@ public:
     }
 
     void runDrumEdit() override { run(drumEdit, "drumEdit"); }
+    void runOptions() override { run(options, "options"); }
 
     int aboutShown = 0;
     int closed = 0;
     std::vector<std::string> dialogs;
-    std::function<void()> projectSettings, trackProperties, master, drumEdit;
+    std::function<void()> projectSettings, trackProperties, master, drumEdit, options;
     std::function<int()> effectDialog;
 
 private:
