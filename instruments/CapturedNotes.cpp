@@ -39,7 +39,7 @@ void SpliceRendering(Project& project, const std::string& trackFile, UiServices&
 int RenderSk1(Project& project, std::span<const int32_t> entries, const std::string& trackFile, UiServices& ui) {
     if (!project.buffersReady()) return 0;
     ClearFrames(project.trackBuffer.get(), 0, project.framesPerTrack);
-    const ClipView clip{project.scratchBuffer.get(), LoadClipSample(project, ui)};
+    const ClipSamples clip(project.scratchBuffer.get(), LoadClipSample(project, ui));
     const Canvas canvas{project.trackBuffer.get(), project.framesPerTrack};
     int notes = 0;
     for (std::size_t k = 0; k + 1 < entries.size(); k += 2) {

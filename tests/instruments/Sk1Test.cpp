@@ -27,7 +27,7 @@ TEST(PitchRatio, EqualTemperedAroundMiddleC) {
 
 struct Clip {
     explicit Clip(std::vector<Frame> frames) : frames(std::move(frames)) { this->frames.push_back({0, 0}); }
-    ClipView view() const { return {frames.data(), uint32_t(frames.size() - 1)}; }
+    ClipSamples view() const { return {frames.data(), uint32_t(frames.size() - 1)}; }
     std::vector<Frame> frames;  // with the frame after the clip
 };
 
@@ -61,6 +61,37 @@ TEST(RenderNote, SumsClampAndTheCanvasEndStopsTheNote) {
     EXPECT_EQ(track[10], (Frame{0, 0}));  // two frames before the end
     RenderNote(clip.view(), canvas, 10, 1.0f, 1.0f);
     EXPECT_EQ(track[10], (Frame{0, 0}));
+}
+
+// The renderer works on several frames at once; every frame must still be exactly the
+// single-precision formula worked one frame at a time.
+TEST(RenderNote, EveryFrameIsTheStepByStepSinglePrecisionFormula) {
+    std::vector<Frame> frames(301);
+    uint32_t seed = 12345;
+    const auto next = [&] { return int16_t((seed = seed * 1103515245 + 12345) >> 16); };
+    for (Frame& f : frames) f = {next(), next()};
+    frames.back() = {0, 0};
+    const ClipSamples clip(frames.data(), 300);
+    for (const float ratio : {0.25f, 0.7f, 1.0f, 1.3f, 3.99f}) {
+        for (const float gain : {0.5f, 0.9921875f}) {
+            std::vector<Frame> track(1500), expected;
+            for (Frame& f : track) f = {next(), next()};
+            expected = track;
+            RenderNote(clip, {track.data(), 1500}, 7, ratio, gain);
+            float p = 0;
+            for (uint64_t d = 7; p < 300.0f && d < 1498; ++d, p += ratio) {
+                const auto k = uint32_t(p);
+                const float f = p - float(k);
+                const auto mix = [&](int16_t here, int16_t after, int16_t old) {
+                    const float v = gain * (f * float(after) + (1.0f - f) * float(here)) + float(old);
+                    return int16_t(v >= 32768.0f ? 32767 : v <= -32768.0f ? -32767 : int(v));
+                };
+                expected[d] = {mix(frames[k].left, frames[k + 1].left, expected[d].left),
+                               mix(frames[k].right, frames[k + 1].right, expected[d].right)};
+            }
+            EXPECT_EQ(track, expected) << "ratio " << ratio << " gain " << gain;
+        }
+    }
 }
 
 TEST(CapturedNotes, OnlyANoteOnWithAVelocityStartsANote) {

@@ -24,5 +24,9 @@ private:
 std::vector<unsigned char> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes);
 void WriteFileText(const std::string& path, std::string_view text);
+inline std::string ReadFileText(const std::string& path) {
+    const auto bytes = ReadFileBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
 
 }  // namespace jorv::test

@@ -26,6 +26,7 @@
 #include "app/qt/QtText.h"
 #include "app/qt/DrumEditDialog.h"
 #include "app/qt/EffectParameterDialog.h"
+#include "app/qt/OptionsDialog.h"
 #include "core/TrackSwitching.h"
 #include "instruments/DrumEditor.h"
 #include "core/Utf16Text.h"
@@ -311,6 +312,30 @@ TEST_F(MainWindowTest, TheDrumEditBarsStoreStepsForTheChosenPatternAndInstrument
     QTest::mouseClick(dialog.findChild<QPushButton*>("control1"), Qt::LeftButton);
     EXPECT_EQ(FieldToUtf8(drums.songPattern), "2");
     EXPECT_EQ(context.project.beatFrames, 141120u);
+}
+
+TEST_F(MainWindowTest, OptionsShowsItsListsTakesDigitsOnlyAndSavesOnOk) {
+    AppContext& context = window.context();
+    context.settings.recordLatency = 40;
+    OptionsDialog dialog(&window, context,
+                         {.midiInputs = {"Keys"}, .audioSystems = {"jack", "alsa"}, .audioOutputs = {"Out A"}});
+    EXPECT_EQ(dialog.windowTitle(), "Options");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("control1117")->text(), "SNDVOL32.EXE");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1122")->currentText(), "65536");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1123")->currentText(), "Keys");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1190")->itemText(2), "ALSA");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1191")->itemText(1), "Out A");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1193")->currentText(), "Built-in synthesizer");
+    auto* latency = dialog.findChild<QLineEdit*>("control1182");
+    latency->clear();
+    QTest::keyClicks(latency, "x2y5");
+    EXPECT_EQ(latency->text(), "25");
+    dialog.findChild<QComboBox*>("control1122")->setCurrentIndex(1);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1"), Qt::LeftButton);
+    EXPECT_EQ(context.settings.recordLatency, 25);
+    EXPECT_EQ(context.settings.midiBufferEntries, 131072);
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Options Saved");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("jorv.ini"))));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {

@@ -17,12 +17,12 @@ namespace {
 
 TEST(StartUp, ReadsSettingsBesideTheProgramThenPreparesDrumsAndPostsNew) {
     TempFolder folder;
-    WriteFileText(folder.file("jorv.ini"), "[Jorv]\nLatency=300\nMidiBufSel=3\n");
+    WriteFileText(folder.file("jorv.ini"), "[Jorv]\nLatency=300\nMidiBufSel=3\nAudioApi=alsa\nAudioOutDev=hw 2\n");
     ShellFixture shell;
     PrepareStartUp(shell.context, folder.path());
     EXPECT_EQ(shell.context.project.iniPath, folder.file("jorv.ini"));
     EXPECT_EQ(shell.context.settings.recordLatency, 300);
-    EXPECT_TRUE(shell.wave.calls.empty());
+    EXPECT_EQ(shell.wave.calls, std::vector<std::string>{"useDevices alsa/hw 2/"});
 
     FinishStartUp(shell.context);
     const DrumBlock& drums = shell.context.project.block.drumBlock;
@@ -33,7 +33,7 @@ TEST(StartUp, ReadsSettingsBesideTheProgramThenPreparesDrumsAndPostsNew) {
     }
     EXPECT_EQ(FieldToUtf8(drums.songPattern), "");
     // The saved buffer choice takes effect only when Options is accepted.
-    EXPECT_TRUE(shell.wave.calls.empty());
+    EXPECT_EQ(shell.context.settings.midiBufferEntries, 65536);
     EXPECT_EQ(shell.ui.posted.size(), 1u);
     EXPECT_EQ(shell.ui.posted.front().id, cmd::New);
     EXPECT_EQ(shell.ui.title, "Jorv");
