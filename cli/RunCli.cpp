@@ -12,7 +12,8 @@ namespace {
 const std::vector<std::reference_wrapper<const Subcommand>>& Subcommands() {
     static const std::vector<std::reference_wrapper<const Subcommand>> all{
         WaveInfoCommand(), FxCommand(), ProjectInfoCommand(), MixdownCommand(), PlayCommand(), RecordCommand(),
-        EditCommand(), DrumEventsCommand(), DrumPlayCommand(), MidiCaptureCommand(), Sk1Command()};
+        EditCommand(), DrumEventsCommand(), DrumPlayCommand(), MidiCaptureCommand(), Sk1Command(),
+        TtsCommand()};
     return all;
 }
 

@@ -1,30 +1,11 @@
-#include <fstream>
-#include <sstream>
-
-#include "cli/Subcommand.h"
+#include "cli/CaptureRendering.h"
 #include "cli/TrackOptions.h"
-#include "core/TrackBuffers.h"
 #include "core/WaveFile.h"
-#include "instruments/CapturedEventText.h"
 #include "instruments/CapturedNotes.h"
 
 namespace jorv::cli {
 
 namespace {
-
-// The entries of the EVENTS file; nothing after saying what is wrong with it.
-std::optional<std::vector<int32_t>> ReadEvents(SubcommandContext& context, const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    if (!file || !(text << file.rdbuf())) {
-        context.err << "jorv-cli: cannot read the events file " << path << '\n';
-        return std::nullopt;
-    }
-    CapturedEventText parsed = ParseCapturedEvents(text.str());
-    if (!parsed.entries)
-        context.err << "jorv-cli: " << path << " line " << parsed.badLine << " is not \"TIME MESSAGE\"\n";
-    return std::move(parsed.entries);
-}
 
 int RunSk1(SubcommandContext& context) {
     const auto& words = context.arguments.positional;
@@ -33,20 +14,10 @@ int RunSk1(SubcommandContext& context) {
     Project project;
     if (!start || !end || *end < *start || !ApplyTrackOptions(context.arguments, project)) return ExitUsage;
     project.clipperPath = words[1];
-    const auto entries = ReadEvents(context, words[0]);
+    const auto entries = ReadEventsFile(context, words[0]);
     if (!entries) return ExitFailure;
-
-    LoadedWave loaded;
-    if (const int status = LoadTrackWave(context, words[4], loaded); status != ExitSuccess) return status;
-    project.framesPerTrack = loaded.framesPerTrack;
-    project.trackBuffer = std::move(loaded.buffer);
-    project.scratchBuffer.reset(AllocateFrames(project.framesPerTrack));
-    if (!project.scratchBuffer) {
-        ShowError(context.ui, BufferMemoryMessage);
-        return ExitFailure;
-    }
-    project.selectionStart = uint32_t(*start);
-    project.selectionEnd = uint32_t(*end);
+    if (const int status = PrepareTrack(context, project, words[4], uint32_t(*start), uint32_t(*end)); status != ExitSuccess)
+        return status;
     context.out << "notes " << RenderSk1(project, *entries, words[4], context.ui) << '\n';
     if (SaveWave(0, project.framesPerTrack, words[5], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
     return ExitSuccess;

@@ -55,5 +55,6 @@ const Subcommand& DrumEventsCommand();
 const Subcommand& DrumPlayCommand();
 const Subcommand& MidiCaptureCommand();
 const Subcommand& Sk1Command();
+const Subcommand& TtsCommand();
 
 }  // namespace jorv::cli

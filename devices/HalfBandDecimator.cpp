@@ -5,11 +5,9 @@
 
 namespace jorv {
 
-namespace {
-
 // h[n] = sinc(n / 2) / 2 under a Blackman window, n = -15..15: every other tap but the centre
 // is zero, and the taps sum to one, so a constant passes unchanged.
-const std::array<float, HalfBandDecimator::Taps>& Coefficients() {
+const std::array<float, HalfBandTaps>& HalfBandCoefficients() {
     static const auto taps = [] {
         std::array<float, HalfBandDecimator::Taps> h{};
         constexpr int Half = HalfBandDecimator::Taps / 2;
@@ -29,8 +27,6 @@ const std::array<float, HalfBandDecimator::Taps>& Coefficients() {
     return taps;
 }
 
-}  // namespace
-
 void HalfBandDecimator::push(const float* frame) {
     newest_ = (newest_ + 1) % Taps;
     history_[0][newest_] = frame[0];
@@ -38,7 +34,7 @@ void HalfBandDecimator::push(const float* frame) {
 }
 
 float HalfBandDecimator::filter(int channel) const {
-    const auto& h = Coefficients();
+    const auto& h = HalfBandCoefficients();
     const auto& x = history_[channel];
     float sum = 0;
     for (int k = 0, at = newest_; k < Taps; ++k, at = at == 0 ? Taps - 1 : at - 1) sum += h[k] * x[at];

@@ -20,6 +20,7 @@
 #include "app/shell/ProjectCommands.h"
 #include "app/qt/DrumEditDialog.h"
 #include "app/qt/EffectParameterDialog.h"
+#include "app/qt/LyricsDialog.h"
 #include "app/qt/OptionsDialog.h"
 #include "app/qt/QtScrollCode.h"
 #include "app/shell/MenuTable.h"
@@ -212,6 +213,11 @@ void MainWindow::runDrumEdit() {
 
 void MainWindow::runOptions() {
     OptionsDialog dialog(this, context_, GatherDeviceLists(WindowAudioApi(context_.settings.audioApi)));
+    dialog.exec();
+}
+
+void MainWindow::runLyrics() {
+    LyricsDialog dialog(this, context_);
     dialog.exec();
 }
 

@@ -33,6 +33,7 @@ public:
     int runEffectDialog() override;
     void runDrumEdit() override;
     void runOptions() override;
+    void runLyrics() override;
     void closeWindow() override;
 
 protected:

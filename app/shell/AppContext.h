@@ -15,6 +15,8 @@
 #include "effects/EffectRandom.h"
 #include "instruments/DrumEditor.h"
 #include "instruments/DrumPlayer.h"
+#include "instruments/SpeechEngine.h"
+#include "instruments/TtsRendering.h"
 
 namespace jorv {
 
@@ -36,10 +38,16 @@ struct AppContext {
     DrumPlayer drums;
     // The MIDI modes: which one is armed, the input it captures from and the capture, which
     // goes before its input.
-    struct { bool sk1Armed = false; bool ttsArmed = false; } modes;
+    struct {
+        bool sk1Armed = false;
+        bool ttsArmed = false;
+        std::u16string lyricsText{InitialLyrics};  // offered again next time
+    } modes;
     // Makes the input for a capture; empty: the port the settings name (tests put a double here).
     std::function<std::unique_ptr<MidiInput>(const Settings&)> makeMidiInput;
     std::unique_ptr<MidiInput> midiInput;
+    // Starts the speech engine for a conversion; empty: espeak-ng (tests put a double here).
+    std::function<std::unique_ptr<SpeechEngine>()> startSpeechEngine;
     MidiCapture midiCapture;
 
     UiServices& ui;

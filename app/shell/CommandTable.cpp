@@ -158,6 +158,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::Master, OnWindow<&ShellWindow::runMaster>, Redraw::Wave},
     {cmd::DrumMachine, OnWindow<&ShellWindow::runDrumEdit>, Redraw::Wave},
     {cmd::Sk1Mode, Sk1Mode, Redraw::Wave},
+    {cmd::TtsMode, OnWindow<&ShellWindow::runLyrics>, Redraw::Wave},
     {cmd::Options, OnWindow<&ShellWindow::runOptions>, Redraw::Wave},
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
 
@@ -165,7 +166,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::FxList, nullptr, Redraw::Wave},
     {cmd::RipMci, nullptr, Redraw::Wave},
 
-    {cmd::TtsMode, nullptr, Redraw::Wave},
+
     {cmd::AudioMixer, nullptr, Redraw::Nothing},
     {cmd::MidiSequencer, nullptr, Redraw::Nothing},
 

@@ -5,6 +5,7 @@
 #include "devices/AudioApi.h"
 #include "devices/RtMidiInputPort.h"
 #include "instruments/CapturedNotes.h"
+#include "instruments/EspeakSpeechEngine.h"
 
 namespace jorv {
 
@@ -21,6 +22,27 @@ void FinishSk1(AppContext& context) {
     }
     context.midiCapture.close();
     context.ui.setStatus("Converted to .wav");
+}
+
+std::unique_ptr<SpeechEngine> StartSpeechEngine(AppContext& context) {
+    if (context.startSpeechEngine) return context.startSpeechEngine();
+    return EspeakSpeechEngine::start();
+}
+
+// An engine that cannot start skips the conversion without a question.
+void FinishTts(AppContext& context) {
+    Project& project = context.project;
+    context.modes.ttsArmed = false;
+    context.midiCapture.stop();
+    const auto engine = StartSpeechEngine(context);
+    if (engine && context.ui.showMessage(TtsConvertQuestion, "TTS Mode", MessageKind::Question) == Answer::Yes) {
+        context.ui.setStatus("Creating TTS effect");
+        FlushTrack(project, context.ui);
+        const TtsOutcome outcome = RenderTts(project, context.midiCapture.entries(), context.modes.lyricsText, *engine,
+                                             FieldToUtf8(project.current().waveFile), context.ui);
+        context.ui.setStatus(outcome.converted ? "Converted TTS" : "TTS failed");
+    }
+    context.midiCapture.close();
 }
 
 }  // namespace
@@ -46,9 +68,18 @@ void StartMidiCapture(AppContext& context) {
     context.ui.setStatus("Recording Midi");
 }
 
+void AcceptLyrics(AppContext& context, std::u16string_view lyrics) {
+    context.modes.lyricsText = std::u16string(lyrics.substr(0, std::min(lyrics.size(), MaxLyrics)));
+    context.modes.ttsArmed = true;
+    StartMidiCapture(context);
+}
+
+void CancelLyrics(AppContext& context) { context.modes.ttsArmed = false; }
+
 bool FinishArmedMode(AppContext& context) {
-    if (!context.modes.sk1Armed) return false;
-    FinishSk1(context);
+    if (context.modes.sk1Armed) FinishSk1(context);
+    else if (context.modes.ttsArmed) FinishTts(context);
+    else return false;
     return true;
 }
 

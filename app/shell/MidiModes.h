@@ -13,12 +13,18 @@ inline constexpr std::string_view Sk1ExplainedQuestion =
     "SK1 mode will record MIDI data then substitute the notes played with the contents of the clipboard as a "
     "digitized middle C.  Continue?";
 inline constexpr std::string_view Sk1ConvertQuestion = "Do you want to convert the MIDI to WAV?";
+inline constexpr std::string_view TtsConvertQuestion = "Do you want to convert the MIDI to Speech?";
 
 // The MIDI input that the Midi Input setting names.
 std::unique_ptr<MidiInput> OpenSettingsMidiInput(const Settings& settings);
 
 // SK1 Mode: asks, arms, and captures while the selection plays.
 void StartSk1Mode(AppContext& context);
+
+// The lyrics dialog's OK: the lyrics (at most 2047 characters) are kept, TTS mode is armed and
+// the capture starts. Its Cancel disarms.
+void AcceptLyrics(AppContext& context, std::u16string_view lyrics);
+void CancelLyrics(AppContext& context);
 
 // With a project loaded and nothing running: the capture opens on the chosen input, the
 // selection plays and the capture starts ("Recording Midi"). Otherwise nothing starts, and the

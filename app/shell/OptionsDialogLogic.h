@@ -21,11 +21,11 @@ std::vector<std::string> MidiBufferTexts();
 // What the system offers, asked when the dialog opens (and the device lists again when another
 // audio system is picked).
 struct OptionsDeviceLists {
-    std::vector<std::string> midiInputs;
-    std::vector<std::string> midiOutputs;  // ports, after the built-in synthesizer
-    std::vector<std::string> audioSystems;
-    std::vector<std::string> audioOutputs;  // of the chosen system
-    std::vector<std::string> audioInputs;
+    std::vector<std::string> midiInputs = {};
+    std::vector<std::string> midiOutputs = {};  // ports, after the built-in synthesizer
+    std::vector<std::string> audioSystems = {};
+    std::vector<std::string> audioOutputs = {};  // of the chosen system
+    std::vector<std::string> audioInputs = {};
 };
 OptionsDeviceLists GatherDeviceLists(const std::string& audioApi);
 void GatherAudioDevices(OptionsDeviceLists& lists, const std::string& audioApi);

@@ -16,6 +16,8 @@ public:
     virtual int runEffectDialog() = 0;
     virtual void runDrumEdit() = 0;
     virtual void runOptions() = 0;
+    // The lyrics dialog of TTS mode.
+    virtual void runLyrics() = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;
 };

@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "core/ProjectFile.h"
+#include "core/SilentUiServices.h"
+#include "core/WaveFile.h"
 #include "core/Utf16Text.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/TempFolder.h"
@@ -211,6 +213,31 @@ TEST(Sk1, RendersTheEventsFromTheClipOntoTheWholeTrack) {
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.err.find("line 2"), std::string::npos);
     EXPECT_EQ(RunJorvCli({"midi-capture", "x"}).status, 2);
+}
+
+TEST(Tts, SingsOneSpokenWordAtEachNoteAndLeavesSilenceElsewhere) {
+    TempFolder folder;
+    const std::string events = folder.file("events.txt"), clip = folder.file("clip.wav");
+    const std::string in = folder.file("in.wav"), out = folder.file("out.wav");
+    WriteFileBytes(in, CanonicalWave({}));
+    std::ofstream(events) << "0 " << (0x90 | 60 << 8 | 100 << 16) << "\n1000 " << (0x90 | 67 << 8 | 100 << 16) << "\n";
+    const CliRun run = RunJorvCli({"tts", events, "sing along", "0", "100000", in, out, "--clip", clip, "--mem", "1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "result converted\nnotes 2\n");
+    std::vector<Frame> track(262144);
+    SilentUiServices quiet;
+    ASSERT_EQ(LoadWave(out, track.data(), 262144, quiet), 0);
+    const auto peak = [&](uint32_t from, uint32_t to) {
+        int loudest = 0;
+        for (uint32_t k = from; k < to; ++k) loudest = std::max(loudest, std::abs(int(track[k].left)));
+        return loudest;
+    };
+    EXPECT_GT(peak(0, 8820), 1000);          // "sing" from frame 0
+    EXPECT_GT(peak(44100, 44100 + 8820), 1000);  // "along" from 1 s, a fifth up
+    EXPECT_EQ(peak(34000, 44100), 0);        // between them nothing (each word is shorter)
+    EXPECT_EQ(peak(100000, 262144), 0);      // after the selection nothing
+    const CliRun last = RunJorvCli({"wave-info", clip});
+    EXPECT_EQ(last.status, 0);  // the clipboard holds the last word
 }
 
 TEST(Cli, AFailureItReportedIsNeverASuccess) {

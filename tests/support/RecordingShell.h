@@ -61,11 +61,12 @@ public:
 
     void runDrumEdit() override { run(drumEdit, "drumEdit"); }
     void runOptions() override { run(options, "options"); }
+    void runLyrics() override { run(lyrics, "lyrics"); }
 
     int aboutShown = 0;
     int closed = 0;
     std::vector<std::string> dialogs;
-    std::function<void()> projectSettings, trackProperties, master, drumEdit, options;
+    std::function<void()> projectSettings, trackProperties, master, drumEdit, options, lyrics;
     std::function<int()> effectDialog;
 
 private:

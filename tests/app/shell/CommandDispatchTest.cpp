@@ -263,9 +263,10 @@ TEST(EditCommands, UndoAfterTwoEffectsGoesBackToTheTrackFileAndTheEditsRedraw) {
 }
 
 TEST(DrumCommands, RecordWithDrumsOnPlaysTheSongAlongAndEveryStopEndsIt) {
-    ShellFixture shell;
+    // The timer and the output outlive the context whose player uses them.
     ManualTickTimer timer;
     SilentMidiOutput output;
+    ShellFixture shell;
     Project& project = shell.context.project;
     project.projectLoaded = true;
     project.selectionEnd = 100;
@@ -292,9 +293,10 @@ TEST(DrumCommands, RecordWithDrumsOnPlaysTheSongAlongAndEveryStopEndsIt) {
 }
 
 TEST(DrumCommands, AuditionPlaysOnlyWhenNothingPlaysAndOkSetsTheBeat) {
-    ShellFixture shell;
+    // The timer and the output outlive the context whose player uses them.
     ManualTickTimer timer;
     SilentMidiOutput output;
+    ShellFixture shell;
     DrumBlock& drums = shell.context.project.block.drumBlock;
     InitialiseDrumBlock(drums);
     drums.patterns[1].steps[0] = 100;

@@ -89,5 +89,67 @@ TEST_F(Sk1ModeTest, ArmedWithoutAProjectItStartsNothingAndFinishesAtALaterStop) 
     EXPECT_EQ(ui.messages.back().caption, "SK1 mode explained");
 }
 
+// A speech engine that speaks every word as one frame, or fails on "fail".
+struct OneFrameSpeech final : SpeechEngine {
+    bool speakWordToFile(std::u16string_view word, const std::string& path) override {
+        if (word == u"fail") return false;
+        WriteFileBytes(path, CanonicalWave(Constant(1, 4000, 4000)));
+        return true;
+    }
+};
+
+struct TtsModeTest : Sk1ModeTest {
+    TtsModeTest() {
+        context.startSpeechEngine = [this]() -> std::unique_ptr<SpeechEngine> {
+            ++starts;
+            return engineStarts ? std::make_unique<OneFrameSpeech>() : nullptr;
+        };
+    }
+    void singNote(std::u16string_view lyrics) {
+        AcceptLyrics(context, lyrics);
+        input->play(0x90 | 60 << 8 | 127 << 16, 0);
+        RunCommand(context, cmd::Stop);
+    }
+    bool engineStarts = true;
+    int starts = 0;
+};
+
+TEST_F(TtsModeTest, TheLyricsDialogArmsAndTheStopAsksThenSingsTheWords) {
+    RunCommand(context, cmd::TtsMode);
+    EXPECT_EQ(window.dialogs, Strings{"lyrics"});
+    EXPECT_EQ(context.modes.lyricsText, InitialLyrics);
+    ui.answers = {Answer::Yes};
+    singNote(u"la");
+    EXPECT_FALSE(context.modes.ttsArmed);
+    EXPECT_EQ(ui.messages.back().text, TtsConvertQuestion);
+    EXPECT_EQ(ui.messages.back().caption, "TTS Mode");
+    EXPECT_EQ(project.trackBuffer[0].left, (int(4000 * 0.9921875f) * 254) >> 8);
+    EXPECT_EQ(ui.status, "Converted TTS");
+    EXPECT_FALSE(context.midiCapture.isOpen());
+    EXPECT_EQ(context.modes.lyricsText, u"la");
+}
+
+TEST_F(TtsModeTest, NoAnEngineThatCannotStartAndAFailedWordEachEndAsDescribed) {
+    ui.answers = {Answer::No};
+    singNote(u"la");
+    EXPECT_EQ(ui.status, "Recording Midi");  // No leaves the status as it was
+    EXPECT_EQ(project.trackBuffer[0].left, 0);
+
+    engineStarts = false;
+    const std::size_t asked = ui.messages.size();
+    singNote(u"la");
+    EXPECT_EQ(ui.messages.size(), asked);  // no question without an engine
+    EXPECT_EQ(input->closes, 1);
+
+    engineStarts = true;
+    ui.answers = {Answer::Yes};
+    singNote(u"fail");
+    EXPECT_EQ(ui.status, "TTS failed");
+    EXPECT_EQ(project.trackBuffer[0].left, 0);
+
+    CancelLyrics(context);
+    EXPECT_FALSE(context.modes.ttsArmed);
+}
+
 }  // namespace
 }  // namespace jorv::test

@@ -1,0 +1,53 @@
+#include "app/qt/LyricsDialog.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/shell/MidiModes.h"
+
+namespace jorv {
+
+namespace {
+
+constexpr int LyricsEdit = 1126, Ok = 1, Cancel = 2;
+
+}  // namespace
+
+LyricsDialog::LyricsDialog(QWidget* parent, AppContext& context) : QDialog(parent), context_(context) {
+    setWindowTitle(QStringLiteral("Enter text for Text to Speech conversion"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("Text for Conversion"), this), 0, 0, 1, 3);
+    lyrics_ = new QPlainTextEdit(QString::fromStdU16String(context.modes.lyricsText), this);
+    lyrics_->setObjectName(QStringLiteral("control%1").arg(LyricsEdit));
+    lyrics_->setMinimumSize(420, 90);
+    grid->addWidget(lyrics_, 1, 0, 1, 3);
+    auto* note = new QLabel(QStringLiteral("Enter lyrics and accept this dialog box to begin recording MIDI for "
+                                           "conversion to TTS 'singing'."),
+                            this);
+    note->setWordWrap(true);
+    grid->addWidget(note, 2, 0, 1, 3);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("control%1").arg(Ok));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("control%1").arg(Cancel));
+    grid->addWidget(ok, 3, 1);
+    grid->addWidget(cancel, 3, 2);
+    connect(ok, &QPushButton::clicked, this, &LyricsDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &LyricsDialog::reject);
+}
+
+void LyricsDialog::accept() {
+    // One line of lyrics: a line break is a space between words.
+    AcceptLyrics(context_, lyrics_->toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdU16String());
+    QDialog::accept();
+}
+
+void LyricsDialog::reject() {
+    CancelLyrics(context_);
+    QDialog::reject();
+}
+
+}  // namespace jorv

@@ -1,0 +1,44 @@
+#include "cli/CaptureRendering.h"
+#include "cli/TrackOptions.h"
+#include "core/Utf16Text.h"
+#include "core/WaveFile.h"
+#include "instruments/EspeakSpeechEngine.h"
+#include "instruments/TtsRendering.h"
+
+namespace jorv::cli {
+
+namespace {
+
+int RunTts(SubcommandContext& context) {
+    const auto& words = context.arguments.positional;
+    const auto start = ParseNumber(words[2], 0, UINT32_MAX);
+    const auto end = ParseNumber(words[3], 0, UINT32_MAX);
+    Project project;
+    if (!start || !end || *end < *start || !ApplyTrackOptions(context.arguments, project)) return ExitUsage;
+    const auto entries = ReadEventsFile(context, words[0]);
+    if (!entries) return ExitFailure;
+    if (const int status = PrepareTrack(context, project, words[4], uint32_t(*start), uint32_t(*end)); status != ExitSuccess)
+        return status;
+    const std::u16string lyrics = Utf8ToUtf16(words[1]);
+    TtsOutcome outcome;
+    if (const auto engine = EspeakSpeechEngine::start())
+        outcome = RenderTts(project, *entries, std::u16string_view(lyrics).substr(0, std::min(lyrics.size(), MaxLyrics)),
+                            *engine, words[4], context.ui);
+    else
+        context.err << "jorv-cli: the speech engine (espeak-ng) could not be started\n";
+    context.out << "result " << (outcome.converted ? "converted" : "failed") << '\n' << "notes " << outcome.notes << '\n';
+    if (SaveWave(0, project.framesPerTrack, words[5], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
+    return outcome.converted ? ExitSuccess : ExitFailure;
+}
+
+}  // namespace
+
+const Subcommand& TtsCommand() {
+    static const Subcommand command{
+        "tts", "EVENTS LYRICS START END IN OUT [--clip FILE] [--volume V] [--pan P] [--mute] [--mem MB]",
+        {{"EVENTS", "LYRICS", "START", "END", "IN", "OUT"}, {"--clip", "--volume", "--pan", "--mem"}, {"--mute"}},
+        RunTts};
+    return command;
+}
+
+}  // namespace jorv::cli
