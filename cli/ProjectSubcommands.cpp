@@ -9,7 +9,9 @@
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 #include "core/WaveFile.h"
+#include "app/shell/Rip.h"
 #include "devices/AudioApi.h"
+#include "devices/MpvMediaPlayer.h"
 #include "devices/RtAudioWaveDevice.h"
 #include "devices/WaveEngine.h"
 
@@ -63,15 +65,16 @@ struct OpenedProject {
     int track = 0;
 };
 
+// The project is the positional word at projectAt, the track the word after it (or trackOption).
 int Prepare(SubcommandContext& c, OpenedProject& opened, std::size_t selectionAt, const char* trackOption,
-            WaveEngine* engine) {
+            WaveEngine* engine, std::size_t projectAt = 0) {
     Project& project = opened.project;
-    if (!OpenNamedProject(project, c.arguments.positional[0], c.ui)) return ExitFailure;
+    if (!OpenNamedProject(project, c.arguments.positional[projectAt], c.ui)) return ExitFailure;
     const bool ready = engine ? OpenWaveDevices(project, *engine, project.block.header.memPerTrackMB, c.ui)
                               : CreateTrackBuffers(project, project.block.header.memPerTrackMB, c.ui);
     if (!ready) return ExitFailure;
     const std::optional<int> track = trackOption ? TrackOption(c.arguments, project, trackOption)
-                                                 : ParseTrack(c.arguments.positional[1], project);
+                                                 : ParseTrack(c.arguments.positional[projectAt + 1], project);
     const auto selection = Selection(c.arguments, selectionAt, project);
     if (!track || !selection) return ExitUsage;
     opened.track = static_cast<int>(*track);
@@ -95,7 +98,9 @@ void RunUntilSelectionEnd(Project& project, WaveEngine& engine) {
     while (project.busy && !TransportReachedEnd(project, engine)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
 }
 
-int RunTransport(SubcommandContext& c, bool recording) {
+// Play or Record of the selection; a rip source (the first word) is armed first, as the Rip MCI
+// dialog's OK arms it, and its player runs with the take.
+int RunTransport(SubcommandContext& c, bool recording, bool rip = false) {
     const auto latency = ParseNumber(c.arguments.value("--latency").value_or("0"), 0, 1 << 30);
     if (!latency) return ExitUsage;
     const std::string api = c.arguments.value("--api").value_or("");
@@ -103,14 +108,26 @@ int RunTransport(SubcommandContext& c, bool recording) {
     RtAudioWaveDevice device(api);
     WaveEngine engine(device);
     OpenedProject opened;
-    if (const int status = Prepare(c, opened, recording ? 2 : 1, recording ? nullptr : "--track", &engine))
+    const std::size_t projectAt = rip ? 1 : 0;
+    if (const int status = Prepare(c, opened, projectAt + (recording ? 2 : 1), recording ? nullptr : "--track", &engine,
+                                   projectAt))
         return status;
     Project& project = opened.project;
+    std::unique_ptr<MpvMediaPlayer> player = rip ? MpvMediaPlayer::start(api) : nullptr;
+    const RipCommands commands = RipCommandsFor(rip ? c.arguments.positional[0] : std::string());
+    if (player) {
+        player->send(commands.first);
+        player->waitUntilLoaded(5000);
+        player->send(commands.play);
+    } else if (rip) {
+        c.err << "jorv-cli: the media player (libmpv) could not be started\n";
+    }
     const Take take{project.selectionStart, project.selectionEnd, c.arguments.has("--merge"), static_cast<int>(*latency)};
     const int started = recording ? StartRecording(project, engine, take, c.ui)
                                   : StartPlayback(project, engine, take.start, take.end, c.ui);
     if (started == 0) RunUntilSelectionEnd(project, engine);
     StopWave(project, engine, c.ui);
+    if (player) player->send(commands.stop);
     const DeviceCounters counters = device.counters();
     if (counters.underruns || counters.overruns)
         c.err << "jorv-cli: " << counters.underruns << " underruns, " << counters.overruns << " overruns\n";
@@ -121,6 +138,7 @@ int RunTransport(SubcommandContext& c, bool recording) {
 
 int RunPlay(SubcommandContext& c) { return RunTransport(c, false); }
 int RunRecord(SubcommandContext& c) { return RunTransport(c, true); }
+int RunRip(SubcommandContext& c) { return RunTransport(c, true, true); }
 
 }  // namespace
 
@@ -138,6 +156,12 @@ const Subcommand& MixdownCommand() {
 const Subcommand& PlayCommand() {
     static const Subcommand command{"play", "PROJECT START END [--track N] [--api NAME]",
                                     {{"PROJECT", "START", "END"}, {"--track", "--api"}, {}}, RunPlay};
+    return command;
+}
+
+const Subcommand& RipCommand() {
+    static const Subcommand command{"rip", "SOURCE PROJECT TRACK START END [--api NAME]",
+                                    {{"SOURCE", "PROJECT", "TRACK", "START", "END"}, {"--api"}, {}}, RunRip};
     return command;
 }
 

@@ -56,5 +56,6 @@ const Subcommand& DrumPlayCommand();
 const Subcommand& MidiCaptureCommand();
 const Subcommand& Sk1Command();
 const Subcommand& TtsCommand();
+const Subcommand& RipCommand();
 
 }  // namespace jorv::cli

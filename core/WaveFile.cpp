@@ -205,7 +205,8 @@ int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* b
     std::memcpy(header + 36, "data", 4);
     PutU32(header + 40, dataBytes);
     bool written = std::fwrite(header, 1, sizeof header, replacement.file()) == sizeof header;
-    written = written && std::fwrite(buffer + from, 1, dataBytes, replacement.file()) == dataBytes;
+    // A file of no frames has no samples to write (and its buffer may be empty).
+    written = written && (dataBytes == 0 || std::fwrite(buffer + from, 1, dataBytes, replacement.file()) == dataBytes);
     written = written && replacement.commit();
     // A full disk keeps the old file; say so rather than pretend the audio is safe.
     if (!written) {

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/qt/AboutDialog.h"
+#include "app/qt/DesktopLauncher.h"
 #include "app/shell/CommandDispatch.h"
 #include "core/CommandIds.h"
 #include "app/qt/QtText.h"
@@ -22,6 +23,7 @@
 #include "app/qt/EffectParameterDialog.h"
 #include "app/qt/LyricsDialog.h"
 #include "app/qt/OptionsDialog.h"
+#include "app/qt/RipDialog.h"
 #include "app/qt/QtScrollCode.h"
 #include "app/shell/MenuTable.h"
 #include "app/shell/ScrollHandling.h"
@@ -60,6 +62,7 @@ MainWindow::MainWindow(const std::string& exeDir)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     buildMenus();
+    context_.launcher = std::make_unique<DesktopLauncher>();
     PrepareStartUp(context_, exeDir);
     buildControls();
     setFixedSize(sizeHint());
@@ -218,6 +221,11 @@ void MainWindow::runOptions() {
 
 void MainWindow::runLyrics() {
     LyricsDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runRip() {
+    RipDialog dialog(this, context_);
     dialog.exec();
 }
 

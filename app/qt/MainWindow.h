@@ -34,6 +34,7 @@ public:
     void runDrumEdit() override;
     void runOptions() override;
     void runLyrics() override;
+    void runRip() override;
     void closeWindow() override;
 
 protected:

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/shell/DrumOutput.h"
+#include "app/shell/Launcher.h"
 #include "app/shell/Settings.h"
 #include "app/shell/ShellWindow.h"
 #include "app/shell/ViewState.h"
@@ -11,6 +12,7 @@
 #include "core/UiServices.h"
 #include "devices/WaveTransport.h"
 #include "effects/EffectDialogState.h"
+#include "devices/MediaPlayer.h"
 #include "devices/MidiCapture.h"
 #include "effects/EffectRandom.h"
 #include "instruments/DrumEditor.h"
@@ -49,6 +51,18 @@ struct AppContext {
     // Starts the speech engine for a conversion; empty: espeak-ng (tests put a double here).
     std::function<std::unique_ptr<SpeechEngine>()> startSpeechEngine;
     MidiCapture midiCapture;
+    // The rip: its source and command strings, whether the next Record starts the player, and
+    // the player, started on first use (tests put a double in startPlayer).
+    struct {
+        std::string source;
+        std::string playCommand;
+        std::string stopCommand;
+        bool armed = false;
+        std::function<std::unique_ptr<MediaPlayer>()> startPlayer;
+        std::unique_ptr<MediaPlayer> player;
+    } rip;
+    // Opens the external tools and the help document; the window sets it.
+    std::unique_ptr<Launcher> launcher;
 
     UiServices& ui;
     WaveTransport& wave;

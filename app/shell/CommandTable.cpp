@@ -5,6 +5,7 @@
 
 #include "app/shell/MidiModes.h"
 #include "app/shell/ProjectCommands.h"
+#include "app/shell/Rip.h"
 #include "core/CommandIds.h"
 #include "core/Mixdown.h"
 #include "core/ProjectFile.h"
@@ -93,6 +94,7 @@ void Record(AppContext& context, Notification) {
     if (!project.projectLoaded) return;
     const Take take{project.selectionStart, project.selectionEnd, project.mergeRecord, context.settings.recordLatency};
     if (project.drumsActive) context.drums.build(project.block.drumBlock);
+    StartRipPlayer(context);
     context.wave.startRecording(project, take, context.ui);
     if (project.drumsActive) context.drums.start();
     context.ui.setStatus("Recording");
@@ -112,6 +114,13 @@ void OnWindow(AppContext& context, Notification) {
 void Open(AppContext& context, Notification) { OpenProjectCommand(context); }
 
 void Sk1Mode(AppContext& context, Notification) { StartSk1Mode(context); }
+
+template <std::string Settings::*Path>
+void Launch(AppContext& context, Notification) {
+    LaunchExternal(context, context.settings.*Path);
+}
+
+void OpenHelp(AppContext& context, Notification) { LaunchExternal(context, context.project.helpPath); }
 
 void SelectAll(AppContext& context, Notification) { SelectWholeTrack(context.project); }
 
@@ -159,18 +168,15 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::DrumMachine, OnWindow<&ShellWindow::runDrumEdit>, Redraw::Wave},
     {cmd::Sk1Mode, Sk1Mode, Redraw::Wave},
     {cmd::TtsMode, OnWindow<&ShellWindow::runLyrics>, Redraw::Wave},
+    {cmd::RipMci, OnWindow<&ShellWindow::runRip>, Redraw::Wave},
+    {cmd::AudioMixer, Launch<&Settings::audioMixerPath>, Redraw::Nothing},
+    {cmd::MidiSequencer, Launch<&Settings::midiSequencerPath>, Redraw::Nothing},
+    {cmd::HelpIndex, OpenHelp, Redraw::Nothing},
     {cmd::Options, OnWindow<&ShellWindow::runOptions>, Redraw::Wave},
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
 
     // Commands whose subsystems are still to come.
     {cmd::FxList, nullptr, Redraw::Wave},
-    {cmd::RipMci, nullptr, Redraw::Wave},
-
-
-    {cmd::AudioMixer, nullptr, Redraw::Nothing},
-    {cmd::MidiSequencer, nullptr, Redraw::Nothing},
-
-    {cmd::HelpIndex, nullptr, Redraw::Nothing},
 });
 
 }  // namespace

@@ -18,6 +18,8 @@ public:
     virtual void runOptions() = 0;
     // The lyrics dialog of TTS mode.
     virtual void runLyrics() = 0;
+    // The Rip MCI dialog.
+    virtual void runRip() = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;
 };

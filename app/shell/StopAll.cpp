@@ -1,6 +1,7 @@
 #include "app/shell/StopAll.h"
 
 #include "app/shell/MidiModes.h"
+#include "app/shell/Rip.h"
 
 namespace jorv {
 
@@ -9,6 +10,7 @@ void StopAll(AppContext& context) {
     if (!project.busy || !project.projectLoaded) return;
     context.wave.stop(project, context.ui);
     if (project.drumsActive) context.drums.stop();
+    StopRipPlayer(context);
     context.view.cursorX = 0;
     if (!FinishArmedMode(context)) context.ui.setStatus("Stopped");
 }

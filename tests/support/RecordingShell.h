@@ -62,11 +62,12 @@ public:
     void runDrumEdit() override { run(drumEdit, "drumEdit"); }
     void runOptions() override { run(options, "options"); }
     void runLyrics() override { run(lyrics, "lyrics"); }
+    void runRip() override { run(rip, "rip"); }
 
     int aboutShown = 0;
     int closed = 0;
     std::vector<std::string> dialogs;
-    std::function<void()> projectSettings, trackProperties, master, drumEdit, options, lyrics;
+    std::function<void()> projectSettings, trackProperties, master, drumEdit, options, lyrics, rip;
     std::function<int()> effectDialog;
 
 private:

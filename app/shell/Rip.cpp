@@ -1,0 +1,57 @@
+#include "app/shell/Rip.h"
+
+#include "core/Utf16Text.h"
+#include "devices/AudioApi.h"
+#include "devices/MpvMediaPlayer.h"
+
+namespace jorv {
+
+namespace {
+
+MediaPlayer* Player(AppContext& context) {
+    if (!context.rip.player) {
+        context.rip.player = context.rip.startPlayer ? context.rip.startPlayer()
+                                                     : MpvMediaPlayer::start(WindowAudioApi(context.settings.audioApi));
+    }
+    return context.rip.player.get();
+}
+
+void Send(AppContext& context, const std::string& command) {
+    if (MediaPlayer* player = Player(context)) player->send(command);
+}
+
+}  // namespace
+
+RipCommands RipCommandsFor(const std::string& source) {
+    if (Utf8ToUtf16(source).size() >= 4) return {"Load " + source, "Play " + source, "Stop " + source};
+    return {"seek cd to " + source, "play cd", "stop cd wait"};
+}
+
+void AcceptRipDialog(AppContext& context, std::string_view source) {
+    const std::u16string wide = Utf8ToUtf16(source);
+    context.rip.source = Utf16ToUtf8(std::u16string_view(wide).substr(0, std::min(wide.size(), MaxRipSource)));
+    const RipCommands commands = RipCommandsFor(context.rip.source);
+    context.rip.playCommand = commands.play;
+    context.rip.stopCommand = commands.stop;
+    Send(context, commands.first);
+    context.rip.armed = true;
+}
+
+void CancelRipDialog(AppContext& context) { context.rip.armed = false; }
+
+void StartRipPlayer(AppContext& context) {
+    if (context.rip.armed) Send(context, context.rip.playCommand);
+}
+
+void StopRipPlayer(AppContext& context) {
+    if (!context.rip.armed) return;
+    Send(context, context.rip.stopCommand);
+    context.rip.armed = false;
+}
+
+void LaunchExternal(AppContext& context, const std::string& path) {
+    if (path.empty() || !context.launcher) return;
+    context.launcher->open(path == "SNDVOL32.EXE" ? "pavucontrol" : path);
+}
+
+}  // namespace jorv
