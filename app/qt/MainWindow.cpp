@@ -209,6 +209,10 @@ int MainWindow::runEffectDialog() {
     return dialog.exec();
 }
 
+MainWindow::~MainWindow() {
+    if (!shutDown_) ShutDown(context_);
+}
+
 void MainWindow::runDrumEdit() {
     DrumEditDialog dialog(this, context_);
     dialog.exec();

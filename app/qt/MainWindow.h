@@ -23,6 +23,8 @@ class MainWindow final : public QMainWindow, public ShellWindow {
     Q_OBJECT
 public:
     explicit MainWindow(const std::string& exeDir);
+    // A window destroyed without being closed still stops the devices before its buffers go.
+    ~MainWindow() override;
 
     AppContext& context() { return context_; }
 
