@@ -95,8 +95,9 @@ void Equalizer(FftWorkspace& w, int k1, int k2, int k3) {
     for (int k = 0; k < FftBins; ++k) {
         const int m = k - 512;
         const double gain = k < 512 ? ((512 - k) * lo + k * mid) / 512 : ((1536 - m) * mid + m * hi) / 1536;
-        const double magnitude = w.analysisMagnitude[k];
-        w.analysisMagnitude[k] = static_cast<float>(magnitude * magnitude * gain);
+        // The gain curve scales the magnitude; squaring it as well turned any input into a
+        // full-scale square wave.
+        w.analysisMagnitude[k] = static_cast<float>(w.analysisMagnitude[k] * gain);
     }
 }
 

@@ -164,18 +164,28 @@ TEST(FftEngine, DigitizeKeepsOnlyTheBinsNearThePeak) {
     EXPECT_NEAR(ToneLevel(wide, 3000, 8000, 34000), 1500, 30);
 }
 
-TEST(FftEngine, EqualizerSquaresMagnitudesAndTiltsThemWithFrequency) {
+TEST(FftEngine, EqualizerScalesMagnitudesByItsCurveAndHalvesTheLevelAtItsDefaults) {
     // A tone at bin 256 (2756 Hz) weighted halfway between lo and mid.
     const double hz = 256 * 10.7666015625;
+    EffectBuffer flat(40000);
+    FillTone(flat, hz, 200);
+    flat.apply(fx::FftEqualizer, 0, 40000, 255, 255, 255);
+    const double full = ToneLevel(flat, hz, 8000, 34000);
+    EffectBuffer defaults(40000);
+    FillTone(defaults, hz, 200);
+    defaults.apply(fx::FftEqualizer, 0, 40000, 128, 128, 128);
+    const double half = ToneLevel(defaults, hz, 8000, 34000);
+    EXPECT_NEAR(half / full, 128.0 / 255, 0.01);  // 6 dB below the flat curve, the tone kept
+
     EffectBuffer buffer(40000);
     FillTone(buffer, hz, 200);
     buffer.apply(fx::FftEqualizer, 0, 40000, 0, 128, 128);
-    // Magnitudes are squared: twice the amplitude comes back four times as loud.
     const double once = ToneLevel(buffer, hz, 8000, 34000);
+    EXPECT_NEAR(once / half, 0.5, 0.01);
     EffectBuffer louder(40000);
     FillTone(louder, hz, 400);
     louder.apply(fx::FftEqualizer, 0, 40000, 0, 128, 128);
-    EXPECT_NEAR(ToneLevel(louder, hz, 8000, 34000) / once, 4.0, 0.05);
+    EXPECT_NEAR(ToneLevel(louder, hz, 8000, 34000) / once, 2.0, 0.05);  // the level scales, never squares
 
     // At bin 1024 (11025 Hz) the gain is a third, mid and hi being 0.5 and 0, against a
     // quarter at bin 256.
