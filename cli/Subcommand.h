@@ -57,5 +57,6 @@ const Subcommand& MidiCaptureCommand();
 const Subcommand& Sk1Command();
 const Subcommand& TtsCommand();
 const Subcommand& RipCommand();
+const Subcommand& ChainCommand();
 
 }  // namespace jorv::cli

@@ -1,0 +1,49 @@
+#include "cli/Subcommand.h"
+#include "core/TrackBuffers.h"
+#include "core/WaveFile.h"
+#include "effects/EffectChain.h"
+#include "effects/EffectListFile.h"
+
+namespace jorv::cli {
+
+namespace {
+
+int RunChain(SubcommandContext& context) {
+    const auto& words = context.arguments.positional;
+    const auto start = ParseNumber(words[1], 0, UINT32_MAX);
+    const auto end = ParseNumber(words[2], 0, UINT32_MAX);
+    const auto blendText = context.arguments.value("--blend");
+    const auto blend = blendText ? ParseNumber(*blendText, 0, 255) : 0;
+    if (!start || !end || !blend) return ExitUsage;
+    EffectChain chain = NewEffectChain();
+    if (!ReadEffectListFile(chain, words[0])) {
+        ShowError(context.ui, ChainOpenFailedMessage);
+        return ExitFailure;
+    }
+    if (blendText) chain.blend = static_cast<uint16_t>(*blend);
+
+    LoadedWave loaded;
+    if (const int status = LoadTrackWave(context, words[3], loaded); status != ExitSuccess) return status;
+    Project project;
+    project.framesPerTrack = loaded.framesPerTrack;
+    project.trackBuffer = std::move(loaded.buffer);
+    project.scratchBuffer.reset(AllocateFrames(project.framesPerTrack));
+    if (!project.scratchBuffer) {
+        ShowError(context.ui, BufferMemoryMessage);
+        return ExitFailure;
+    }
+    EffectRandom random;
+    context.out << "result " << ApplyChainToRange(project, chain, uint32_t(*start), uint32_t(*end), random) << '\n';
+    if (SaveWave(0, loaded.frames, words[4], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
+    return ExitSuccess;
+}
+
+}  // namespace
+
+const Subcommand& ChainCommand() {
+    static const Subcommand command{"chain", "LIST START END IN OUT [--blend B] [--mem MB]",
+                                    {{"LIST", "START", "END", "IN", "OUT"}, {"--blend", "--mem"}, {}}, RunChain};
+    return command;
+}
+
+}  // namespace jorv::cli
