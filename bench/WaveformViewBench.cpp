@@ -16,6 +16,7 @@ public:
     void useDevices(const AudioDeviceChoice&, UiServices&) override {}
     void startPlayback(Project&, uint32_t, uint32_t, UiServices&) override {}
     void startRecording(Project&, const Take&, UiServices&) override {}
+    bool playScratch(Project&, uint32_t, UiServices&) override { return true; }
     void stop(Project&, UiServices&) override {}
     uint32_t playPosition() const override { return 0; }
     bool takeBufferDone() override { return false; }

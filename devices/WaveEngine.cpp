@@ -131,6 +131,15 @@ void WaveEngine::startPlayback(Project& project, uint32_t start, uint32_t end, U
     StartPlayback(project, *this, start, end, ui);
 }
 
+bool WaveEngine::playScratch(Project& project, uint32_t frames, UiServices& ui) {
+    if (!project.buffersReady()) return false;
+    mode = DeviceMode::Playing;
+    project.busy = true;
+    if (device.play(project.scratchBuffer.get(), std::min(frames, project.framesPerTrack))) return true;
+    ShowError(ui, "Error preparing wave out for play.");
+    return false;
+}
+
 void WaveEngine::startRecording(Project& project, const Take& take, UiServices& ui) {
     StartRecording(project, *this, take, ui);
 }

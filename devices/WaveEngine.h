@@ -21,6 +21,7 @@ public:
     void useDevices(const AudioDeviceChoice& choice, UiServices& ui) override;
     void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) override;
     void startRecording(Project& project, const Take& take, UiServices& ui) override;
+    bool playScratch(Project& project, uint32_t frames, UiServices& ui) override;
     void stop(Project& project, UiServices& ui) override;
     uint32_t playPosition() const override;
     bool takeBufferDone() override { return device.takeBufferDone(); }

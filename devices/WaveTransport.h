@@ -33,6 +33,9 @@ public:
     virtual void useDevices(const AudioDeviceChoice& choice, UiServices& ui) = 0;
     virtual void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) = 0;
     virtual void startRecording(Project& project, const Take& take, UiServices& ui) = 0;
+    // Plays frames 0..frames-1 of scratchBuffer as they are (an audition); false when the output
+    // refused (shown).
+    virtual bool playScratch(Project& project, uint32_t frames, UiServices& ui) = 0;
     // Stops both devices and places the take that Record started; clears the busy flag.
     virtual void stop(Project& project, UiServices& ui) = 0;
 

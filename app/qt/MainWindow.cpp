@@ -21,6 +21,7 @@
 #include "app/shell/ProjectCommands.h"
 #include "app/qt/DrumEditDialog.h"
 #include "app/qt/EffectParameterDialog.h"
+#include "app/qt/FxListDialog.h"
 #include "app/qt/LyricsDialog.h"
 #include "app/qt/OptionsDialog.h"
 #include "app/qt/RipDialog.h"
@@ -230,6 +231,11 @@ void MainWindow::runLyrics() {
 
 void MainWindow::runRip() {
     RipDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runFxList() {
+    FxListDialog dialog(this, context_);
     dialog.exec();
 }
 

@@ -37,6 +37,7 @@ public:
     void runOptions() override;
     void runLyrics() override;
     void runRip() override;
+    void runFxList() override;
     void closeWindow() override;
 
 protected:

@@ -12,6 +12,7 @@
 #include "core/UiServices.h"
 #include "devices/WaveTransport.h"
 #include "effects/EffectDialogState.h"
+#include "effects/EffectListFile.h"
 #include "devices/MediaPlayer.h"
 #include "devices/MidiCapture.h"
 #include "effects/EffectRandom.h"
@@ -34,6 +35,7 @@ struct AppContext {
     EffectDialogState effectDialog;
     // One stream for the whole run, as a program that never seeds its generator has.
     EffectRandom effectRandom;
+    EffectListFolders effectListFolders;
     DrumEditorState drumEditor;
     // The player goes before its output and timer do.
     DrumOutput drumOutput;

@@ -169,14 +169,12 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::Sk1Mode, Sk1Mode, Redraw::Wave},
     {cmd::TtsMode, OnWindow<&ShellWindow::runLyrics>, Redraw::Wave},
     {cmd::RipMci, OnWindow<&ShellWindow::runRip>, Redraw::Wave},
+    {cmd::FxList, OnWindow<&ShellWindow::runFxList>, Redraw::Wave},
     {cmd::AudioMixer, Launch<&Settings::audioMixerPath>, Redraw::Nothing},
     {cmd::MidiSequencer, Launch<&Settings::midiSequencerPath>, Redraw::Nothing},
     {cmd::HelpIndex, OpenHelp, Redraw::Nothing},
     {cmd::Options, OnWindow<&ShellWindow::runOptions>, Redraw::Wave},
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
-
-    // Commands whose subsystems are still to come.
-    {cmd::FxList, nullptr, Redraw::Wave},
 });
 
 }  // namespace

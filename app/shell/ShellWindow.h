@@ -20,6 +20,7 @@ public:
     virtual void runLyrics() = 0;
     // The Rip MCI dialog.
     virtual void runRip() = 0;
+    virtual void runFxList() = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;
 };

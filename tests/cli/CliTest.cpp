@@ -240,6 +240,33 @@ TEST(Tts, SingsOneSpokenWordAtEachNoteAndLeavesSilenceElsewhere) {
     EXPECT_EQ(last.status, 0);  // the clipboard holds the last word
 }
 
+TEST(Chain, AppliesTheListedEffectsWithTheBlendGivenAndRefusesADamagedList) {
+    TempFolder folder;
+    const std::string list = folder.file("chain.jfx"), in = folder.file("in.wav"), out = folder.file("out.wav");
+    std::vector<Frame> frames = Ramp(1000, 10);
+    WriteFileBytes(in, CanonicalWave(frames));
+    Bytes chain = {'1', 0, '.', 0, '0', 0, '0', 0};
+    AppendU16(chain, 1);    // one item
+    AppendU16(chain, 0);    // blend 0, overridden below
+    for (uint32_t value : {33u, 128u, 128u, 128u}) AppendU32(chain, value);  // Misc Reverse
+    chain.resize(268, 0);
+    WriteFileBytes(list, chain);
+    const CliRun run = RunJorvCli({"chain", list, "0", "1000", in, out, "--blend", "255"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "result 1\n");
+    const Bytes written = ReadFileBytes(out);
+    ASSERT_EQ(written.size(), 44u + 4000);
+    EXPECT_EQ(written[44], 0);  // the first frame stays the untouched one
+    const auto sample = [&](std::size_t frame) { return int16_t(written[44 + 4 * frame] | written[45 + 4 * frame] << 8); };
+    EXPECT_NEAR(sample(500), frames[499].left, 10);  // reversed, at the blend's peak
+
+    chain[8] = 17;
+    WriteFileBytes(list, chain);
+    const CliRun damaged = RunJorvCli({"chain", list, "0", "1000", in, out});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.err, "Jorv Error: There has been an error opening the .jfx file.\n");
+}
+
 TEST(Cli, AFailureItReportedIsNeverASuccess) {
     SavedProject saved;
     const CliRun mixdown = RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "0", "2", "/no-such-folder/out.wav"});

@@ -28,6 +28,11 @@ public:
         record("startRecording " + std::to_string(take.start) + " " + std::to_string(take.end) +
                (take.merge ? " merge" : "") + " latency " + std::to_string(take.latency));
     }
+    bool playScratch(Project& project, uint32_t frames, UiServices&) override {
+        project.busy = true;
+        played.assign(project.scratchBuffer.get(), project.scratchBuffer.get() + frames);
+        return record("playScratch " + std::to_string(frames));
+    }
     void stop(Project& project, UiServices&) override {
         project.busy = false;
         record("stop");
@@ -36,6 +41,7 @@ public:
     bool takeBufferDone() override { return std::exchange(bufferDone, false); }
 
     std::vector<std::string> calls;
+    std::vector<Frame> played;  // what the last audition sent
     uint32_t position = 0;
     bool bufferDone = false;
 
@@ -63,11 +69,12 @@ public:
     void runOptions() override { run(options, "options"); }
     void runLyrics() override { run(lyrics, "lyrics"); }
     void runRip() override { run(rip, "rip"); }
+    void runFxList() override { run(fxList, "fxList"); }
 
     int aboutShown = 0;
     int closed = 0;
     std::vector<std::string> dialogs;
-    std::function<void()> projectSettings, trackProperties, master, drumEdit, options, lyrics, rip;
+    std::function<void()> projectSettings, trackProperties, master, drumEdit, options, lyrics, rip, fxList;
     std::function<int()> effectDialog;
 
 private:

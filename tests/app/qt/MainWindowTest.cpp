@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include "app/qt/QtText.h"
 #include "app/qt/DrumEditDialog.h"
 #include "app/qt/EffectParameterDialog.h"
+#include "app/qt/FxListDialog.h"
 #include "app/qt/OptionsDialog.h"
 #include "core/TrackSwitching.h"
 #include "instruments/DrumEditor.h"
@@ -336,6 +338,43 @@ TEST_F(MainWindowTest, OptionsShowsItsListsTakesDigitsOnlyAndSavesOnOk) {
     EXPECT_EQ(context.settings.midiBufferEntries, 131072);
     EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Options Saved");
     EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("jorv.ini"))));
+}
+
+TEST_F(MainWindowTest, TheFxListBuildsAChainThroughTheParameterDialogAndAppliesIt) {
+    AppContext& context = window.context();
+    Project& project = context.project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    for (uint32_t k = 0; k < 2000; ++k) project.trackBuffer[k] = {int16_t(k), int16_t(k)};
+    project.selectionStart = 0;
+    project.selectionEnd = 2000;
+    project.trackDirty = false;
+    FxListDialog dialog(&window, context);
+    auto* available = dialog.findChild<QListWidget*>("control1024");
+    EXPECT_EQ(available->count(), 35);
+    EXPECT_EQ(available->item(0)->text(), "Amp Gain");
+    // The parameter dialog each ">" opens is answered with OK.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            if (modal->windowTitle() == "Reverse") modal->accept();
+    });
+    answer.start(20);
+    for (int i = 0; i < 2; ++i) {
+        available->setCurrentRow(33);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("control1026"), Qt::LeftButton);
+    }
+    auto* chosen = dialog.findChild<QListWidget*>("control1023");
+    ASSERT_EQ(chosen->count(), 2);
+    EXPECT_EQ(chosen->item(1)->text(), "Misc Reverse");
+    chosen->setCurrentRow(1);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1027"), Qt::LeftButton);
+    EXPECT_EQ(chosen->count(), 1);
+    dialog.findChild<QScrollBar*>("control1180")->setSliderPosition(255);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1020"), Qt::LeftButton);
+    EXPECT_TRUE(project.trackDirty);
+    EXPECT_NEAR(project.trackBuffer[1000].left, 999, 2);  // reversed, at the blend's peak
+    EXPECT_EQ(project.trackBuffer[0].left, 0);            // the first frame untouched
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1031")->text(), "Effects Applied: 1");
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
