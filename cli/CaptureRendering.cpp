@@ -3,7 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/TrackBuffers.h"
 #include "instruments/CapturedEventText.h"
 
 namespace jorv::cli {
@@ -22,15 +21,8 @@ std::optional<std::vector<int32_t>> ReadEventsFile(SubcommandContext& context, c
 }
 
 int PrepareTrack(SubcommandContext& context, Project& project, const std::string& in, uint32_t start, uint32_t end) {
-    LoadedWave loaded;
-    if (const int status = LoadTrackWave(context, in, loaded); status != ExitSuccess) return status;
-    project.framesPerTrack = loaded.framesPerTrack;
-    project.trackBuffer = std::move(loaded.buffer);
-    project.scratchBuffer.reset(AllocateFrames(project.framesPerTrack));
-    if (!project.scratchBuffer) {
-        ShowError(context.ui, BufferMemoryMessage);
-        return ExitFailure;
-    }
+    uint32_t frames = 0;
+    if (const int status = LoadTrackWithScratch(context, in, project, frames); status != ExitSuccess) return status;
     project.selectionStart = start;
     project.selectionEnd = end;
     return ExitSuccess;

@@ -1,5 +1,4 @@
 #include "cli/Subcommand.h"
-#include "core/TrackBuffers.h"
 #include "core/WaveFile.h"
 #include "effects/EffectChain.h"
 #include "effects/EffectListFile.h"
@@ -22,19 +21,12 @@ int RunChain(SubcommandContext& context) {
     }
     if (blendText) chain.blend = static_cast<uint16_t>(*blend);
 
-    LoadedWave loaded;
-    if (const int status = LoadTrackWave(context, words[3], loaded); status != ExitSuccess) return status;
     Project project;
-    project.framesPerTrack = loaded.framesPerTrack;
-    project.trackBuffer = std::move(loaded.buffer);
-    project.scratchBuffer.reset(AllocateFrames(project.framesPerTrack));
-    if (!project.scratchBuffer) {
-        ShowError(context.ui, BufferMemoryMessage);
-        return ExitFailure;
-    }
+    uint32_t frames = 0;
+    if (const int status = LoadTrackWithScratch(context, words[3], project, frames); status != ExitSuccess) return status;
     EffectRandom random;
     context.out << "result " << ApplyChainToRange(project, chain, uint32_t(*start), uint32_t(*end), random) << '\n';
-    if (SaveWave(0, loaded.frames, words[4], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
+    if (SaveWave(0, frames, words[4], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
     return ExitSuccess;
 }
 

@@ -3,7 +3,6 @@
 
 #include "cli/Subcommand.h"
 #include "cli/TrackOptions.h"
-#include "core/TrackBuffers.h"
 #include "core/TrackEditing.h"
 #include "core/WaveFile.h"
 
@@ -40,21 +39,13 @@ int RunEdit(SubcommandContext& context) {
     if (!operation || !start || !end || *end < *start || !ApplyTrackOptions(context.arguments, project))
         return ExitUsage;
 
-    LoadedWave loaded;
-    const int status = LoadTrackWave(context, words[3], loaded);
-    if (status != ExitSuccess) return status;
-    project.framesPerTrack = loaded.framesPerTrack;
-    project.trackBuffer = std::move(loaded.buffer);
-    project.scratchBuffer.reset(AllocateFrames(project.framesPerTrack));
-    if (!project.scratchBuffer) {
-        ShowError(context.ui, BufferMemoryMessage);
-        return ExitFailure;
-    }
+    uint32_t frames = 0;
+    if (const int status = LoadTrackWithScratch(context, words[3], project, frames); status != ExitSuccess) return status;
     project.selectionStart = uint32_t(*start);
     project.selectionEnd = uint32_t(*end);
     context.out << "result " << operation->run(project, context.ui) << '\n';
     // The track as the command left it, unchanged when the command failed.
-    if (SaveWave(0, loaded.frames, words[4], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
+    if (SaveWave(0, frames, words[4], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
     return ExitSuccess;
 }
 

@@ -44,6 +44,10 @@ struct LoadedWave {
 // message shown) when the buffer or the file fails. The buffer exists whenever result is set.
 int LoadTrackWave(SubcommandContext& context, const std::string& path, LoadedWave& loaded);
 
+// The track at path loaded as the project's trackBuffer, with a scratchBuffer of the same size;
+// frames receives the whole frames taken from the file. Returns as LoadTrackWave does.
+int LoadTrackWithScratch(SubcommandContext& context, const std::string& path, Project& project, uint32_t& frames);
+
 const Subcommand& WaveInfoCommand();
 const Subcommand& FxCommand();
 const Subcommand& ProjectInfoCommand();

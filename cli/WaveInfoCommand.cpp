@@ -28,6 +28,18 @@ int LoadTrackWave(SubcommandContext& context, const std::string& path, LoadedWav
     return loaded.result >= FirstWaveFailure ? ExitFailure : ExitSuccess;
 }
 
+int LoadTrackWithScratch(SubcommandContext& context, const std::string& path, Project& project, uint32_t& frames) {
+    LoadedWave loaded;
+    if (const int status = LoadTrackWave(context, path, loaded); status != ExitSuccess) return status;
+    project.framesPerTrack = loaded.framesPerTrack;
+    project.trackBuffer = std::move(loaded.buffer);
+    frames = loaded.frames;
+    project.scratchBuffer.reset(AllocateFrames(project.framesPerTrack));
+    if (project.scratchBuffer) return ExitSuccess;
+    ShowError(context.ui, BufferMemoryMessage);
+    return ExitFailure;
+}
+
 namespace {
 
 int RunWaveInfo(SubcommandContext& context) {

@@ -28,12 +28,12 @@ struct FileChoice {
     bool save = false;
     bool mustExist = true;  // for open: only existing files may be chosen
     bool confirmOverwrite = false;  // for save: the dialog asks before an existing file is chosen
-    std::string filterLabel;
-    std::string filterPattern;
-    std::string title;
-    std::string defaultExtension;
-    std::string initialFolder;
-    std::string initialFile;
+    std::string filterLabel = {};
+    std::string filterPattern = {};
+    std::string title = {};
+    std::string defaultExtension = {};
+    std::string initialFolder = {};
+    std::string initialFile = {};
 };
 
 class UiServices {
@@ -69,5 +69,10 @@ inline constexpr std::string_view ErrorCaption = "Jorv Error";
 inline constexpr std::string_view RefusalCaption = "Unable to complete request.";
 
 void ShowError(UiServices& ui, std::string_view text);
+
+// A file dialog that starts in folder (the one the last dialog of its kind ended in), or in
+// defaultFolder the first time; folder then takes the chosen file's folder.
+std::optional<std::string> ChooseFileRemembering(UiServices& ui, FileChoice choice, std::string& folder,
+                                                 const std::string& defaultFolder);
 
 }  // namespace jorv

@@ -1,8 +1,6 @@
 #include "effects/EffectListFile.h"
 
-#include "core/FileHandle.h"
-#include "core/FileReplacement.h"
-#include "core/PathParts.h"
+#include "core/RecordFile.h"
 
 namespace jorv {
 
@@ -10,33 +8,25 @@ namespace {
 
 std::optional<std::string> ChooseListFile(bool save, std::string& folder, const std::string& defaultFolder,
                                           UiServices& ui) {
-    auto path = ui.chooseFile({.save = save,
-                               .mustExist = !save,
-                               .filterLabel = "JFX Files",
-                               .filterPattern = "*.jfx",
-                               .title = save ? "Save JFX File" : "Load JFX File",
-                               .defaultExtension = ".jfx",
-                               .initialFolder = folder.empty() ? defaultFolder : folder,
-                               .initialFile = {}});
-    if (path) folder = SplitAtLastSeparator(*path).folder;
-    return path;
+    return ChooseFileRemembering(ui,
+                                 {.save = save,
+                                  .mustExist = !save,
+                                  .filterLabel = "JFX Files",
+                                  .filterPattern = "*.jfx",
+                                  .title = save ? "Save JFX File" : "Load JFX File",
+                                  .defaultExtension = ".jfx"},
+                                 folder, defaultFolder);
 }
 
 }  // namespace
 
 bool WriteEffectListFile(const EffectChain& chain, const std::string& path) {
-    FileReplacement replacement(path);
-    if (!replacement.file()) return false;
-    std::fwrite(&chain, sizeof chain, 1, replacement.file());
-    return replacement.commit();
+    return WriteRecordFile(path, &chain, sizeof chain);
 }
 
 bool ReadEffectListFile(EffectChain& chain, const std::string& path) {
-    const FileForReading opened = OpenForReading(path);
-    if (opened.outcome != FileForReading::Outcome::Opened) return false;
     EffectChain read = chain;
-    std::fread(&read, 1, sizeof read, opened.file.get());
-    if (!ChainIsUsable(read)) return false;
+    if (!ReadRecordFile(path, &read, sizeof read) || !ChainIsUsable(read)) return false;
     chain = read;
     return true;
 }

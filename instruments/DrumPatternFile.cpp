@@ -1,8 +1,6 @@
 #include "instruments/DrumPatternFile.h"
 
-#include "core/FileHandle.h"
-#include "core/FileReplacement.h"
-#include "core/PathParts.h"
+#include "core/RecordFile.h"
 
 namespace jorv {
 
@@ -10,34 +8,24 @@ namespace {
 
 std::optional<std::string> ChooseDrumFile(bool save, std::string& folder, const std::string& defaultFolder,
                                           UiServices& ui) {
-    auto path = ui.chooseFile({.save = save,
-                               .mustExist = !save,
-                               .confirmOverwrite = save,
-                               .filterLabel = "Jorv Drum Pattern",
-                               .filterPattern = "*.jdp",
-                               .title = save ? "Save Jorv Drum Pattern" : "Load Jorv Drum Pattern",
-                               .defaultExtension = ".jdp",
-                               .initialFolder = folder.empty() ? defaultFolder : folder,
-                               .initialFile = {}});
-    if (path) folder = SplitAtLastSeparator(*path).folder;
-    return path;
+    return ChooseFileRemembering(ui,
+                                 {.save = save,
+                                  .mustExist = !save,
+                                  .confirmOverwrite = save,
+                                  .filterLabel = "Jorv Drum Pattern",
+                                  .filterPattern = "*.jdp",
+                                  .title = save ? "Save Jorv Drum Pattern" : "Load Jorv Drum Pattern",
+                                  .defaultExtension = ".jdp"},
+                                 folder, defaultFolder);
 }
 
 }  // namespace
 
 bool WriteDrumPatternFile(const DrumBlock& drums, const std::string& path) {
-    FileReplacement replacement(path);
-    if (!replacement.file()) return false;
-    std::fwrite(&drums, sizeof drums, 1, replacement.file());
-    return replacement.commit();
+    return WriteRecordFile(path, &drums, sizeof drums);
 }
 
-bool ReadDrumPatternFile(DrumBlock& drums, const std::string& path) {
-    const FileForReading opened = OpenForReading(path);
-    if (opened.outcome != FileForReading::Outcome::Opened) return false;
-    std::fread(&drums, 1, sizeof drums, opened.file.get());
-    return true;
-}
+bool ReadDrumPatternFile(DrumBlock& drums, const std::string& path) { return ReadRecordFile(path, &drums, sizeof drums); }
 
 void SaveDrumPatterns(DrumEditorState& state, const DrumBlock& drums, const std::string& defaultFolder, UiServices& ui) {
     const auto path = ChooseDrumFile(true, state.saveFolder, defaultFolder, ui);
