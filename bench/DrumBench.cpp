@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "devices/ScheduledSynth.h"
+#include "devices/backends/ScheduledSynth.h"
 #include "devices/ThreadTickTimer.h"
 #include "instruments/DrumBlockSetup.h"
 #include "instruments/DrumEditor.h"

@@ -4,8 +4,7 @@
 #include "cli/DrumSong.h"
 #include "cli/Subcommand.h"
 #include "devices/AudioApi.h"
-#include "devices/RtMidiPortOutput.h"
-#include "devices/SynthMidiOutput.h"
+#include "devices/SystemDevices.h"
 #include "devices/ThreadTickTimer.h"
 #include "instruments/DrumPlayer.h"
 
@@ -17,8 +16,8 @@ namespace {
 std::unique_ptr<MidiOutput> OpenOutput(const Arguments& arguments) {
     const std::string api = arguments.value("--api").value_or("");
     if (const auto name = arguments.value("--midi-out"))
-        if (auto port = RtMidiPortOutput::open(*name, api)) return port;
-    if (auto synth = SynthMidiOutput::open(api)) return synth;
+        if (auto port = OpenMidiPortOutput(*name, api)) return port;
+    if (auto synth = OpenSynthOutput(api)) return synth;
     return std::make_unique<SilentMidiOutput>();
 }
 

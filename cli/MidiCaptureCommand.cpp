@@ -5,7 +5,7 @@
 #include "cli/Subcommand.h"
 #include "devices/AudioApi.h"
 #include "devices/MidiCapture.h"
-#include "devices/RtMidiInputPort.h"
+#include "devices/SystemDevices.h"
 
 namespace jorv::cli {
 
@@ -26,9 +26,9 @@ int RunMidiCapture(SubcommandContext& context) {
     const std::string api = context.arguments.value("--api").value_or("");
     if (!seconds || (!api.empty() && !IsAudioApiName(api))) return ExitUsage;
     const auto name = context.arguments.value("--midi-in");
-    RtMidiInputPort input = name ? RtMidiInputPort(*name, api) : RtMidiInputPort(0, api);
+    const auto input = name ? MakeMidiInputPort(*name, api) : MakeMidiInputPort(0, api);
     MidiCapture capture;
-    capture.open(CaptureEntries, input);
+    capture.open(CaptureEntries, *input);
     capture.start();
     std::this_thread::sleep_for(std::chrono::duration<double>(*seconds));
     capture.stop();

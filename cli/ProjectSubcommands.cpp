@@ -11,8 +11,7 @@
 #include "core/WaveFile.h"
 #include "app/shell/Rip.h"
 #include "devices/AudioApi.h"
-#include "devices/MpvMediaPlayer.h"
-#include "devices/RtAudioWaveDevice.h"
+#include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
 
 namespace jorv::cli {
@@ -105,19 +104,19 @@ int RunTransport(SubcommandContext& c, bool recording, bool rip = false) {
     if (!latency) return ExitUsage;
     const std::string api = c.arguments.value("--api").value_or("");
     if (!api.empty() && !IsAudioApiName(api)) return ExitUsage;
-    RtAudioWaveDevice device(api);
-    WaveEngine engine(device);
+    const auto device = MakeSystemWaveDevice(api);
+    WaveEngine engine(*device);
     OpenedProject opened;
     const std::size_t projectAt = rip ? 1 : 0;
     if (const int status = Prepare(c, opened, projectAt + (recording ? 2 : 1), recording ? nullptr : "--track", &engine,
                                    projectAt))
         return status;
     Project& project = opened.project;
-    std::unique_ptr<MpvMediaPlayer> player = rip ? MpvMediaPlayer::start(api) : nullptr;
+    std::unique_ptr<MediaPlayer> player = rip ? StartMediaPlayer(api) : nullptr;
     const RipCommands commands = RipCommandsFor(rip ? c.arguments.positional[0] : std::string());
     if (player) {
         player->send(commands.first);
-        player->waitUntilLoaded(5000);
+        WaitUntilPlayerLoaded(*player, 5000);
         player->send(commands.play);
     } else if (rip) {
         c.err << "jorv-cli: the media player (libmpv) could not be started\n";
@@ -128,7 +127,7 @@ int RunTransport(SubcommandContext& c, bool recording, bool rip = false) {
     if (started == 0) RunUntilSelectionEnd(project, engine);
     StopWave(project, engine, c.ui);
     if (player) player->send(commands.stop);
-    const DeviceCounters counters = device.counters();
+    const DeviceCounters counters = device->counters();
     if (counters.underruns || counters.overruns)
         c.err << "jorv-cli: " << counters.underruns << " underruns, " << counters.overruns << " overruns\n";
     if (recording) FlushTrack(project, c.ui);

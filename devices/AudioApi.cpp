@@ -1,5 +1,4 @@
 #include "devices/AudioApi.h"
-#include "devices/RtAudioApi.h"
 
 #include <cstdlib>
 
@@ -17,12 +16,5 @@ std::string WindowAudioApi(const std::string& setting) {
 }
 
 bool IsAudioApiName(const std::string& name) { return name == "jack" || name == "pulse" || name == "alsa"; }
-
-RtAudio::Api AudioApiNamed(const std::string& name) {
-    if (name == "jack") return RtAudio::UNIX_JACK;
-    if (name == "pulse") return RtAudio::LINUX_PULSE;
-    if (name == "alsa") return RtAudio::LINUX_ALSA;
-    return RtAudio::UNSPECIFIED;
-}
 
 }  // namespace jorv

@@ -6,7 +6,7 @@
 #include "app/shell/AppContext.h"
 #include "app/qt/MainWindowWidgets.h"
 #include "app/qt/QtUiServices.h"
-#include "devices/RtAudioWaveDevice.h"
+#include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
 
 class QMenu;
@@ -53,8 +53,8 @@ private:
 
     MainWindowWidgets widgets_;
     QtUiServices ui_;
-    RtAudioWaveDevice device_;
-    WaveEngine wave_{device_};
+    std::unique_ptr<WaveDevice> device_ = MakeSystemWaveDevice();
+    WaveEngine wave_{*device_};
     AppContext context_;
     bool shutDown_ = false;
 };

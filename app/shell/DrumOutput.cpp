@@ -2,8 +2,7 @@
 
 #include "app/shell/AppContext.h"
 #include "devices/AudioApi.h"
-#include "devices/RtMidiPortOutput.h"
-#include "devices/SynthMidiOutput.h"
+#include "devices/SystemDevices.h"
 
 namespace jorv {
 
@@ -12,8 +11,8 @@ namespace {
 std::unique_ptr<MidiOutput> OpenChosenOutput(const Settings& settings) {
     const std::string api = WindowAudioApi(settings.audioApi);
     if (!settings.midiOutDevice.empty())
-        if (auto port = RtMidiPortOutput::open(settings.midiOutDevice, api)) return port;
-    if (auto synth = SynthMidiOutput::open(api)) return synth;
+        if (auto port = OpenMidiPortOutput(settings.midiOutDevice, api)) return port;
+    if (auto synth = OpenSynthOutput(api)) return synth;
     return std::make_unique<SilentMidiOutput>();
 }
 

@@ -3,7 +3,7 @@
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 #include "devices/AudioApi.h"
-#include "devices/RtMidiInputPort.h"
+#include "devices/SystemDevices.h"
 #include "instruments/CapturedNotes.h"
 #include "instruments/EspeakSpeechEngine.h"
 
@@ -48,7 +48,7 @@ void FinishTts(AppContext& context) {
 }  // namespace
 
 std::unique_ptr<MidiInput> OpenSettingsMidiInput(const Settings& settings) {
-    return std::make_unique<RtMidiInputPort>(settings.midiInDevice, WindowAudioApi(settings.audioApi));
+    return MakeMidiInputPort(settings.midiInDevice, WindowAudioApi(settings.audioApi));
 }
 
 void StartSk1Mode(AppContext& context) {

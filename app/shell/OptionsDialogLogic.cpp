@@ -4,9 +4,7 @@
 #include "app/shell/IniFile.h"
 #include "core/Utf16Text.h"
 #include "devices/AudioApi.h"
-#include "devices/AudioDeviceList.h"
-#include "devices/RtMidiInputPort.h"
-#include "devices/RtMidiPortOutput.h"
+#include "devices/SystemDevices.h"
 
 namespace jorv {
 
@@ -32,15 +30,15 @@ std::vector<std::string> MidiBufferTexts() {
 }
 
 void GatherAudioDevices(OptionsDeviceLists& lists, const std::string& audioApi) {
-    lists.audioOutputs = AudioDeviceNames(audioApi, false);
-    lists.audioInputs = AudioDeviceNames(audioApi, true);
+    lists.audioOutputs = ListAudioDevices(audioApi, false);
+    lists.audioInputs = ListAudioDevices(audioApi, true);
 }
 
 OptionsDeviceLists GatherDeviceLists(const std::string& audioApi) {
     OptionsDeviceLists lists;
-    lists.midiInputs = MidiInputPortNames(audioApi);
-    lists.midiOutputs = MidiOutputPortNames(audioApi);
-    lists.audioSystems = AudioSystems();
+    lists.midiInputs = ListMidiInputs(audioApi);
+    lists.midiOutputs = ListMidiOutputs(audioApi);
+    lists.audioSystems = ListAudioSystems();
     GatherAudioDevices(lists, audioApi);
     return lists;
 }

@@ -2,7 +2,7 @@
 
 #include "core/Utf16Text.h"
 #include "devices/AudioApi.h"
-#include "devices/MpvMediaPlayer.h"
+#include "devices/SystemDevices.h"
 
 namespace jorv {
 
@@ -11,7 +11,7 @@ namespace {
 MediaPlayer* Player(AppContext& context) {
     if (!context.rip.player) {
         context.rip.player = context.rip.startPlayer ? context.rip.startPlayer()
-                                                     : MpvMediaPlayer::start(WindowAudioApi(context.settings.audioApi));
+                                                     : StartMediaPlayer(WindowAudioApi(context.settings.audioApi));
     }
     return context.rip.player.get();
 }

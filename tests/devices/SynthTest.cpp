@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "devices/HalfBandDecimator.h"
-#include "devices/ScheduledSynth.h"
+#include "devices/backends/ScheduledSynth.h"
 
 namespace jorv::test {
 namespace {

@@ -5,8 +5,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "devices/RtMidiPortOutput.h"
-#include "devices/SynthMidiOutput.h"
+#include "devices/SystemDevices.h"
 #include "devices/ThreadTickTimer.h"
 #include "instruments/DrumBlockSetup.h"
 #include "instruments/DrumEditor.h"
@@ -42,7 +41,7 @@ void WaitForTheEnd(const DrumPlayer& player) {
 TEST(DrumPlayback, EveryNoteReachesAJackMidiPortInOrderOnItsTick) {
     JackListener listener("drum-capture");
     ASSERT_TRUE(listener.ok());
-    auto output = RtMidiPortOutput::open("drum-capture:midi", "jack");
+    auto output = OpenMidiPortOutput("drum-capture:midi", "jack");
     ASSERT_TRUE(output);
     ThreadTickTimer timer;
     DrumPlayer player;
@@ -86,7 +85,7 @@ TEST(DrumPlayback, EveryNoteReachesAJackMidiPortInOrderOnItsTick) {
 TEST(DrumPlayback, TheBuiltInSynthesizerIsHeardOnItsJackPorts) {
     JackListener listener("synth-capture");
     ASSERT_TRUE(listener.ok());
-    auto output = SynthMidiOutput::open("jack");
+    auto output = OpenSynthOutput("jack");
     ASSERT_TRUE(output) << "no synthesizer: is a General MIDI sound font installed?";
     ASSERT_TRUE(listener.hasPort("jorv-synth:outport 0"));
     ASSERT_TRUE(listener.connect("jorv-synth:outport 0", "synth-capture:audio"));

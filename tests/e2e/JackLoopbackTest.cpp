@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "core/TrackSwitching.h"
-#include "devices/RtAudioWaveDevice.h"
+#include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
 #include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
@@ -59,8 +59,8 @@ protected:
 
     ProjectFixture f{1};
     Project& p = f.project;
-    RtAudioWaveDevice device{"jack"};
-    WaveEngine engine{device};
+    std::unique_ptr<WaveDevice> device = MakeSystemWaveDevice("jack");
+    WaveEngine engine{*device};
 };
 
 TEST_F(JackLoopbackTest, TakeLandsAtTheRightFramesOnceTheRoundTripIsTakenOut) {
@@ -84,8 +84,8 @@ TEST_F(JackLoopbackTest, TakeLandsAtTheRightFramesOnceTheRoundTripIsTakenOut) {
 
 TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
     // A second client ("jorv-01") listens to what the first one plays.
-    RtAudioWaveDevice listener("jack");
-    ASSERT_TRUE(listener.openOutput());
+    const auto listener = MakeSystemWaveDevice("jack");
+    ASSERT_TRUE(listener->openOutput());
     ASSERT_EQ(std::system("jack_connect 'jorv:outport 0' 'jorv-01:inport 0' && jack_connect 'jorv:outport 1' 'jorv-01:inport 1'"
                           " && jack_disconnect system:capture_1 'jorv-01:inport 0'"
                           " && jack_disconnect system:capture_2 'jorv-01:inport 1'"),
@@ -93,13 +93,13 @@ TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
     std::vector<Frame> silence(Frames, Frame{0, 0});
     std::vector<Frame> heard(Frames, Frame{0, 0});
     std::fill_n(p.trackBuffer.get(), Frames, Frame{100, -100});  // the current track, mixed over the click
-    ASSERT_TRUE(listener.playAndRecord(silence.data(), Frames, heard.data(), Frames));
+    ASSERT_TRUE(listener->playAndRecord(silence.data(), Frames, heard.data(), Frames));
     ASSERT_EQ(StartPlayback(p, engine, 15000, 25000, f.ui), 0);
     while (GetPlayPosition(engine) < 10000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     StopWave(p, engine, f.ui);
-    listener.reset();
-    listener.close();
+    listener->reset();
+    listener->close();
     // The selection's mix, frame for frame: 99 everywhere, the click 5000 frames in.
     const auto first = std::find_if(heard.begin(), heard.end(), [](const Frame& h) { return h.left != 0; });
     ASSERT_NE(first, heard.end());

@@ -7,8 +7,7 @@
 
 #include "core/TrackSwitching.h"
 #include "devices/MidiCapture.h"
-#include "devices/RtAudioWaveDevice.h"
-#include "devices/RtMidiInputPort.h"
+#include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
 #include "instruments/CapturedNotes.h"
 #include "tests/e2e/JackListener.h"
@@ -23,8 +22,8 @@ TEST(MidiCaptureOnJack, NotesPlayedDuringTheSelectionLandAtTheirFramesInTheTrack
     ASSERT_TRUE(player.ok());
     ProjectFixture f{1};
     Project& p = f.project;
-    RtAudioWaveDevice device("jack");
-    WaveEngine engine(device);
+    const auto device = MakeSystemWaveDevice("jack");
+    WaveEngine engine(*device);
     ASSERT_TRUE(OpenWaveDevices(p, engine, 1, f.ui));
     f.addTrack();
     f.writeTrackFile(0, Constant(p.framesPerTrack, 0, 0));
@@ -34,9 +33,9 @@ TEST(MidiCaptureOnJack, NotesPlayedDuringTheSelectionLandAtTheirFramesInTheTrack
     p.selectionStart = 1000;
     p.selectionEnd = 1000 + 44100;
 
-    RtMidiInputPort input(std::string("notes-player:out"), "jack");
+    const auto input = MakeMidiInputPort(std::string("notes-player:out"), "jack");
     MidiCapture capture;
-    capture.open(65536, input);
+    capture.open(65536, *input);
     ASSERT_TRUE(capture.inputOpened());
     ASSERT_EQ(StartPlayback(p, engine, p.selectionStart, p.selectionEnd, f.ui), 0);
     capture.start();

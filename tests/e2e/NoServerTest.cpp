@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "core/TrackSwitching.h"
-#include "devices/RtAudioWaveDevice.h"
+#include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
 #include "tests/support/ProjectFixture.h"
 
@@ -15,8 +15,8 @@ TEST(NoJackServer, OpenFailsWithTheOutputMessageAndTheBuffersStillWork) {
     ::setenv("JACK_DEFAULT_SERVER", "jorv-no-such-server", 1);
     ::setenv("JACK_NO_START_SERVER", "1", 1);
     ProjectFixture f(1);
-    RtAudioWaveDevice device("jack");
-    WaveEngine engine(device);
+    const auto device = MakeSystemWaveDevice("jack");
+    WaveEngine engine(*device);
     ASSERT_TRUE(OpenWaveDevices(f.project, engine, 2, f.ui));
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"Error opening wave out device."});
     f.addTrack();

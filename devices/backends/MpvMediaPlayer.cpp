@@ -1,4 +1,4 @@
-#include "devices/MpvMediaPlayer.h"
+#include "devices/backends/MpvMediaPlayer.h"
 
 #include <mpv/client.h>
 

@@ -1,10 +1,10 @@
-#include "devices/RtMidiInputPort.h"
+#include "devices/backends/RtMidiInputPort.h"
 
 #include <rtmidi/RtMidi.h>
 
 #include <thread>
 
-#include "devices/RtMidiPortOutput.h"
+#include "devices/backends/RtMidiPortOutput.h"
 
 namespace jorv {
 

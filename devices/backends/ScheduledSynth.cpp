@@ -1,4 +1,4 @@
-#include "devices/ScheduledSynth.h"
+#include "devices/backends/ScheduledSynth.h"
 
 #include <fluidsynth.h>
 

@@ -1,10 +1,10 @@
-#include "devices/RtAudioWaveDevice.h"
+#include "devices/backends/RtAudioWaveDevice.h"
 
 #include <RtAudio.h>
 
 #include "devices/AudioApi.h"
-#include "devices/AudioDeviceList.h"
-#include "devices/RtAudioApi.h"
+#include "devices/backends/AudioDeviceList.h"
+#include "devices/backends/RtAudioApi.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "devices/AudioDeviceList.h"
+#include "devices/backends/AudioDeviceList.h"
 
-#include "devices/RtAudioApi.h"
+#include "devices/backends/RtAudioApi.h"
 
 namespace jorv {
 
@@ -11,6 +11,13 @@ bool Carries(const RtAudio::DeviceInfo& info, bool input) {
 }
 
 }  // namespace
+
+RtAudio::Api AudioApiNamed(const std::string& name) {
+    if (name == "jack") return RtAudio::UNIX_JACK;
+    if (name == "pulse") return RtAudio::LINUX_PULSE;
+    if (name == "alsa") return RtAudio::LINUX_ALSA;
+    return RtAudio::UNSPECIFIED;
+}
 
 std::vector<std::string> AudioSystems() {
     std::vector<RtAudio::Api> compiled;

@@ -1,4 +1,4 @@
-#include "devices/RtMidiPortOutput.h"
+#include "devices/backends/RtMidiPortOutput.h"
 
 #include <rtmidi/RtMidi.h>
 

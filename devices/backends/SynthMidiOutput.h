@@ -4,7 +4,7 @@
 #include <string>
 
 #include "devices/MidiOutput.h"
-#include "devices/ScheduledSynth.h"
+#include "devices/backends/ScheduledSynth.h"
 
 class RtAudio;
 

@@ -1,7 +1,7 @@
-#include "devices/SynthMidiOutput.h"
+#include "devices/backends/SynthMidiOutput.h"
 
 #include "devices/AudioApi.h"
-#include "devices/RtAudioApi.h"
+#include "devices/backends/RtAudioApi.h"
 #include "core/WaveFormat.h"
 
 namespace jorv {
