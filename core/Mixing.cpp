@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/ZeroMemory.h"
+
 namespace jorv {
 
 namespace {
@@ -42,7 +44,7 @@ void MixInto(const Project& project, const Frame* source, Frame* destination, ui
 
 void ClearFrames(Frame* buffer, uint32_t from, uint32_t to) {
     if (from >= to) return;
-    std::memset(buffer + from, 0, std::size_t{to - from} * sizeof(Frame));
+    ZeroMemory(buffer + from, std::size_t{to - from} * sizeof(Frame));
 }
 
 }  // namespace jorv

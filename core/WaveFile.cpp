@@ -8,6 +8,7 @@
 #include "core/FileHandle.h"
 #include "core/FileReplacement.h"
 #include "core/Mixing.h"
+#include "core/ZeroMemory.h"
 
 namespace jorv {
 
@@ -136,7 +137,7 @@ uint32_t ReadSamples(std::FILE* file, Frame* buffer, uint32_t framesPerTrack, ui
         ClearFrames(buffer, samples, framesPerTrack);
         return samples;
     }
-    std::memset(bytes + completeSampleBytes, 0, std::size_t{framesPerTrack} * WaveFormat::bytesPerFrame - completeSampleBytes);
+    ZeroMemory(bytes + completeSampleBytes, std::size_t{framesPerTrack} * WaveFormat::bytesPerFrame - completeSampleBytes);
     return static_cast<uint32_t>(got / WaveFormat::bytesPerFrame);
 }
 

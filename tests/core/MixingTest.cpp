@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/Gains.h"
@@ -67,6 +68,13 @@ TEST(ClearFrames, SilencesOnlyTheRange) {
     ClearFrames(buffer.data(), 1, 3);
     ClearFrames(buffer.data(), 4, 4);
     EXPECT_EQ(buffer, (std::vector<Frame>{{3, 3}, {0, 0}, {0, 0}, {3, 3}, {3, 3}}));
+
+    // A track-sized range hands its whole pages back; the partial pages at its ends are written.
+    std::vector<Frame> track(300000, Frame{5, -5});
+    ClearFrames(track.data(), 1001, 299999);
+    EXPECT_EQ(track[1000], (Frame{5, -5}));
+    EXPECT_EQ(track[299999], (Frame{5, -5}));
+    EXPECT_TRUE(std::all_of(track.begin() + 1001, track.begin() + 299999, [](Frame f) { return f == Frame{0, 0}; }));
 }
 
 }  // namespace
