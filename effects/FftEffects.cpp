@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <new>
+#include <thread>
+#include <vector>
 
 #include "effects/EffectMath.h"
 #include "effects/FftInPlace.h"
@@ -61,13 +66,16 @@ int16_t ToSample(float value) {
     return static_cast<int16_t>(std::clamp(truncated, -32767LL, 32767LL));
 }
 
-// One channel's pass; results are written 3072 frames behind the frame being read.
-void RunChannel(FftRun& run, TrackSamples samples, int c, int64_t start, int64_t end, const EffectProgress& progress,
-                int64_t doneBefore, int64_t total) {
+// One channel's pass; results are written 3072 frames behind the frame being read. Returns
+// whether a frame ended with the ratio still unknown (NaN): it then used the ratio it started
+// from. The count of frames read is published in done at each hop.
+bool RunChannel(FftRun& run, TrackSamples samples, int c, int64_t start, int64_t end, std::atomic<int64_t>& done,
+                const std::function<void()>& hop) {
     FftWorkspace& w = run.work;
     w.clear();
     int j = FftFifoOffset;
     int64_t count = 0;
+    bool usedStartingRatio = false;
     for (int64_t f = start; f < end; ++f) {
         w.inputFifo[j] = static_cast<float>(samples.values[2 * f + c] * InputScale);
         if (count > FftFifoOffset) samples.values[2 * (f - FftFifoOffset) + c] = ToSample(w.outputFifo[j - FftFifoOffset]);
@@ -75,24 +83,60 @@ void RunChannel(FftRun& run, TrackSamples samples, int c, int64_t start, int64_t
         ++count;
         if (j == FftSize) {
             ProcessFrame(run);
+            usedStartingRatio = usedStartingRatio || std::isnan(run.pitchRatio);
             j = FftFifoOffset;
-            if (progress) progress(doneBefore + count, total);
+            done.store(count, std::memory_order_relaxed);
+            if (hop) hop();
         }
     }
+    return usedStartingRatio;
+}
+
+std::vector<int16_t> ChannelValues(TrackSamples samples, int c, int64_t start, int64_t end) {
+    std::vector<int16_t> values(static_cast<std::size_t>(end - start));
+    for (int64_t f = start; f < end; ++f) values[static_cast<std::size_t>(f - start)] = samples.values[2 * f + c];
+    return values;
+}
+
+void RestoreChannel(TrackSamples samples, int c, int64_t start, const std::vector<int16_t>& values) {
+    for (std::size_t k = 0; k < values.size(); ++k) samples.values[2 * (start + int64_t(k)) + c] = values[k];
 }
 
 }  // namespace
 
 std::unique_ptr<FftWorkspace> AllocateFftWorkspace() { return std::unique_ptr<FftWorkspace>(new (std::nothrow) FftWorkspace); }
 
+// The channels run side by side on two threads. The only thing the left pass hands on to the
+// right is the pitch ratio it ends with, so the right pass starts from NaN, a value no step
+// leaves behind once it has set the ratio: a step that never sets it leaves the left pass at
+// its starting 0 and never reads it. When the right pass did start from the ratio (a pitch
+// follower over a channel that begins in silence), it is run again with the left's, from a
+// copy of the channel taken before.
 void ApplyFftEffect(TrackSamples samples, SpectralStep step, int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3,
                     const EffectProgress& progress, FftWorkspaceAllocator allocate) {
-    const std::unique_ptr<FftWorkspace> work = allocate();
-    if (!work || start >= end) return;
-    FftRun run{*work, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, 0.0};
+    const std::unique_ptr<FftWorkspace> leftWork = allocate();
+    const std::unique_ptr<FftWorkspace> rightWork = leftWork ? allocate() : nullptr;
+    if (!rightWork || start >= end) return;
+    FftRun left{*leftWork, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, 0.0};
+    FftRun right{*rightWork, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, std::numeric_limits<double>::quiet_NaN()};
     const int64_t length = end - start;
-    RunChannel(run, samples, 0, start, end, progress, 0, 2 * length);
-    RunChannel(run, samples, 1, start, end, progress, length, 2 * length);
+    const std::vector<int16_t> rightValues = ChannelValues(samples, 1, start, end);
+    std::atomic<int64_t> leftDone{0}, rightDone{0};
+    bool rightUsedStartingRatio = false;
+    std::thread rightPass([&] { rightUsedStartingRatio = RunChannel(right, samples, 1, start, end, rightDone, {}); });
+    // Progress is reported on the caller's thread only.
+    const auto report = [&] {
+        if (progress) progress(leftDone.load(std::memory_order_relaxed) + rightDone.load(std::memory_order_relaxed), 2 * length);
+    };
+    RunChannel(left, samples, 0, start, end, leftDone, report);
+    leftDone = length;  // the frames after its last hop are done as well
+    rightPass.join();
+    if (rightUsedStartingRatio && left.pitchRatio != 0.0) {
+        RestoreChannel(samples, 1, start, rightValues);
+        right.pitchRatio = left.pitchRatio;
+        RunChannel(right, samples, 1, start, end, rightDone, {});
+    }
+    report();
 }
 
 }  // namespace jorv
