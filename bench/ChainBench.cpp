@@ -10,8 +10,8 @@ namespace {
 struct WholeTrack {
     WholeTrack() {
         project.framesPerTrack = 1048576;
-        project.trackBuffer = std::make_unique<Frame[]>(project.framesPerTrack);
-        project.scratchBuffer = std::make_unique<Frame[]>(project.framesPerTrack);
+        project.trackBuffer.reset(AllocateFrames(project.framesPerTrack));
+        project.scratchBuffer.reset(AllocateFrames(project.framesPerTrack));
         for (uint32_t k = 0; k < project.framesPerTrack; ++k) project.trackBuffer[k] = {int16_t(k), int16_t(-int(k))};
         BackupRange(project, 0, project.framesPerTrack);
     }

@@ -16,7 +16,7 @@ constexpr uint32_t TrackFrames = 1048576;  // a 4 MB track
 Project NoisyTrack() {
     Project project;
     project.framesPerTrack = TrackFrames;
-    project.trackBuffer = std::make_unique<Frame[]>(TrackFrames);
+    project.trackBuffer.reset(AllocateFrames(TrackFrames));
     uint32_t state = 5;
     for (uint32_t f = 0; f < TrackFrames; ++f) {
         state = state * 1664525u + 1013904223u;

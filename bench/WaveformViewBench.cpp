@@ -26,7 +26,7 @@ public:
 void BM_FullRepaintOfTheView(benchmark::State& state) {
     Project project;
     project.framesPerTrack = 1048576;
-    project.trackBuffer.reset(new Frame[project.framesPerTrack]);
+    project.trackBuffer.reset(AllocateFrames(project.framesPerTrack));
     for (uint32_t k = 0; k < project.framesPerTrack; ++k) {
         const auto sample = static_cast<int16_t>(20000 * std::sin(k * (0.001 + k * 1e-9)));
         project.trackBuffer[k] = {sample, sample};

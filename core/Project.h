@@ -6,12 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "core/FrameMemory.h"
 #include "core/ProjectBlock.h"
 #include "core/WaveFormat.h"
 
 namespace jorv {
-
-using FrameBuffer = std::unique_ptr<Frame[]>;
 
 // The one open project: its persistent block and the run-time state around it.
 struct Project {

@@ -4,8 +4,6 @@
 
 namespace jorv {
 
-Frame* AllocateFrames(std::size_t frames) { return new (std::nothrow) Frame[frames]; }
-
 void ReleaseTrackBuffers(Project& project) {
     project.trackBuffer.reset();
     project.scratchBuffer.reset();

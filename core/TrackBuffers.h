@@ -10,7 +10,6 @@ namespace jorv {
 
 // Obtains memory for a buffer of the given number of frames, or returns null.
 using FrameAllocator = std::function<Frame*(std::size_t frames)>;
-Frame* AllocateFrames(std::size_t frames);
 
 inline constexpr std::string_view BufferMemoryMessage =
     "Not enough memory for the track buffers.  Choose less memory per track.";

@@ -28,7 +28,7 @@ TEST(TrackBuffers, FailureToObtainMemoryLeavesNoBuffersAndNoProject) {
     project.projectLoaded = true;
     ASSERT_TRUE(CreateTrackBuffers(project, 2, ui));
     int calls = 0;
-    const auto failSecond = [&](std::size_t frames) { return ++calls == 2 ? nullptr : new Frame[frames]; };
+    const auto failSecond = [&](std::size_t frames) { return ++calls == 2 ? nullptr : AllocateFrames(frames); };
     EXPECT_FALSE(CreateTrackBuffers(project, 4, ui, failSecond));
     EXPECT_FALSE(project.buffersReady());
     EXPECT_FALSE(project.trackBuffer || project.scratchBuffer || project.backingMix);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -16,7 +17,8 @@ struct EffectBuffer {
 
     explicit EffectBuffer(uint32_t frames) {
         project.framesPerTrack = frames;
-        project.trackBuffer = std::make_unique<Frame[]>(frames);
+        project.trackBuffer.reset(AllocateFrames(frames));
+        std::fill_n(project.trackBuffer.get(), frames, Frame{0, 0});
     }
 
     int16_t* values() { return reinterpret_cast<int16_t*>(project.trackBuffer.get()); }

@@ -1,5 +1,6 @@
 // Any bytes as an effect-list file: it is refused, or it loads over the front of a fresh chain
 // and names only effects there are, so applying it never reaches past the catalogue.
+#include <algorithm>
 #include <cstring>
 
 #include "core/Project.h"
@@ -24,8 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(std::memcmp(&chain, data, taken) == 0);
     Project project;
     project.framesPerTrack = 64;
-    project.trackBuffer = std::make_unique<Frame[]>(64);
-    project.scratchBuffer = std::make_unique<Frame[]>(64);
+    for (FrameBuffer* b : {&project.trackBuffer, &project.scratchBuffer}) {
+        b->reset(AllocateFrames(64));
+        std::fill_n(b->get(), 64, Frame{0, 0});
+    }
     EffectRandom random;
     FUZZ_CHECK(ApplyChainToRange(project, chain, 3, 60, random) == chain.chainCount);
     return 0;

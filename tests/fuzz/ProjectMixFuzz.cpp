@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!OpenProject(project, ui)) return 0;
     WriteLoudTracks(project, ui);
     project.framesPerTrack = Frames;
-    for (FrameBuffer* b : {&project.trackBuffer, &project.scratchBuffer, &project.backingMix}) b->reset(new Frame[Frames]);
+    for (FrameBuffer* b : {&project.trackBuffer, &project.scratchBuffer, &project.backingMix}) b->reset(AllocateFrames(Frames));
     FUZZ_CHECK(SelectTrack(project, 0, ui) == 0);
     PrepareOutput(project, 0, Frames, true);
     for (uint32_t k = 0; k < Frames; ++k) {

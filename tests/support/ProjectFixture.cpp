@@ -9,7 +9,7 @@ namespace jorv::test {
 ProjectFixture::ProjectFixture(uint32_t frames) {
     project.framesPerTrack = frames;
     for (FrameBuffer* b : {&project.trackBuffer, &project.scratchBuffer, &project.backingMix}) {
-        b->reset(new Frame[frames]);
+        b->reset(AllocateFrames(frames));
         std::fill_n(b->get(), frames, Frame{1234, -1234});  // undefined contents, as after creation
     }
     project.exeDir = folder.path();

@@ -14,7 +14,7 @@ namespace {
 struct WaveformViewTest : ::testing::Test {
     WaveformViewTest() : widget(nullptr, view, project, wave) {
         project.framesPerTrack = 1100;
-        project.trackBuffer.reset(new Frame[1100]);
+        project.trackBuffer.reset(AllocateFrames(1100));
         std::fill_n(project.trackBuffer.get(), 1100, Frame{5120, -300});
         project.projectLoaded = true;
         ScaleViewToTrack(view, 1100);
