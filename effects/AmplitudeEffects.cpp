@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "effects/EffectMath.h"
 
@@ -13,12 +14,28 @@ using namespace fxmath;
 namespace {
 
 // Runs perValue(x, panFactor) over both values of every frame and stores what it returns.
+// perValue depends on nothing else, so over a long range it is worked out once for each of
+// the 65536 values a channel can hold, and the range is mapped through the two tables.
 template <typename PerValue>
 void ForEachValue(TrackSamples samples, const EffectArguments& a, PerValue&& perValue) {
+    constexpr int64_t TableWorthwhile = 65536;
+    if (a.length() < TableWorthwhile) {
+        for (int64_t f = a.start; f < a.end; ++f) {
+            int16_t* v = samples.values + 2 * f;
+            v[0] = perValue(v[0], a.panLeft);
+            v[1] = perValue(v[1], a.panRight);
+        }
+        return;
+    }
+    std::vector<int16_t> left(65536), right(65536);
+    for (int x = -32768; x < 32768; ++x) {
+        left[uint16_t(x)] = perValue(x, a.panLeft);
+        right[uint16_t(x)] = perValue(x, a.panRight);
+    }
     for (int64_t f = a.start; f < a.end; ++f) {
         int16_t* v = samples.values + 2 * f;
-        v[0] = perValue(v[0], a.panLeft);
-        v[1] = perValue(v[1], a.panRight);
+        v[0] = left[uint16_t(v[0])];
+        v[1] = right[uint16_t(v[1])];
     }
 }
 

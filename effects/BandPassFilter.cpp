@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 #include "core/WaveFormat.h"
 #include "effects/EffectMath.h"
@@ -40,12 +45,49 @@ double PeakLevel(const std::array<float, BandPassTaps>& kernel) {
     return peak;
 }
 
+// sums[i] = the taps times the input ending at input[i + 127], added in tap order from 0.
+void SumTaps(const double* taps, const double* input, double* sums, int count) {
+    for (int i = 0; i < count; ++i) {
+        double sum = 0.0;
+        for (int k = 0; k < SummedTaps; ++k) sum += taps[k] * input[i + SummedTaps - 1 - k];
+        sums[i] = sum;
+    }
+}
+
+#if defined(__x86_64__)
+// The same sums, 32 at a time in eight wide registers; each sum still adds its products in tap
+// order, so the results are the same bit for bit.
+__attribute__((target("avx"))) void SumTapsWide(const double* taps, const double* input, double* sums, int count) {
+    constexpr int Lanes = 4, Registers = 8;
+    int i = 0;
+    for (; i + Lanes * Registers <= count; i += Lanes * Registers) {
+        __m256d sum[Registers];
+        for (__m256d& s : sum) s = _mm256_setzero_pd();
+        for (int k = 0; k < SummedTaps; ++k) {
+            const __m256d tap = _mm256_broadcast_sd(taps + k);
+            const double* x = input + i + SummedTaps - 1 - k;
+            for (int r = 0; r < Registers; ++r)
+                sum[r] = _mm256_add_pd(sum[r], _mm256_mul_pd(tap, _mm256_loadu_pd(x + Lanes * r)));
+        }
+        for (int r = 0; r < Registers; ++r) _mm256_storeu_pd(sums + i + Lanes * r, sum[r]);
+    }
+    SumTaps(taps, input + i, sums + i, count - i);
+}
+
+bool HasAvx() {
+    static const bool has = __builtin_cpu_supports("avx");
+    return has;
+}
+#endif
+
 // Filters the values of one channel for frames first..last (inclusive), from the highest down.
 // Blocks are computed before they are written, and the taps are summed in order, so every
 // result is what a frame-by-frame pass over unchanged input gives.
 void FilterChannel(TrackSamples samples, int c, int64_t first, int64_t last, const std::array<float, BandPassTaps>& kernel,
                    double dry, double gain) {
     constexpr int Block = 256;
+    double taps[SummedTaps];
+    std::copy(kernel.begin(), kernel.begin() + SummedTaps, taps);
     double input[Block + SummedTaps - 1];
     double sums[Block];
     for (int64_t top = last; top >= first; top -= Block) {
@@ -53,12 +95,15 @@ void FilterChannel(TrackSamples samples, int c, int64_t first, int64_t last, con
         const int count = int(top - bottom + 1);
         const int64_t oldest = bottom - (SummedTaps - 1);
         for (int i = 0; i < count + SummedTaps - 1; ++i) input[i] = samples.at(2 * (oldest + i) + c);
-        std::fill(sums, sums + count, 0.0);
-        for (int k = 0; k < SummedTaps; ++k) {
-            const double tap = kernel[k];
-            const double* x = input + (SummedTaps - 1 - k);
-            for (int i = 0; i < count; ++i) sums[i] += tap * x[i];
+#if defined(__x86_64__)
+        if (HasAvx()) {
+            SumTapsWide(taps, input, sums, count);
+        } else {
+            SumTaps(taps, input, sums, count);
         }
+#else
+        SumTaps(taps, input, sums, count);
+#endif
         for (int i = 0; i < count; ++i) {
             const double x = input[i + SummedTaps - 1];
             samples.values[2 * (bottom + i) + c] = ClampTruncate(x * dry + sums[i] * gain, SampleLimit);
@@ -97,8 +142,16 @@ void BandPassFilter(TrackSamples samples, int64_t start, int64_t end, float lo, 
         if (end - 128 > start + 256) FilterChannel(samples, c, firstZoneLast + 1, spanLast, kernel, dry, gain);
         FilterChannel(samples, c, firstZoneStart, firstZoneLast, kernel, dry, gain);
     };
+    // The channels are independent: over a long range the right one runs on a thread of its own.
+    constexpr int64_t LongRange = 65536;
+    if (end - start < LongRange) {
+        filter(0, start + 129, end - 128);
+        filter(1, start + 128, end - 129);
+        return;
+    }
+    std::thread right([&] { filter(1, start + 128, end - 129); });
     filter(0, start + 129, end - 128);
-    filter(1, start + 128, end - 129);
+    right.join();
 }
 
 void ApplyBandPass(TrackSamples samples, const EffectArguments& a) {

@@ -3,6 +3,10 @@
 #include <cmath>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "effects/TrackSamples.h"
 
 namespace jorv::fxmath {
@@ -19,11 +23,17 @@ constexpr int32_t SampleLimit = 32767;
 
 inline float ToFloat(double value) { return static_cast<float>(value); }
 
-// Limits value to -limit..+limit, testing the upper bound first.
+// Limits value to -limit..+limit, testing the upper bound first; NaN stays NaN. On x86 the two
+// selections are the min and max instructions, whose rules for NaN and equal operands are
+// exactly these: loud material clips unpredictably, and branches would mispredict.
 inline double Clamp(double value, double limit) {
-    if (value > limit) value = limit;
-    if (value < -limit) value = -limit;
-    return value;
+#if defined(__SSE2__)
+    const __m128d lowered = _mm_min_sd(_mm_set_sd(limit), _mm_set_sd(value));  // limit < value ? limit : value
+    return _mm_cvtsd_f64(_mm_max_sd(_mm_set_sd(-limit), lowered));            // -limit > v ? -limit : v
+#else
+    value = limit < value ? limit : value;
+    return value < -limit ? -limit : value;
+#endif
 }
 
 // Truncates toward zero and keeps the low 16 bits, so results beyond 16 bits wrap.

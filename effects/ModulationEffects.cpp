@@ -1,8 +1,11 @@
 #include "effects/ModulationEffects.h"
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "effects/EffectMath.h"
+#include "effects/OscillatorTurns.h"
 
 namespace jorv {
 
@@ -18,9 +21,12 @@ constexpr float VibeRateFactor = 4e-05f;
 template <bool TwoVoices>
 void Chorus(TrackSamples samples, const EffectArguments& a) {
     const int depth = a.k2();
-    const float step = ToFloat((255 - a.k1()) * TwoToMinus18);
     const float length = ToFloat(double(a.length()));
-    float phase = 0, offset1 = 0, offset2 = 0;
+    OscillatorTurns offsets(ToFloat((255 - a.k1()) * TwoToMinus18), [depth](float phase) {
+        return std::pair{ToFloat((std::cos(double{phase}) + 1.0) * depth),
+                         TwoVoices ? ToFloat((std::sin(double{phase}) + 1.0) * depth) : 0.0f};
+    });
+    float offset1 = 0, offset2 = 0;
     int64_t k = 0;
     for (int64_t f = a.start; f < a.end - 1 - depth; ++f, ++k) {
         int16_t* v = samples.values + 2 * f;
@@ -34,9 +40,8 @@ void Chorus(TrackSamples samples, const EffectArguments& a) {
         }
         v[0] = ClampTruncate(left, SampleLimit);
         v[1] = ClampTruncate(right, SampleLimit);
-        phase = AdvancePhase(phase, step);
-        offset1 = ToFloat((std::cos(double{phase}) + 1.0) * depth);
-        if constexpr (TwoVoices) offset2 = ToFloat((std::sin(double{phase}) + 1.0) * depth);
+        offsets.advance();
+        std::tie(offset1, offset2) = offsets.value();
     }
 }
 
@@ -50,39 +55,36 @@ void ApplyChorus2(TrackSamples samples, const EffectArguments& a) { Chorus<false
 void ApplyChorus3(TrackSamples samples, const EffectArguments& a) { Chorus<true>(samples, a); }
 
 void ApplyVibeAmplitude(TrackSamples samples, const EffectArguments& a) {
-    const float step = ToFloat(a.k1() * double{VibeRateFactor});
     const double depth = a.k2() * double{Inv255};
-    float phase = 0;
+    OscillatorTurns envelope(ToFloat(a.k1() * double{VibeRateFactor}), [depth](float phase) { return Swing(depth, phase); });
     for (int64_t f = a.start; f < a.end; ++f) {
         int16_t* v = samples.values + 2 * f;
-        const double envelope = Swing(depth, phase);
-        v[0] = ClampTruncate(v[0] * (envelope * a.panLeft + 1.0), SampleLimit);
-        v[1] = ClampTruncate(v[1] * (envelope * a.panRight + 1.0), SampleLimit);
-        phase = AdvancePhase(phase, step);
+        v[0] = ClampTruncate(v[0] * (envelope.value() * a.panLeft + 1.0), SampleLimit);
+        v[1] = ClampTruncate(v[1] * (envelope.value() * a.panRight + 1.0), SampleLimit);
+        envelope.advance();
     }
 }
 
 void ApplyBouncePan(TrackSamples samples, const EffectArguments& a) {
-    const float step = ToFloat(a.k1() * TwoToMinus18);
     const double depth = a.k2() * double{Inv255};
-    float phase = 0;
+    OscillatorTurns swings(ToFloat(a.k1() * TwoToMinus18), [depth](float phase) {
+        return std::pair{Swing(depth, phase), Swing(depth, phase + HalfPi)};
+    });
     for (int64_t f = a.start; f < a.end; ++f) {
         int16_t* v = samples.values + 2 * f;
-        v[0] = Truncate(v[0] * Swing(depth, phase) * a.panLeft);
-        v[1] = Truncate(v[1] * Swing(depth, phase + HalfPi) * a.panRight);
-        phase = AdvancePhase(phase, step);
+        v[0] = Truncate(v[0] * swings.value().first * a.panLeft);
+        v[1] = Truncate(v[1] * swings.value().second * a.panRight);
+        swings.advance();
     }
 }
 
 void ApplyRing(TrackSamples samples, const EffectArguments& a) {
-    const float step = ToFloat(a.k1() * TwoToMinus18);
-    float phase = 0;
+    OscillatorTurns cosine(ToFloat(a.k1() * TwoToMinus18), [](float phase) { return std::cos(double{phase}); });
     for (int64_t f = a.start; f < a.end; ++f) {
         int16_t* v = samples.values + 2 * f;
-        const double c = std::cos(double{phase});
-        v[0] = ClampTruncate(v[0] * (c * a.panLeft + 1.0), SampleLimit);
-        v[1] = ClampTruncate(v[1] * (c * a.panRight + 1.0), SampleLimit);
-        phase = AdvancePhase(phase, step);
+        v[0] = ClampTruncate(v[0] * (cosine.value() * a.panLeft + 1.0), SampleLimit);
+        v[1] = ClampTruncate(v[1] * (cosine.value() * a.panRight + 1.0), SampleLimit);
+        cosine.advance();
     }
 }
 

@@ -196,30 +196,6 @@ TEST(FftEngine, EqualizerScalesMagnitudesByItsCurveAndHalvesTheLevelAtItsDefault
     EXPECT_NEAR(ToneLevel(high, highHz, 8000, 34000) / once, 4.0 / 3.0, 0.03);
 }
 
-// The two channels run on two threads with results the one-thread passes gave, bit for bit
-// (their FNV-1a hashes recorded from those). The right channel starts in silence, so the pitch
-// follower's right pass depends on the ratio the left pass ends with.
-TEST(FftEngine, GivesWhatTheChannelsGaveOneAfterTheOther) {
-    const std::pair<EffectId, uint64_t> recorded[] = {
-        {fx::FftPitch, 0xa6feae651d5ec32d},    {fx::FftBow, 0x27d1f6bad214e630},
-        {fx::FftEqualizer, 0x72c97b596e21330c}, {fx::FftPerfectPitch, 0xef9d4dd5457036b8},
-        {fx::FftDigitize, 0x39c1ae37a5109428}, {fx::FftHarmonics, 0xa13bdbaa5e74677d},
-        {fx::FftBassBoost, 0x62750111d7137767},
-    };
-    for (const auto& [id, hash] : recorded) {
-        EffectBuffer buffer(40000);
-        buffer.fill([](uint32_t f) {
-            const auto left = int16_t(8000 * std::sin(2 * Pi * 440 * f / 44100));
-            const auto right = int16_t(f < 12000 ? 0 : 6000 * std::sin(2 * Pi * 300 * f / 44100));
-            return Frame{left, right};
-        });
-        buffer.apply(id, 0, 40000, 200, 30, 90);
-        uint64_t h = 1469598103934665603u;
-        for (const int16_t v : buffer.snapshot()) h = (h ^ uint16_t(v)) * 1099511628211u;
-        EXPECT_EQ(h, hash) << id;
-    }
-}
-
 TEST(FftEngine, LeavesTheSelectionAloneWithoutWorkingStorage) {
     EffectBuffer buffer(20000);
     buffer.fillNoise();
