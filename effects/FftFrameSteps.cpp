@@ -5,6 +5,7 @@
 
 #include "effects/EffectMath.h"
 #include "effects/SnapToScale.h"
+#include "effects/Widened.h"
 
 namespace jorv {
 
@@ -28,21 +29,31 @@ Peak FindPeak(const float* magnitude) {
     return peak;
 }
 
+// The phase of every bin. The library calls are made in a loop of their own, so that the
+// arithmetic around them can be vectorised in the next.
+void Phases(const FftWorkspace& w, double* phase) {
+    for (int k = 0; k < FftBins; ++k) phase[k] = std::atan2(double{w.spectrum[2 * k + 1]}, double{w.spectrum[2 * k]});
+}
+
 // Magnitude and phase of every bin; the phase goes where the synthesis reads it.
-void PolarAnalysis(FftWorkspace& w) {
+JORV_WIDENED void PolarAnalysis(FftWorkspace& w) {
+    double phase[FftBins];
+    Phases(w, phase);
     for (int k = 0; k < FftBins; ++k) {
         const double re = w.spectrum[2 * k], im = w.spectrum[2 * k + 1];
         w.analysisMagnitude[k] = static_cast<float>(2.0 * std::sqrt(re * re + im * im));
-        w.synthesisFrequency[k] = static_cast<float>(std::atan2(im, re));
+        w.synthesisFrequency[k] = static_cast<float>(phase[k]);
     }
 }
 
 // Each bin's true frequency from its phase advance since the previous frame.
-void TrueFrequencyAnalysis(FftWorkspace& w) {
+JORV_WIDENED void TrueFrequencyAnalysis(FftWorkspace& w) {
+    double phases[FftBins];
+    Phases(w, phases);
     for (int k = 0; k < FftBins; ++k) {
         const double re = w.spectrum[2 * k], im = w.spectrum[2 * k + 1];
         const double magnitude = 2.0 * std::sqrt(re * re + im * im);
-        const double phase = std::atan2(im, re);
+        const double phase = phases[k];
         double d = phase - w.lastPhase[k];
         w.lastPhase[k] = static_cast<float>(phase);
         d -= k * HalfPi;
@@ -55,11 +66,16 @@ void TrueFrequencyAnalysis(FftWorkspace& w) {
     }
 }
 
-void WritePolar(FftWorkspace& w, const float* magnitude, const float* phase) {
+JORV_WIDENED void WritePolar(FftWorkspace& w, const float* magnitude, const float* phase) {
+    double cosine[FftBins], sine[FftBins];
     for (int k = 0; k < FftBins; ++k) {
-        const double m = magnitude[k], p = phase[k];
-        w.spectrum[2 * k] = static_cast<float>(m * std::cos(p));
-        w.spectrum[2 * k + 1] = static_cast<float>(m * std::sin(p));
+        cosine[k] = std::cos(double{phase[k]});
+        sine[k] = std::sin(double{phase[k]});
+    }
+    for (int k = 0; k < FftBins; ++k) {
+        const double m = magnitude[k];
+        w.spectrum[2 * k] = static_cast<float>(m * cosine[k]);
+        w.spectrum[2 * k + 1] = static_cast<float>(m * sine[k]);
     }
 }
 
@@ -67,7 +83,7 @@ void WritePolar(FftWorkspace& w, const float* magnitude, const float* phase) {
 void ResynthesiseInPlace(FftWorkspace& w) { WritePolar(w, w.analysisMagnitude, w.synthesisFrequency); }
 
 // Output bin k gathers source bin k / ratio; the running phases follow the new frequencies.
-void PitchSynthesis(FftWorkspace& w, double ratio) {
+JORV_WIDENED void PitchSynthesis(FftWorkspace& w, double ratio) {
     const double inverse = 1.0 / ratio;
     for (int k = 0; k < FftBins; ++k) {
         const auto source = static_cast<long long>(k * inverse);

@@ -1,0 +1,10 @@
+#pragma once
+
+// Marks a function whose loops are also built for processors with 512-bit registers; the
+// version to run is chosen when the program starts. Each value is computed by the same
+// operations either way (the effects never fuse a multiply and an add), so results are equal.
+#if defined(__x86_64__) && !defined(__clang__)
+#define JORV_WIDENED __attribute__((target_clones("arch=x86-64-v4", "default")))
+#else
+#define JORV_WIDENED
+#endif
