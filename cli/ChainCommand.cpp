@@ -1,5 +1,4 @@
 #include "cli/Subcommand.h"
-#include "core/WaveFile.h"
 #include "effects/EffectChain.h"
 #include "effects/EffectListFile.h"
 
@@ -26,8 +25,7 @@ int RunChain(SubcommandContext& context) {
     if (const int status = LoadTrackWithScratch(context, words[3], project, frames); status != ExitSuccess) return status;
     EffectRandom random;
     context.out << "result " << ApplyChainToRange(project, chain, uint32_t(*start), uint32_t(*end), random) << '\n';
-    if (SaveWave(0, frames, words[4], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
-    return ExitSuccess;
+    return SaveTrackResult(context, words[4], project, frames);
 }
 
 }  // namespace

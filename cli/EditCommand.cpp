@@ -4,7 +4,6 @@
 #include "cli/Subcommand.h"
 #include "cli/TrackOptions.h"
 #include "core/TrackEditing.h"
-#include "core/WaveFile.h"
 
 namespace jorv::cli {
 
@@ -45,8 +44,7 @@ int RunEdit(SubcommandContext& context) {
     project.selectionEnd = uint32_t(*end);
     context.out << "result " << operation->run(project, context.ui) << '\n';
     // The track as the command left it, unchanged when the command failed.
-    if (SaveWave(0, frames, words[4], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
-    return ExitSuccess;
+    return SaveTrackResult(context, words[4], project, frames);
 }
 
 }  // namespace

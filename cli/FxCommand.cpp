@@ -1,5 +1,4 @@
 #include "cli/Subcommand.h"
-#include "core/WaveFile.h"
 #include "effects/ApplyEffect.h"
 
 namespace jorv::cli {
@@ -28,8 +27,7 @@ int RunFx(SubcommandContext& context) {
     const int32_t result = ApplyEffect(project, EffectId(*id), uint32_t(*start), uint32_t(*end), int32_t(*p1),
                                        int32_t(*p2), int32_t(*p3), random);
     context.out << "result " << result << '\n';
-    if (SaveWave(0, loaded.frames, words[7], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
-    return ExitSuccess;
+    return SaveTrackResult(context, words[7], project, loaded.frames);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "cli/CaptureRendering.h"
 #include "cli/TrackOptions.h"
-#include "core/WaveFile.h"
 #include "instruments/CapturedNotes.h"
 
 namespace jorv::cli {
@@ -19,8 +18,7 @@ int RunSk1(SubcommandContext& context) {
     if (const int status = PrepareTrack(context, project, words[4], uint32_t(*start), uint32_t(*end)); status != ExitSuccess)
         return status;
     context.out << "notes " << RenderSk1(project, *entries, words[4], context.ui) << '\n';
-    if (SaveWave(0, project.framesPerTrack, words[5], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
-    return ExitSuccess;
+    return SaveTrackResult(context, words[5], project, project.framesPerTrack);
 }
 
 }  // namespace

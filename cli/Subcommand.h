@@ -47,6 +47,10 @@ int LoadTrackWave(SubcommandContext& context, const std::string& path, LoadedWav
 // The track at path loaded as the project's trackBuffer, with a scratchBuffer of the same size;
 // frames receives the whole frames taken from the file. Returns as LoadTrackWave does.
 int LoadTrackWithScratch(SubcommandContext& context, const std::string& path, Project& project, uint32_t& frames);
+// Writes the track's first frames to OUT as a command's result; ExitFailure after the save's
+// message when it cannot. A result can be made again from its inputs, so the save does not wait
+// for the disk.
+int SaveTrackResult(SubcommandContext& context, const std::string& path, const Project& project, uint32_t frames);
 
 const Subcommand& WaveInfoCommand();
 const Subcommand& FxCommand();

@@ -1,7 +1,6 @@
 #include "cli/CaptureRendering.h"
 #include "cli/TrackOptions.h"
 #include "core/Utf16Text.h"
-#include "core/WaveFile.h"
 #include "instruments/EspeakSpeechEngine.h"
 #include "instruments/TtsRendering.h"
 
@@ -27,8 +26,8 @@ int RunTts(SubcommandContext& context) {
     else
         context.err << "jorv-cli: the speech engine (espeak-ng) could not be started\n";
     context.out << "result " << (outcome.converted ? "converted" : "failed") << '\n' << "notes " << outcome.notes << '\n';
-    if (SaveWave(0, project.framesPerTrack, words[5], project.trackBuffer.get(), context.ui) != 0) return ExitFailure;
-    return outcome.converted ? ExitSuccess : ExitFailure;
+    const int saved = SaveTrackResult(context, words[5], project, project.framesPerTrack);
+    return outcome.converted ? saved : ExitFailure;
 }
 
 }  // namespace

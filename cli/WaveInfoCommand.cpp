@@ -40,6 +40,11 @@ int LoadTrackWithScratch(SubcommandContext& context, const std::string& path, Pr
     return ExitFailure;
 }
 
+int SaveTrackResult(SubcommandContext& context, const std::string& path, const Project& project, uint32_t frames) {
+    if (SaveWave(0, frames, path, project.trackBuffer.get(), context.ui, Durability::WithTheSystem) != 0) return ExitFailure;
+    return ExitSuccess;
+}
+
 namespace {
 
 int RunWaveInfo(SubcommandContext& context) {

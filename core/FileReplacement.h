@@ -7,16 +7,27 @@
 
 namespace jorv {
 
+// How far a replacement goes before it is put in place.
+enum class Durability {
+    // The new bytes have reached the disk: not even a power failure loses them.
+    OnDisk,
+    // The new bytes are with the system: a failed or interrupted program still leaves the old
+    // file or the new one whole, only a power failure right after may lose the new one. For
+    // results that can be made again from their inputs; it spares waiting on the disk.
+    WithTheSystem,
+};
+
 // Writes a file whole without ever leaving a damaged one: the bytes go to a temporary file
 // beside the target ("<target>.saving"), which replaces the target only once everything has
-// reached the disk. A failed or interrupted write leaves the old file as it was.
+// been written (and, OnDisk, has reached the disk). A failed or interrupted write leaves the
+// old file as it was.
 //
 // A link is followed, so the file it points to is replaced and the link kept. A target that
 // exists but is no regular file (a device such as /dev/null) is written in place, as there is
 // nothing to rename over. A read-only target is refused: its protection stays.
 class FileReplacement {
 public:
-    explicit FileReplacement(const std::string& path);
+    explicit FileReplacement(const std::string& path, Durability durability = Durability::OnDisk);
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
@@ -30,6 +41,7 @@ public:
 private:
     std::string target_;
     std::string temporary_;  // empty when writing in place
+    Durability durability_;
     FileHandle file_;
 };
 

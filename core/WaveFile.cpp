@@ -185,8 +185,9 @@ int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, Ui
     return format.warning;
 }
 
-int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui) {
-    FileReplacement replacement(path);
+int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui,
+             Durability durability) {
+    FileReplacement replacement(path, durability);
     if (!replacement.file()) {
         ShowError(ui, WaveSaveFailedMessage);
         return -1;

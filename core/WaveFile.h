@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/FileReplacement.h"
 #include "core/UiServices.h"
 #include "core/WaveFormat.h"
 
@@ -39,6 +40,7 @@ int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, Ui
 
 // Writes frames from..to-1 of buffer as a canonical 16-bit stereo 44100 Hz file. Returns 0, or
 // -1 after "Could not save wave file." when the file cannot be created or fully written.
-int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui);
+int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui,
+             Durability durability = Durability::OnDisk);
 
 }  // namespace jorv
