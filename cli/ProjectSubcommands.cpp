@@ -1,5 +1,4 @@
 #include <chrono>
-#include <filesystem>
 #include <thread>
 
 #include "cli/Subcommand.h"
@@ -17,13 +16,6 @@
 namespace jorv::cli {
 
 namespace {
-
-// Opens the project file as File > Open does; false after the program's message.
-// A file chooser always gives a full path; so does the command line.
-bool OpenNamedProject(Project& project, const std::string& path, CliUiServices& ui) {
-    ui.chosenFile = std::filesystem::absolute(path).lexically_normal().string();
-    return OpenProject(project, ui);
-}
 
 std::optional<int> ParseTrack(const std::string& text, const Project& project) {
     const auto track = ParseNumber(text, 0, MaxTracks - 1);
@@ -45,7 +37,7 @@ std::optional<std::pair<uint32_t, uint32_t>> Selection(const Arguments& a, std::
 
 int RunProjectInfo(SubcommandContext& c) {
     Project project;
-    if (!OpenNamedProject(project, c.arguments.positional[0], c.ui)) return ExitFailure;
+    if (!OpenProjectFile(project, c.arguments.positional[0], c.ui)) return ExitFailure;
     const ProjectHeader& header = project.block.header;
     c.out << "name " << FieldToUtf8(header.name) << '\n'
           << "memPerTrackMB " << header.memPerTrackMB << '\n'
@@ -68,7 +60,7 @@ struct OpenedProject {
 int Prepare(SubcommandContext& c, OpenedProject& opened, std::size_t selectionAt, const char* trackOption,
             WaveEngine* engine, std::size_t projectAt = 0) {
     Project& project = opened.project;
-    if (!OpenNamedProject(project, c.arguments.positional[projectAt], c.ui)) return ExitFailure;
+    if (!OpenProjectFile(project, c.arguments.positional[projectAt], c.ui)) return ExitFailure;
     const bool ready = engine ? OpenWaveDevices(project, *engine, project.block.header.memPerTrackMB, c.ui)
                               : CreateTrackBuffers(project, project.block.header.memPerTrackMB, c.ui);
     if (!ready) return ExitFailure;

@@ -13,6 +13,8 @@ constexpr int ZoomBar = 203;
 constexpr int PositionBar = 204;
 // Sent by the Track Properties dialog when it closes with OK.
 constexpr int TrackPropertiesClosed = 205;
+// Posted at start-up when the command line names a project file.
+constexpr int OpenStartupProject = 206;
 
 constexpr int New = 32771;
 constexpr int Open = 32772;

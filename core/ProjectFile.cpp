@@ -87,11 +87,18 @@ bool OpenProject(Project& project, UiServices& ui) {
                                        .defaultExtension = ".jor",
                                        .initialFolder = project.exeDir,
                                        .initialFile = project.projectPath});
-    if (!chosen) return false;
+    return chosen && OpenProjectFile(project, *chosen, ui);
+}
+
+bool OpenProjectFile(Project& project, const std::string& named, UiServices& ui) {
+    // The project's folder and its track files' names are built from a full path.
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(named, error);
+    const std::string path = error ? named : full.lexically_normal().string();
     // On any failure the previous path stays, so a later Save cannot overwrite the file that
     // failed to load.
     auto loaded = std::make_unique<ProjectBlock>(project.block);
-    switch (ReadProjectFile(*chosen, *loaded)) {
+    switch (ReadProjectFile(path, *loaded)) {
         case ProjectReadResult::CannotOpen: ShowError(ui, OpenProjectFailedMessage); return false;
         case ProjectReadResult::NoHeader: ShowError(ui, NoProjectHeaderMessage); return false;
         case ProjectReadResult::Read: break;
@@ -103,12 +110,12 @@ bool OpenProject(Project& project, UiServices& ui) {
     }
     Project candidate;
     candidate.block = *loaded;
-    candidate.projectPath = *chosen;
+    candidate.projectPath = path;
     if (!RenameTrackFiles(candidate, ui)) return false;
     project.block = candidate.block;
     // Only the track names differ from the file, and those follow from where it lies.
     project.savedBlock = candidate.block;
-    project.projectPath = *chosen;
+    project.projectPath = path;
     project.projectDir = candidate.projectDir;
     return true;
 }

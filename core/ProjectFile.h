@@ -21,6 +21,8 @@ bool SaveProject(Project& project, UiServices& ui);
 // positions. Returns false (block unchanged) when cancelled, unreadable, without the magic, or
 // holding a track count or memory size that the program cannot use.
 bool OpenProject(Project& project, UiServices& ui);
+// The same for a file already chosen; a relative path is taken from the current folder.
+bool OpenProjectFile(Project& project, const std::string& path, UiServices& ui);
 
 // Reads the project file at path into block; the outcome says which message applies, if any.
 // The file is only read, so a read-only project opens. A file without the magic or too short to

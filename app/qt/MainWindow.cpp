@@ -54,7 +54,7 @@ constexpr int TrackListOpenHeight = 400;
 
 }  // namespace
 
-MainWindow::MainWindow(const std::string& exeDir)
+MainWindow::MainWindow(const AppFolders& folders, const std::string& projectFile)
     : ui_(widgets_, [this](int id, Notification notification) { deliver(id, notification); }),
       context_(ui_, wave_, *this) {
     widgets_.window = this;
@@ -64,10 +64,10 @@ MainWindow::MainWindow(const std::string& exeDir)
                    Qt::WindowCloseButtonHint);
     buildMenus();
     context_.launcher = std::make_unique<DesktopLauncher>();
-    PrepareStartUp(context_, exeDir);
+    PrepareStartUp(context_, folders);
     buildControls();
     setFixedSize(sizeHint());
-    FinishStartUp(context_);
+    FinishStartUp(context_, projectFile);
     OpenDrumOutput(context_);
     auto* poll = new QTimer(this);
     connect(poll, &QTimer::timeout, this, [this] {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/shell/AppContext.h"
+#include "app/shell/AppPaths.h"
 #include "app/qt/MainWindowWidgets.h"
 #include "app/qt/QtUiServices.h"
 #include "devices/SystemDevices.h"
@@ -22,7 +23,8 @@ struct MenuEntry;
 class MainWindow final : public QMainWindow, public ShellWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(const std::string& exeDir);
+    // projectFile: a project to open instead of starting a new one (from the command line).
+    explicit MainWindow(const AppFolders& folders, const std::string& projectFile = {});
     // A window destroyed without being closed still stops the devices before its buffers go.
     ~MainWindow() override;
 

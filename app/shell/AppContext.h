@@ -65,6 +65,8 @@ struct AppContext {
     } rip;
     // Opens the external tools and the help document; the window sets it.
     std::unique_ptr<Launcher> launcher;
+    // The project file the command line named, opened once the window is up.
+    std::string startupProject;
 
     UiServices& ui;
     WaveTransport& wave;

@@ -21,10 +21,14 @@ bool CanCreateFilesIn(const std::filesystem::path& folder) {
     return created;
 }
 
-std::filesystem::path UserDataFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return std::filesystem::path(xdg) / "jorv";
+std::string CreatedUserDataFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
-    return std::filesystem::path(home && *home ? home : ".") / ".local" / "share" / "jorv";
+    const std::filesystem::path folder = xdg && *xdg ? std::filesystem::path(xdg) / "jorv"
+                                                     : std::filesystem::path(home && *home ? home : ".") / ".local" / "share" / "jorv";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder.string();
 }
 
 }  // namespace
@@ -36,18 +40,18 @@ std::string ExecutableFolder() {
     return exe.parent_path().string();
 }
 
-std::string ResolveExeDir(const std::string& executableFolder) {
-    if (CanCreateFilesIn(executableFolder)) return executableFolder;
-    const std::filesystem::path fallback = UserDataFolder();
-    std::error_code ignored;
-    std::filesystem::create_directories(fallback, ignored);
-    return fallback.string();
+AppFolders ResolveAppFolders(const std::string& executableFolder) {
+    std::error_code error;
+    const std::filesystem::path installedData = std::filesystem::path(executableFolder).parent_path() / "share" / "jorv";
+    if (std::filesystem::is_directory(installedData, error)) return {installedData.string(), CreatedUserDataFolder()};
+    return {executableFolder, CanCreateFilesIn(executableFolder) ? executableFolder : CreatedUserDataFolder()};
 }
 
-void SetStartupPaths(Project& project, const std::string& exeDir) {
+void SetStartupPaths(Project& project, const AppFolders& folders) {
+    const std::string& exeDir = folders.userFiles;
     project.exeDir = exeDir;
     project.clipperPath = exeDir + "/clipper.wav";
-    project.helpPath = exeDir + "/jorv.htm";
+    project.helpPath = folders.programFiles + "/jorv.htm";
     project.iniPath = exeDir + "/jorv.ini";
     project.projectPath = ProjectFilePath(exeDir, "untitled");
 }

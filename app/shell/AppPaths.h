@@ -9,11 +9,20 @@ namespace jorv {
 // Folder of the running executable, without a trailing separator.
 std::string ExecutableFolder();
 
-// The folder for the files that live beside the executable: the executable's own folder when
-// files can be created there, else $XDG_DATA_HOME/jorv (~/.local/share/jorv), created on demand.
-std::string ResolveExeDir(const std::string& executableFolder);
+// Where the program finds its own files and keeps the files a user's work creates.
+struct AppFolders {
+    // The program's own files (the help document): ../share/jorv beside an installed
+    // executable, else the executable's own folder (a build).
+    std::string programFiles;
+    // The files said to live beside the executable (settings, clipboard, default project): the
+    // executable's own folder when it is not installed and files can be created there, else
+    // $XDG_DATA_HOME/jorv (~/.local/share/jorv), created on demand.
+    std::string userFiles;
+};
+AppFolders ResolveAppFolders(const std::string& executableFolder);
 
-// exeDir and the paths built from it: clipper, help, settings and the default project file.
-void SetStartupPaths(Project& project, const std::string& exeDir);
+// exeDir (the user files' folder) and the paths built from the folders: clipper, help,
+// settings and the default project file.
+void SetStartupPaths(Project& project, const AppFolders& folders);
 
 }  // namespace jorv

@@ -113,6 +113,8 @@ void OnWindow(AppContext& context, Notification) {
 
 void Open(AppContext& context, Notification) { OpenProjectCommand(context); }
 
+void OpenStartupProject(AppContext& context, Notification) { OpenProjectFileCommand(context, context.startupProject); }
+
 void Sk1Mode(AppContext& context, Notification) { StartSk1Mode(context); }
 
 template <std::string Settings::*Path>
@@ -163,6 +165,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::Mute, OnProject<ToggleMute>, Redraw::Nothing},
     {cmd::TrackList, TrackListNotified, Redraw::Nothing},
     {cmd::TrackPropertiesClosed, TrackPropertiesClosed, Redraw::Nothing},
+    {cmd::OpenStartupProject, OpenStartupProject, Redraw::Wave},
 
     {cmd::Master, OnWindow<&ShellWindow::runMaster>, Redraw::Wave},
     {cmd::DrumMachine, OnWindow<&ShellWindow::runDrumEdit>, Redraw::Wave},

@@ -21,6 +21,19 @@ bool ReopenWaveDevices(AppContext& context, int memPerTrackMB) {
     return ready;
 }
 
+// What Open does once the project file has been read (or has failed to be).
+void ShowOpenedProject(AppContext& context) {
+    Project& project = context.project;
+    // Without a single track there is nothing to load (a failed open with no project before).
+    if (project.block.header.trackCount == 0) return;
+    if (!ReopenWaveDevices(context, project.block.header.memPerTrackMB)) return;
+    FillTrackList(project, context.ui);
+    SelectTrack(project, 0, context.ui);
+    SelectWholeTrack(project);
+    ShowProjectTitle(project, context.ui);
+    project.projectLoaded = true;
+}
+
 }  // namespace
 
 bool OfferToSaveChanges(AppContext& context) {
@@ -43,18 +56,16 @@ bool MayCloseProject(AppContext& context) {
 }
 
 void OpenProjectCommand(AppContext& context) {
-    Project& project = context.project;
     // What is not saved by now, the user chose to drop.
     if (!OfferToSaveChanges(context)) return;
-    OpenProject(project, context.ui);
-    // Without a single track there is nothing to load (a failed open with no project before).
-    if (project.block.header.trackCount == 0) return;
-    if (!ReopenWaveDevices(context, project.block.header.memPerTrackMB)) return;
-    FillTrackList(project, context.ui);
-    SelectTrack(project, 0, context.ui);
-    SelectWholeTrack(project);
-    ShowProjectTitle(project, context.ui);
-    project.projectLoaded = true;
+    OpenProject(context.project, context.ui);
+    ShowOpenedProject(context);
+}
+
+void OpenProjectFileCommand(AppContext& context, const std::string& path) {
+    if (!OfferToSaveChanges(context)) return;
+    OpenProjectFile(context.project, path, context.ui);
+    ShowOpenedProject(context);
 }
 
 void AfterProjectSettings(AppContext& context) {

@@ -20,6 +20,9 @@ bool MayCloseProject(AppContext& context);
 
 // File > Open: offer to save, read a project file, reopen the devices at its size, select track 0.
 void OpenProjectCommand(AppContext& context);
+// The same for a project file named on the command line (a relative path is taken from the
+// current folder).
+void OpenProjectFileCommand(AppContext& context, const std::string& path);
 
 // After Project Settings closes: the project lives beside the program under its name.
 void AfterProjectSettings(AppContext& context);

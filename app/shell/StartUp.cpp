@@ -9,8 +9,8 @@
 
 namespace jorv {
 
-void PrepareStartUp(AppContext& context, const std::string& exeDir) {
-    SetStartupPaths(context.project, exeDir);
+void PrepareStartUp(AppContext& context, const AppFolders& folders) {
+    SetStartupPaths(context.project, folders);
     ReadSettings(context.settings, context.project.iniPath);
     const Settings& settings = context.settings;
     context.wave.useDevices({WindowAudioApi(settings.audioApi), settings.audioOutput, settings.audioInput}, context.ui);
@@ -19,9 +19,10 @@ void PrepareStartUp(AppContext& context, const std::string& exeDir) {
         ShowError(context.ui, SettingsUnreadableMessage);
 }
 
-void FinishStartUp(AppContext& context) {
+void FinishStartUp(AppContext& context, const std::string& projectFile) {
     InitialiseDrumBlock(context.project.block.drumBlock);
-    context.ui.postCommand(cmd::New);
+    context.startupProject = projectFile;
+    context.ui.postCommand(projectFile.empty() ? cmd::New : cmd::OpenStartupProject);
 }
 
 void ShutDown(AppContext& context) {

@@ -39,7 +39,7 @@ namespace {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : window(folder.path()) { window.show(); }
+    MainWindowTest() : window({folder.path(), folder.path()}) { window.show(); }
     // Lets posted commands and dialogs run until the condition holds (at most two seconds).
     template <typename Condition>
     bool settle(Condition condition) {

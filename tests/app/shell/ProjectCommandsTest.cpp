@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/shell/CommandDispatch.h"
+#include "app/shell/StartUp.h"
 #include "core/CommandIds.h"
 #include "devices/WaveEngine.h"
 #include "app/shell/TransportPoll.h"
@@ -133,6 +134,34 @@ TEST_F(ProjectCommandsTest, RecordedTakeSurvivesSaveAndOpen) {
     EXPECT_EQ(project.block.header.trackCount, 1);
     EXPECT_EQ(project.trackBuffer[999], (Frame{int16_t((1234 * 254) >> 8), int16_t((-1234 * 254) >> 8)}));
     EXPECT_EQ(project.trackBuffer[1000], (Frame{0, 0}));
+}
+
+// `jorv PROJECT.jor`: the start-up opens it as Open would, a relative name taken from the
+// current folder; a file that is no project is said, and no project is loaded.
+TEST_F(ProjectCommandsTest, AProjectNamedOnTheCommandLineIsOpenedAtStartUp) {
+    newProject(folder.file("demo.jor"));
+    std::fill_n(project.trackBuffer.get(), 10, Frame{300, -300});
+    project.trackDirty = true;
+    RunCommand(context, cmd::Save);
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    AppContext opened{ui, engine, window};
+    opened.project.exeDir = folder.path();
+    ui.posted.clear();
+    FinishStartUp(opened, "demo.jor");
+    ASSERT_EQ(ui.posted.size(), 1u);
+    DeliverPosted(opened, ui);
+    std::filesystem::current_path(here);
+    EXPECT_TRUE(opened.project.projectLoaded);
+    EXPECT_EQ(opened.project.projectPath, folder.file("demo.jor"));
+    EXPECT_EQ(opened.project.trackBuffer[9], (Frame{300, -300}));
+    EXPECT_EQ(ui.title, "Jorv - demo");
+
+    AppContext refused{ui, engine, window};
+    FinishStartUp(refused, folder.file("demo-Track 1.wav"));
+    DeliverPosted(refused, ui);
+    EXPECT_FALSE(refused.project.projectLoaded);
+    EXPECT_EQ(ui.textsWithCaption("Jorv Error").back(), std::string(NoProjectHeaderMessage));
 }
 
 TEST_F(ProjectCommandsTest, FailedOpenWithoutAProjectLeavesNoProjectLoaded) {

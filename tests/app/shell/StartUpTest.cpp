@@ -19,7 +19,7 @@ TEST(StartUp, ReadsSettingsBesideTheProgramThenPreparesDrumsAndPostsNew) {
     TempFolder folder;
     WriteFileText(folder.file("jorv.ini"), "[Jorv]\nLatency=300\nMidiBufSel=3\nAudioApi=alsa\nAudioOutDev=hw 2\n");
     ShellFixture shell;
-    PrepareStartUp(shell.context, folder.path());
+    PrepareStartUp(shell.context, {folder.path(), folder.path()});
     EXPECT_EQ(shell.context.project.iniPath, folder.file("jorv.ini"));
     EXPECT_EQ(shell.context.settings.recordLatency, 300);
     EXPECT_EQ(shell.wave.calls, std::vector<std::string>{"useDevices alsa/hw 2/"});
@@ -44,7 +44,7 @@ TEST(StartUp, ASettingsFileThatCannotBeReadIsSaidAndTheDefaultsUsed) {
     TempFolder folder;
     std::filesystem::create_directory(folder.file("jorv.ini"));
     ShellFixture shell;
-    PrepareStartUp(shell.context, folder.path());
+    PrepareStartUp(shell.context, {folder.path(), folder.path()});
     EXPECT_EQ(shell.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(SettingsUnreadableMessage)});
     EXPECT_EQ(shell.context.settings.recordLatency, 0);
 }
