@@ -1,11 +1,15 @@
 #include "cli/CaptureRendering.h"
 
 #include <fstream>
+#include <optional>
 #include <sstream>
 
+#include "cli/TrackOptions.h"
 #include "instruments/CapturedEventText.h"
 
 namespace jorv::cli {
+
+namespace {
 
 std::optional<std::vector<int32_t>> ReadEventsFile(SubcommandContext& context, const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -20,11 +24,20 @@ std::optional<std::vector<int32_t>> ReadEventsFile(SubcommandContext& context, c
     return std::move(parsed.entries);
 }
 
-int PrepareTrack(SubcommandContext& context, Project& project, const std::string& in, uint32_t start, uint32_t end) {
+}  // namespace
+
+int PrepareCaptureRendering(SubcommandContext& context, Project& project, std::vector<int32_t>& entries) {
+    const auto& words = context.arguments.positional;
+    const auto start = ParseNumber(words[2], 0, UINT32_MAX);
+    const auto end = ParseNumber(words[3], 0, UINT32_MAX);
+    if (!start || !end || *end < *start || !ApplyTrackOptions(context.arguments, project)) return ExitUsage;
+    auto read = ReadEventsFile(context, words[0]);
+    if (!read) return ExitFailure;
+    entries = std::move(*read);
     uint32_t frames = 0;
-    if (const int status = LoadTrackWithScratch(context, in, project, frames); status != ExitSuccess) return status;
-    project.selectionStart = start;
-    project.selectionEnd = end;
+    if (const int status = LoadTrackWithScratch(context, words[4], project, frames); status != ExitSuccess) return status;
+    project.selectionStart = uint32_t(*start);
+    project.selectionEnd = uint32_t(*end);
     return ExitSuccess;
 }
 

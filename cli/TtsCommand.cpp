@@ -1,5 +1,4 @@
 #include "cli/CaptureRendering.h"
-#include "cli/TrackOptions.h"
 #include "core/Utf16Text.h"
 #include "instruments/EspeakSpeechEngine.h"
 #include "instruments/TtsRendering.h"
@@ -10,18 +9,13 @@ namespace {
 
 int RunTts(SubcommandContext& context) {
     const auto& words = context.arguments.positional;
-    const auto start = ParseNumber(words[2], 0, UINT32_MAX);
-    const auto end = ParseNumber(words[3], 0, UINT32_MAX);
     Project project;
-    if (!start || !end || *end < *start || !ApplyTrackOptions(context.arguments, project)) return ExitUsage;
-    const auto entries = ReadEventsFile(context, words[0]);
-    if (!entries) return ExitFailure;
-    if (const int status = PrepareTrack(context, project, words[4], uint32_t(*start), uint32_t(*end)); status != ExitSuccess)
-        return status;
+    std::vector<int32_t> entries;
+    if (const int status = PrepareCaptureRendering(context, project, entries); status != ExitSuccess) return status;
     const std::u16string lyrics = Utf8ToUtf16(words[1]);
     TtsOutcome outcome;
     if (const auto engine = EspeakSpeechEngine::start())
-        outcome = RenderTts(project, *entries, std::u16string_view(lyrics).substr(0, std::min(lyrics.size(), MaxLyrics)),
+        outcome = RenderTts(project, entries, std::u16string_view(lyrics).substr(0, std::min(lyrics.size(), MaxLyrics)),
                             *engine, words[4], context.ui);
     else
         context.err << "jorv-cli: the speech engine (espeak-ng) could not be started\n";

@@ -43,45 +43,6 @@ TEST(FftInPlace, AgreesWithADirectTransformInBothDirections) {
     }
 }
 
-// The transform written out plainly: the twiddle factor advanced by a complex multiplication
-// after each offset, one butterfly at a time.
-void PlainTransform(float* d, int n, int sign) {
-    for (int i = 0, j = 0; i < n; ++i) {
-        if (i < j) std::swap(d[2 * i], d[2 * j]), std::swap(d[2 * i + 1], d[2 * j + 1]);
-        int bit = n >> 1;
-        for (; j & bit; bit >>= 1) j ^= bit;
-        j |= bit;
-    }
-    for (int span = 1; span < n; span *= 2) {
-        const double wr = std::cos(Pi / span), wi = sign * std::sin(Pi / span);
-        double tr = 1, ti = 0;
-        for (int m = 0; m < span; ++m) {
-            for (int i = m; i < n; i += 2 * span) {
-                const int k = i + span;
-                const double br = d[2 * k], bi = d[2 * k + 1], ar = d[2 * i], ai = d[2 * i + 1];
-                const double xr = tr * br - ti * bi, xi = tr * bi + ti * br;
-                d[2 * k] = float(ar - xr), d[2 * k + 1] = float(ai - xi);
-                d[2 * i] = float(ar + xr), d[2 * i + 1] = float(ai + xi);
-            }
-            const double next = tr * wr - ti * wi;
-            ti = tr * wi + ti * wr;
-            tr = next;
-        }
-    }
-}
-
-TEST(FftInPlace, GivesExactlyWhatThePlainTransformGives) {
-    for (const int n : {4, 64, 4096}) {
-        for (const int sign : {-1, 1}) {
-            auto fast = RandomSignal(n);
-            auto plain = fast;
-            FftInPlace(fast.data(), n, sign);
-            PlainTransform(plain.data(), n, sign);
-            for (std::size_t i = 0; i < fast.size(); ++i) ASSERT_EQ(fast[i], plain[i]) << n << " " << sign << " " << i;
-        }
-    }
-}
-
 TEST(FftEngine, ZeroWeightsReturnTheSelectionHalfAgainAsLoudAndAHopLate) {
     for (const EffectId id : {fx::FftHarmonics, fx::FftBassBoost}) {
         EffectBuffer buffer(30000);
