@@ -5,7 +5,6 @@
 #include <atomic>
 #include <cmath>
 #include <functional>
-#include <limits>
 #include <new>
 #include <thread>
 #include <vector>
@@ -35,8 +34,7 @@ struct FftRun {
     FftWorkspace& work;
     SpectralStep step;
     int k1, k2, k3;
-    // Kept from frame to frame and from the left channel's pass into the right's.
-    double pitchRatio;
+    CarriedRatio pitchRatio;
 };
 
 void ProcessFrame(FftRun& run) {
@@ -66,16 +64,14 @@ int16_t ToSample(float value) {
     return static_cast<int16_t>(std::clamp(truncated, -32767LL, 32767LL));
 }
 
-// One channel's pass; results are written 3072 frames behind the frame being read. Returns
-// whether a frame ended with the ratio still unknown (NaN): it then used the ratio it started
-// from. The count of frames read is published in done at each hop.
-bool RunChannel(FftRun& run, TrackSamples samples, int c, int64_t start, int64_t end, std::atomic<int64_t>& done,
+// One channel's pass; results are written 3072 frames behind the frame being read. The count
+// of frames read is published in done at each hop.
+void RunChannel(FftRun& run, TrackSamples samples, int c, int64_t start, int64_t end, std::atomic<int64_t>& done,
                 const std::function<void()>& hop) {
     FftWorkspace& w = run.work;
     w.clear();
     int j = FftFifoOffset;
     int64_t count = 0;
-    bool usedStartingRatio = false;
     for (int64_t f = start; f < end; ++f) {
         w.inputFifo[j] = static_cast<float>(samples.values[2 * f + c] * InputScale);
         if (count > FftFifoOffset) samples.values[2 * (f - FftFifoOffset) + c] = ToSample(w.outputFifo[j - FftFifoOffset]);
@@ -83,13 +79,11 @@ bool RunChannel(FftRun& run, TrackSamples samples, int c, int64_t start, int64_t
         ++count;
         if (j == FftSize) {
             ProcessFrame(run);
-            usedStartingRatio = usedStartingRatio || std::isnan(run.pitchRatio);
             j = FftFifoOffset;
             done.store(count, std::memory_order_relaxed);
             if (hop) hop();
         }
     }
-    return usedStartingRatio;
 }
 
 std::vector<int16_t> ChannelValues(TrackSamples samples, int c, int64_t start, int64_t end) {
@@ -107,23 +101,21 @@ void RestoreChannel(TrackSamples samples, int c, int64_t start, const std::vecto
 std::unique_ptr<FftWorkspace> AllocateFftWorkspace() { return std::unique_ptr<FftWorkspace>(new (std::nothrow) FftWorkspace); }
 
 // The channels run side by side on two threads. The only thing the left pass hands on to the
-// right is the pitch ratio it ends with, so the right pass starts from NaN, a value no step
-// leaves behind once it has set the ratio: a step that never sets it leaves the left pass at
-// its starting 0 and never reads it. When the right pass did start from the ratio (a pitch
-// follower over a channel that begins in silence), it is run again with the left's, from a
-// copy of the channel taken before.
+// right is the pitch ratio it ends with, so the right pass starts from the left's own starting
+// 0. That is right unless the right pass read the ratio before setting it (a pitch follower
+// over a channel that begins in silence) while the left pass ended with another: the right
+// pass is then run again from the left's, on a copy of the channel taken before.
 void ApplyFftEffect(TrackSamples samples, SpectralStep step, int64_t start, int64_t end, int32_t p1, int32_t p2, int32_t p3,
                     const EffectProgress& progress, FftWorkspaceAllocator allocate) {
     const std::unique_ptr<FftWorkspace> leftWork = allocate();
     const std::unique_ptr<FftWorkspace> rightWork = leftWork ? allocate() : nullptr;
     if (!rightWork || start >= end) return;
-    FftRun left{*leftWork, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, 0.0};
-    FftRun right{*rightWork, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, std::numeric_limits<double>::quiet_NaN()};
+    FftRun left{*leftWork, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, CarriedRatio(0.0)};
+    FftRun right{*rightWork, step, p1 & 0xFF, p2 & 0xFF, p3 & 0xFF, CarriedRatio(0.0)};
     const int64_t length = end - start;
     const std::vector<int16_t> rightValues = ChannelValues(samples, 1, start, end);
     std::atomic<int64_t> leftDone{0}, rightDone{0};
-    bool rightUsedStartingRatio = false;
-    std::thread rightPass([&] { rightUsedStartingRatio = RunChannel(right, samples, 1, start, end, rightDone, {}); });
+    std::thread rightPass([&] { RunChannel(right, samples, 1, start, end, rightDone, {}); });
     // Progress is reported on the caller's thread only.
     const auto report = [&] {
         if (progress) progress(leftDone.load(std::memory_order_relaxed) + rightDone.load(std::memory_order_relaxed), 2 * length);
@@ -131,9 +123,9 @@ void ApplyFftEffect(TrackSamples samples, SpectralStep step, int64_t start, int6
     RunChannel(left, samples, 0, start, end, leftDone, report);
     leftDone = length;  // the frames after its last hop are done as well
     rightPass.join();
-    if (rightUsedStartingRatio && left.pitchRatio != 0.0) {
+    if (right.pitchRatio.readBeforeSet() && left.pitchRatio.value() != 0.0) {
         RestoreChannel(samples, 1, start, rightValues);
-        right.pitchRatio = left.pitchRatio;
+        right.pitchRatio = CarriedRatio(left.pitchRatio.value());
         RunChannel(right, samples, 1, start, end, rightDone, {});
     }
     report();

@@ -147,8 +147,8 @@ void PerfectPitchRatio(FftFrame frame, int scale, int key, int tuning) {
     double e = peak.magnitude > 0 ? w.analysisFrequency[peak.bin] : 0.0;
     for (int r = key / 22; r > 0; --r) e *= 0.9438743967462762;
     const double s = e / (1.0 + tuning * 0.00023227734375000017);
-    if (s > 0) frame.pitchRatio = SnapToScale(s, scale) / s;
-    frame.pitchRatio = std::clamp(frame.pitchRatio, 0.5, 2.0);
+    if (s > 0) frame.pitchRatio.set(SnapToScale(s, scale) / s);
+    frame.pitchRatio.set(std::clamp(frame.pitchRatio.get(), 0.5, 2.0));
 }
 
 // The steps that keep each bin's own phase: analyse, change the magnitudes, write back.
@@ -163,15 +163,15 @@ void ChangeMagnitudesInPlace(FftWorkspace& w, ChangeMagnitudes change) {
 
 void FftPitchStep(FftFrame frame, int k1, int, int) {
     constexpr double Ratios[6] = {0.5, 0.75, 1.25, 1.5, 1.75, 2.0};
-    frame.pitchRatio = Ratios[k1 < 42 ? 0 : k1 < 84 ? 1 : k1 < 128 ? 2 : k1 < 170 ? 3 : k1 < 212 ? 4 : 5];
+    frame.pitchRatio.set(Ratios[k1 < 42 ? 0 : k1 < 84 ? 1 : k1 < 128 ? 2 : k1 < 170 ? 3 : k1 < 212 ? 4 : 5]);
     TrueFrequencyAnalysis(frame.work);
-    PitchSynthesis(frame.work, frame.pitchRatio);
+    PitchSynthesis(frame.work, frame.pitchRatio.get());
 }
 
 void FftPerfectPitchStep(FftFrame frame, int k1, int k2, int k3) {
     TrueFrequencyAnalysis(frame.work);
     PerfectPitchRatio(frame, k1, k2, k3);
-    PitchSynthesis(frame.work, frame.pitchRatio);
+    PitchSynthesis(frame.work, frame.pitchRatio.get());
 }
 
 void FftBowStep(FftFrame frame, int, int, int) { ChangeMagnitudesInPlace(frame.work, Bow); }

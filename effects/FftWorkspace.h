@@ -27,10 +27,33 @@ struct FftWorkspace {
     void clear() { std::memset(this, 0, sizeof *this); }
 };
 
+// The pitch ratio a pass carries from frame to frame, and from the left channel's pass into the
+// right's. It remembers whether it was read before anything set it: only then does a pass
+// depend on the value it started from.
+class CarriedRatio {
+public:
+    explicit CarriedRatio(double value) : value_(value) {}
+    double get() {
+        readBeforeSet_ = readBeforeSet_ || !set_;
+        return value_;
+    }
+    void set(double value) {
+        value_ = value;
+        set_ = true;
+    }
+    double value() const { return value_; }
+    bool readBeforeSet() const { return readBeforeSet_; }
+
+private:
+    double value_;
+    bool set_ = false;
+    bool readBeforeSet_ = false;
+};
+
 // What one frame's spectral step sees: the workspace and the run's pitch ratio.
 struct FftFrame {
     FftWorkspace& work;
-    double& pitchRatio;
+    CarriedRatio& pitchRatio;
 };
 
 // An FFT effect: changes the forward-transformed spectrum of one frame and writes bins 0..2048
