@@ -29,38 +29,32 @@ CliRun RunJorvCli(const std::vector<std::string>& words) {
     return {status, out.str(), err.str()};
 }
 
-TEST(WaveInfo, ReportsResultAndWholeFramesTaken) {
+// The file's bytes and the words after it, then what jorv-cli prints and returns.
+TEST(WaveInfo, ReportsTheLoadResultAndTheWholeFramesTaken) {
+    Bytes partial = CanonicalWave(std::vector<Frame>(1000, Frame{1, 2}));
+    partial.insert(partial.end(), {9, 9});  // a partial trailing frame is not counted
+    partial[40] += 2;
+    const struct {
+        Bytes file;
+        std::vector<std::string> extra;
+        int status;
+        std::string out, err;
+    } cases[] = {
+        {partial, {}, 0, "result 0\nframes 1000\n", ""},
+        {RiffFile({FmtChunk({.channels = 1}), Chunk("data", Bytes(600000 * 2, 0))}), {"--mem", "2"}, 0,
+         "result 1\nframes 524288\n", "Jorv Error: There has been a warning error opening the wave file.\n"},
+        {RiffFile({FmtChunk({.bitsPerSample = 24})}), {}, 1, "result 14\n", "Jorv Error: Wrong bit count in wave file.\n"},
+    };
     TempFolder folder;
-    const std::string file = folder.file("a.wav");
-    Bytes wave = CanonicalWave(std::vector<Frame>(1000, Frame{1, 2}));
-    wave.push_back(9);  // a partial trailing frame is not counted
-    wave.push_back(9);
-    wave[40] += 2;
-    WriteFileBytes(file, wave);
-    const CliRun run = RunJorvCli({"wave-info", file});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "result 0\nframes 1000\n");
-    EXPECT_EQ(run.err, "");
-}
-
-TEST(WaveInfo, CountsFramesAgainstTheBufferOfTheChosenMemory) {
-    TempFolder folder;
-    const std::string file = folder.file("mono.wav");
-    WriteFileBytes(file, RiffFile({FmtChunk({.channels = 1}), Chunk("data", Bytes(600000 * 2, 0))}));
-    const CliRun run = RunJorvCli({"wave-info", file, "--mem", "2"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "result 1\nframes 524288\n");
-    EXPECT_EQ(run.err, "Jorv Error: There has been a warning error opening the wave file.\n");
-}
-
-TEST(WaveInfo, FailedLoadPrintsOnlyTheResultAndExitsWithOne) {
-    TempFolder folder;
-    const std::string file = folder.file("bad.wav");
-    WriteFileBytes(file, RiffFile({FmtChunk({.bitsPerSample = 24})}));
-    const CliRun run = RunJorvCli({"wave-info", file});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "result 14\n");
-    EXPECT_EQ(run.err, "Jorv Error: Wrong bit count in wave file.\n");
+    for (const auto& c : cases) {
+        WriteFileBytes(folder.file("a.wav"), c.file);
+        std::vector<std::string> words{"wave-info", folder.file("a.wav")};
+        words.insert(words.end(), c.extra.begin(), c.extra.end());
+        const CliRun run = RunJorvCli(words);
+        EXPECT_EQ(run.status, c.status) << c.out;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.err, c.err);
+    }
 }
 
 // A saved two-track project "mix" with its track files, as the window would leave it.
