@@ -10,6 +10,7 @@
 
 #include "core/WaveFormat.h"
 #include "effects/EffectMath.h"
+#include "effects/FftWidePass.h"
 
 namespace jorv {
 
@@ -73,11 +74,6 @@ __attribute__((target("avx"))) void SumTapsWide(const double* taps, const double
     }
     SumTaps(taps, input + i, sums + i, count - i);
 }
-
-bool HasAvx() {
-    static const bool has = __builtin_cpu_supports("avx");
-    return has;
-}
 #endif
 
 // Filters the values of one channel for frames first..last (inclusive), from the highest down.
@@ -96,7 +92,7 @@ void FilterChannel(TrackSamples samples, int c, int64_t first, int64_t last, con
         const int64_t oldest = bottom - (SummedTaps - 1);
         for (int i = 0; i < count + SummedTaps - 1; ++i) input[i] = samples.at(2 * (oldest + i) + c);
 #if defined(__x86_64__)
-        if (HasAvx()) {
+        if (HasWideRegisters()) {
             SumTapsWide(taps, input, sums, count);
         } else {
             SumTaps(taps, input, sums, count);

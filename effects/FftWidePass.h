@@ -10,7 +10,8 @@ inline constexpr bool WidePassBuilt = true;
 inline constexpr bool WidePassBuilt = false;
 #endif
 
-// True when the wide pass is built and the processor running it has the registers.
+// True when the wide pass is built and the processor running it has the registers (AVX); the
+// band-pass filter sums its taps in them too.
 bool HasWideRegisters();
 
 // One pass pairing points span apart over n points, with the twiddle factors laid out in pairs
