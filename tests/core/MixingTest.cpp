@@ -51,18 +51,6 @@ TEST_F(MixIntoTest, AddSaturatesAtPlusAndMinus32767WithoutWrapping) {
     EXPECT_EQ(mix, (std::vector<Frame>{{32767, -32767}, {32767, -32767}, {-50, 49}}));
 }
 
-TEST_F(MixIntoTest, MutedTrackContributesSilence) {
-    setGains(1, 254, 254);
-    project.block.tracks[1].mute = 1;
-    const std::vector<Frame> source(3, Frame{30000, -30000});
-    std::vector<Frame> replaced(3, Frame{7, 7});
-    std::vector<Frame> added(3, Frame{7, 7});
-    MixInto(project, source.data(), replaced.data(), 0, 3, 0, 1, false);
-    MixInto(project, source.data(), added.data(), 0, 3, 0, 1, true);
-    EXPECT_EQ(replaced, std::vector<Frame>(3, Frame{0, 0}));
-    EXPECT_EQ(added, std::vector<Frame>(3, Frame{7, 7}));
-}
-
 TEST(ClearFrames, SilencesOnlyTheRange) {
     std::vector<Frame> buffer(5, Frame{3, 3});
     ClearFrames(buffer.data(), 1, 3);

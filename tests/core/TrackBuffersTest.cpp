@@ -22,7 +22,7 @@ TEST(TrackBuffers, CreatedAtTheProjectSizeDiscardingUnsavedChanges) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(TrackBuffers, FailureToObtainMemoryLeavesNoBuffersAndNoProject) {
+TEST(TrackBuffers, FailureToObtainMemoryOrANonsenseSizeLeavesNoBuffersAndNoProject) {
     RecordingUiServices ui;
     Project project;
     project.projectLoaded = true;
@@ -36,15 +36,9 @@ TEST(TrackBuffers, FailureToObtainMemoryLeavesNoBuffersAndNoProject) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "Jorv Error");
     EXPECT_EQ(ui.messages[0].text, BufferMemoryMessage);
-}
-
-TEST(TrackBuffers, NonsenseSizesAreRefusedLikeMissingMemory) {
-    RecordingUiServices ui;
-    Project project;
-    EXPECT_FALSE(CreateTrackBuffers(project, 0, ui));
-    EXPECT_FALSE(CreateTrackBuffers(project, -4, ui));
-    EXPECT_FALSE(CreateTrackBuffers(project, 1 << 20, ui));
-    EXPECT_EQ(ui.messages.size(), 3u);
+    // Nonsense sizes are refused like missing memory.
+    for (const int mb : {0, -4, 1 << 20}) EXPECT_FALSE(CreateTrackBuffers(project, mb, ui)) << mb;
+    EXPECT_EQ(ui.messages.size(), 4u);
 }
 
 }  // namespace

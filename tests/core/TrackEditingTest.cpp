@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "core/Gains.h"
 #include "core/Mixdown.h"
@@ -141,12 +140,6 @@ TEST_F(TrackEditingTest, AClipboardThatCannotBeReadChangesNothing) {
     EXPECT_FALSE(p.trackDirty);
 }
 
-TEST_F(TrackEditingTest, AMissingClipboardIsCreatedSilentAndPastesSilence) {
-    PasteClip(p, PasteMode::Replace, f.ui);
-    EXPECT_EQ(range(100, 200), Constant(100, 0, 0));
-    EXPECT_EQ(ReadFileBytes(clip), CanonicalWave(Constant(Frames - 1, 0, 0)));
-}
-
 TEST_F(TrackEditingTest, UndoGoesBackToTheTrackFileOnlyWhenThereAreChanges) {
     f.writeTrackFile(0, Constant(Frames, 4, 4));
     UndoTrack(p, f.ui);
@@ -186,14 +179,17 @@ TEST_F(TrackEditingTest, CopyFromReplacesTheClipboardOrSaysWhyNot) {
     EXPECT_EQ(ReadFileBytes(clip), CanonicalWave(Constant(3, 1, 2)));
 }
 
-TEST_F(TrackEditingTest, SaveWaveAsksBeforeReplacingAndReportsOnlyAWrittenFile) {
+TEST_F(TrackEditingTest, SaveWaveWritesTheMixOfTheSelectionAndReportsOnlyAWrittenFile) {
+    setTrack(Constant(Frames, 256, 512));
+    std::fill_n(p.backingMix.get(), Frames, Frame{1, -1});
+    select(2, 6);
     f.ui.fileChoices = {f.folder.file("gone/mix.wav"), f.folder.file("mix.wav")};
     SaveMixdown(p, f.ui);
     EXPECT_TRUE(f.ui.fileRequests[0].confirmOverwrite);
     EXPECT_EQ(f.ui.status, "Uninitialized");
     SaveMixdown(p, f.ui);
     EXPECT_EQ(f.ui.status, "Saved as .wav");
-    EXPECT_TRUE(std::filesystem::exists(f.folder.file("mix.wav")));
+    EXPECT_EQ(ReadFileBytes(f.folder.file("mix.wav")), CanonicalWave(Constant(4, 255, 507)));  // over the backing mix
 }
 
 }  // namespace

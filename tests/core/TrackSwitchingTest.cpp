@@ -124,18 +124,6 @@ TEST_F(TrackSwitchingTest, BuildingTheBackingMixCreatesMissingTrackFiles) {
     EXPECT_EQ(f.buffer(p.backingMix), silence());
 }
 
-TEST_F(TrackSwitchingTest, FullScaleTracksSaturateInTheBackingMixAndTheOutput) {
-    for (int t = 0; t < 3; ++t) {
-        f.addTrack();
-        f.writeTrackFile(t, Constant(Frames, 32767, -32768));
-    }
-    SelectTrack(p, 0, f.ui);
-    EXPECT_EQ(f.buffer(p.backingMix), Constant(Frames, 32767, -32767));
-
-    PrepareOutput(p, 2, 6, true);
-    EXPECT_EQ(std::vector<Frame>(p.scratchBuffer.get(), p.scratchBuffer.get() + 4), Constant(4, 32767, -32767));
-}
-
 TEST_F(TrackSwitchingTest, PrepareOutputMixesTheCurrentTrackOnlyWhenAskedAndAudible) {
     f.addTrack();
     f.addTrack();

@@ -7,16 +7,6 @@ namespace {
 
 using test::EffectBuffer;
 
-TEST(Fade, EqualVolumesHoldOneLevelOverTheRange) {
-    EffectBuffer level(50);
-    level.fillConstant(-20000, 20000);
-    level.apply(fx::Fade, 0, 50, 100, 100, 127);
-    for (uint32_t f = 0; f < 50; ++f) {
-        EXPECT_EQ(level.frame(f).left, -7843);
-        EXPECT_EQ(level.frame(f).right, 7781);
-    }
-}
-
 TEST(Fuzz, TakesARandomShareThatGrowsWithLoudnessLeftBeforeRight) {
     EffectBuffer buffer(200);
     buffer.fillConstant(32767, 32767);

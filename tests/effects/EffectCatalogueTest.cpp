@@ -91,17 +91,6 @@ TEST(ApplyEffect, IgnoresThePartOfARangeBeyondTheBufferAndUnknownIds) {
     EXPECT_EQ(buffer.snapshot(), expected);
 }
 
-TEST(ApplyEffect, HandsFftIdsToTheFftEngineUnchanged) {
-    EffectBuffer direct(9000), routed(9000);
-    direct.fillNoise();
-    routed.fillNoise();
-    ApplyFftEffect(TrackSamples(direct.project.trackBuffer.get(), 9000), FindEffect(fx::FftEqualizer)->spectralStep, 100,
-                   8900, 200, 30, 90);
-    EXPECT_EQ(routed.apply(fx::FftEqualizer, 100, 8900, 200, 30, 90), 0);
-    EXPECT_EQ(routed.snapshot(), direct.snapshot());
-    EXPECT_FALSE(routed.project.trackDirty);
-}
-
 TEST(ApplyEffect, BandPassMarksTheTrackDirtyItselfEvenWhenTooShortToFilter) {
     EffectBuffer buffer(200);
     buffer.fillNoise();

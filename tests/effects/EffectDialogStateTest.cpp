@@ -67,18 +67,6 @@ TEST_F(AcceptFixture, OkAppliesMarksDirtyAndSoundsEvenForAnEmptySelection) {
     EXPECT_EQ(ui.notificationSounds, 2);
 }
 
-TEST_F(AcceptFixture, PickOnlyStoresWithoutApplying) {
-    buffer.fillConstant(1000, 1000);
-    buffer.project.selectionEnd = 10;
-    state.dialogEffectId = fx::Negate;
-    state.pickOnly = true;
-    AcceptEffectDialog(state, buffer.project, buffer.random, ui);
-    EXPECT_EQ(buffer.frame(0).left, 1000);
-    EXPECT_FALSE(buffer.project.trackDirty);
-    EXPECT_EQ(ui.notificationSounds, 0);
-    EXPECT_EQ(ui.fullRedraws, 1);
-}
-
 TEST_F(AcceptFixture, LongFftRunsShowTheirProgressAndShortOnesDoNot) {
     state.dialogEffectId = fx::FftBow;
     buffer.project.selectionEnd = ProgressShownAboveFrames;

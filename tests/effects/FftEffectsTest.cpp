@@ -167,19 +167,5 @@ TEST(FftEngine, LeavesTheSelectionAloneWithoutWorkingStorage) {
     EXPECT_EQ(buffer.snapshot(), before);
 }
 
-TEST(FftEngine, ReportsProgressThroughBothPasses) {
-    EffectBuffer buffer(20000);
-    std::vector<int64_t> reports;
-    int64_t total = 0;
-    ApplyEffect(buffer.project, fx::FftBow, 0, 20000, 2, 2, 2, buffer.random, [&](int64_t done, int64_t of) {
-        reports.push_back(done);
-        total = of;
-    });
-    EXPECT_EQ(total, 40000);
-    ASSERT_FALSE(reports.empty());
-    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
-    EXPECT_GT(reports.back(), 39000);
-}
-
 }  // namespace
 }  // namespace jorv

@@ -40,11 +40,21 @@ const HandWorked Cases[] = {
     {"Distortion folds through a cosine", fx::Distortion, {128, 254, 127}, 0, 1, {{32767, 10000}}, {{32512, -3441}}},
     {"Fade steps from the start gain toward the end gain", fx::Fade, {254, 2, 0}, 0, 2,
      {{10000, 10000}, {10000, 10000}}, {{9960, 0}, {5019, 0}}},
+    {"Fade with equal volumes holds one level", fx::Fade, {100, 100, 127}, 0, 2, {{-20000, 20000}, {-20000, 20000}},
+     {{-7843, 7781}, {-7843, 7781}}},
     {"Fade clamps a whole p1 above full volume", fx::Fade, {510, 510, 127}, 0, 1, {{30000, -30000}}, {{32767, -32767}}},
+    // With depth 0 the voice is the frame itself; pan 0 adds nothing to the right.
+    {"Chorus 2 adds each frame to itself but the last", fx::Chorus2, {128, 0, 0}, 0, 3, {{1000, 20000}, {1000, 20000}, {1000, 20000}},
+     {{2000, 20000}, {2000, 20000}, {1000, 20000}}},
+    // The second voice of each channel takes the other channel's pan factor, then clamps.
+    {"Chorus 3 adds a voice at the other pan", fx::Chorus3, {128, 0, 127}, 0, 2, {{1000, 20000}, {1000, 20000}},
+     {{2992, 32767}, {1000, 20000}}},
     {"Vibe Amplitude starts at phase 0", fx::VibeAmplitude, {128, 128, 0}, 0, 1, {{1000, 1000}}, {{2000, 1000}}},
     {"Ring starts at phase 0", fx::Ring, {128, 2, 128}, 0, 1, {{1000, 1000}}, {{1992, 2000}}},
     // The right channel runs a quarter period ahead: half the depth at phase 0.
     {"Bounce Pan's right leads by a quarter turn", fx::BouncePan, {128, 255, 127}, 0, 1, {{1000, 1000}}, {{1000, 496}}},
+    {"Bounce Pan with depth 0 only applies the pan factors", fx::BouncePan, {254, 0, 128}, 0, 2,
+     {{32767, -32767}, {32767, -32767}}, {{32511, -32767}, {32511, -32767}}},
     {"Reverse of one frame changes nothing", fx::Reverse, {2, 2, 2}, 1, 2, Counting, Counting},
     {"Reverse of three frames swaps the outer two", fx::Reverse, {2, 2, 2}, 0, 3, Counting,
      {{2, -12}, {1, -11}, {0, -10}}},

@@ -7,24 +7,6 @@ namespace {
 
 using test::EffectBuffer;
 
-TEST(Chorus, WithDepthZeroAddsEachFrameToItselfAndLeavesTheLastFrame) {
-    EffectBuffer buffer(10);
-    buffer.fillConstant(1000, 20000);
-    buffer.apply(fx::Chorus2, 0, 10, 128, 0, 0);
-    for (uint32_t f = 0; f < 9; ++f) {
-        EXPECT_EQ(buffer.frame(f).left, 2000) << f;
-        EXPECT_EQ(buffer.frame(f).right, 20000) << f;  // pan 0 adds nothing to the right
-    }
-    EXPECT_EQ(buffer.frame(9).left, 1000);
-
-    EffectBuffer three(10);
-    three.fillConstant(1000, 20000);
-    three.apply(fx::Chorus3, 0, 10, 128, 0, 127);
-    // The second voice of each channel takes the other channel's pan factor, then clamps.
-    EXPECT_EQ(three.frame(0).left, 1000 + 1000 + 992);
-    EXPECT_EQ(three.frame(0).right, 32767);
-}
-
 TEST(Chorus, TheVoiceReadsAheadOfTheFrameBeingWritten) {
     // A ramp read up to twice the depth ahead: every written value lies between the frame's
     // own value doubled and the frame's value plus that of the frame 2 * depth later.
@@ -35,16 +17,6 @@ TEST(Chorus, TheVoiceReadsAheadOfTheFrameBeingWritten) {
         const int v = buffer.frame(f).left;
         EXPECT_GE(v, 2 * int(f) - 1) << f;
         EXPECT_LE(v, 2 * int(f) + 20) << f;
-    }
-}
-
-TEST(Vibes, BouncePanWithDepthZeroOnlyAppliesThePanFactors) {
-    EffectBuffer buffer(1000);
-    buffer.fillConstant(32767, -32767);
-    buffer.apply(fx::BouncePan, 0, 1000, 254, 0, 128);
-    for (uint32_t f = 0; f < 1000; ++f) {
-        EXPECT_EQ(buffer.frame(f).left, 32511);
-        EXPECT_EQ(buffer.frame(f).right, -32767);
     }
 }
 

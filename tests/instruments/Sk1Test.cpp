@@ -25,46 +25,10 @@ TEST(PitchRatio, EqualTemperedAroundMiddleC) {
     EXPECT_EQ(PitchRatio(-1), 0.0f);
 }
 
-struct Clip {
-    explicit Clip(std::vector<Frame> frames) : frames(std::move(frames)) { this->frames.push_back({0, 0}); }
-    ClipSamples view() const { return {frames.data(), uint32_t(frames.size() - 1)}; }
-    std::vector<Frame> frames;  // with the frame after the clip
-};
-
-TEST(RenderNote, PitchSetsTheLengthAndInterpolatesBetweenFrames) {
-    const Clip clip(Ramp(1000, 10));
-    std::vector<Frame> track(5000, Frame{0, 0});
-    const Canvas canvas{track.data(), 5000};
-    RenderNote(clip.view(), canvas, 100, 1.0f, 0.5f);
-    EXPECT_EQ(track[100 + 999], (Frame{4995, -4995}));
-    EXPECT_EQ(track[1100], (Frame{0, 0}));
-    std::fill(track.begin(), track.end(), Frame{0, 0});
-    RenderNote(clip.view(), canvas, 0, 2.0f, 1.0f);  // an octave up: 500 frames
-    EXPECT_EQ(track[499], (Frame{9980, -9980}));
-    EXPECT_EQ(track[500], (Frame{0, 0}));
-    std::fill(track.begin(), track.end(), Frame{0, 0});
-    RenderNote(clip.view(), canvas, 0, 0.5f, 1.0f);  // an octave down: 2000 frames, halfway values between
-    EXPECT_EQ(track[1], (Frame{5, -5}));
-    EXPECT_EQ(track[1999], (Frame{4995, -4995}));    // the last half-step reaches toward the silence after
-    EXPECT_EQ(track[2000], (Frame{0, 0}));
-}
-
-TEST(RenderNote, SumsClampAndTheCanvasEndStopsTheNote) {
-    const Clip clip(Constant(10, 30000, -30000));
-    std::vector<Frame> track(12, Frame{0, 0});
-    const Canvas canvas{track.data(), 12};
-    RenderNote(clip.view(), canvas, 0, 1.0f, 0.9921875f);
-    RenderNote(clip.view(), canvas, 0, 1.0f, 0.9921875f);
-    EXPECT_EQ(track[0], (Frame{32767, -32767}));
-    RenderNote(clip.view(), canvas, 5, 1.0f, 0.5f);
-    EXPECT_EQ(track[9], (Frame{32767, -32767}));
-    EXPECT_EQ(track[10], (Frame{0, 0}));  // two frames before the end
-    RenderNote(clip.view(), canvas, 10, 1.0f, 1.0f);
-    EXPECT_EQ(track[10], (Frame{0, 0}));
-}
-
 // The renderer works on several frames at once; every frame must still be exactly the
-// single-precision formula worked one frame at a time.
+// single-precision formula worked one frame at a time: the pitch sets the length, values between
+// frames are interpolated (the last toward the silence after the clip), sums clamp, and the note
+// stops two frames before the end of the track.
 TEST(RenderNote, EveryFrameIsTheStepByStepSinglePrecisionFormula) {
     std::vector<Frame> frames(301);
     uint32_t seed = 12345;
@@ -72,7 +36,7 @@ TEST(RenderNote, EveryFrameIsTheStepByStepSinglePrecisionFormula) {
     for (Frame& f : frames) f = {next(), next()};
     frames.back() = {0, 0};
     const ClipSamples clip(frames.data(), 300);
-    for (const float ratio : {0.25f, 0.7f, 1.0f, 1.3f, 3.99f}) {
+    for (const float ratio : {0.19f, 0.25f, 0.7f, 1.0f, 1.3f, 3.99f}) {
         for (const float gain : {0.5f, 0.9921875f}) {
             std::vector<Frame> track(1500), expected;
             for (Frame& f : track) f = {next(), next()};

@@ -41,17 +41,11 @@ void CollectIds(const std::vector<MenuEntry>& entries, std::vector<int>& ids) {
     }
 }
 
-TEST_F(CommandDispatchTest, StopAllDoesNothingUnlessALoadedProjectIsBusy) {
+TEST_F(CommandDispatchTest, StopAllStopsTheDevicesAndTheCursorOfABusyLoadedProjectOnly) {
     project.busy = true;
-    StopAll(context);
-    project.busy = false;
-    project.projectLoaded = true;
     StopAll(context);
     EXPECT_TRUE(wave.calls.empty());
     EXPECT_EQ(ui.status, "Uninitialized");
-}
-
-TEST_F(CommandDispatchTest, StopAllStopsTheDevicesAndTheCursor) {
     startPlaying();
     context.view.cursorX = 300;
     StopAll(context);
@@ -130,23 +124,17 @@ TEST_F(CommandDispatchTest, ModeTogglesFollowTheirFlagsInMenuAndCheckBoxes) {
     EXPECT_EQ(ui.fullRedraws, 2);  // only Align to Beat redraws everything
 }
 
-TEST_F(CommandDispatchTest, MuteTogglesTheCurrentTrackOnlyWithALoadedProject) {
+TEST_F(CommandDispatchTest, MuteTogglesTheCurrentTrackOfALoadedProjectPlacingATakeFirst) {
     project.currentTrack = 2;
     RunCommand(context, cmd::Mute);
     EXPECT_EQ(project.block.tracks[2].mute, 0);
     EXPECT_FALSE(ui.checks.at(cmd::Mute));  // a check box that toggled itself is put back
 
-    project.projectLoaded = true;
-    RunCommand(context, cmd::Mute);
-    EXPECT_EQ(project.block.tracks[2].mute, 1);
-    EXPECT_TRUE(ui.checks.at(cmd::Mute));
-}
-
-TEST_F(CommandDispatchTest, MuteClickedWhileRecordingPlacesTheTakeThenToggles) {
     startPlaying();
     RunCommand(context, cmd::Mute);
     EXPECT_EQ(wave.calls, Strings{"stop"});
-    EXPECT_EQ(project.current().mute, 1);
+    EXPECT_EQ(project.block.tracks[2].mute, 1);
+    EXPECT_TRUE(ui.checks.at(cmd::Mute));
 }
 
 TEST_F(CommandDispatchTest, TrackPropertiesOkWithoutATrackLoadsNothing) {

@@ -172,16 +172,5 @@ TEST_F(ProjectCommandsTest, FailedOpenWithoutAProjectLeavesNoProjectLoaded) {
     EXPECT_FALSE(project.buffersReady());
 }
 
-TEST_F(ProjectCommandsTest, SaveWaveWritesTheMixOfTheSelection) {
-    newProject(folder.file("demo.jor"));
-    std::fill_n(project.trackBuffer.get(), 10, Frame{256, 512});
-    project.selectionStart = 2;
-    project.selectionEnd = 6;
-    ui.fileChoices.push_back(folder.file("mix.wav"));
-    RunCommand(context, cmd::SaveWave);
-    EXPECT_EQ(ReadFileBytes(folder.file("mix.wav")), CanonicalWave(Constant(4, 254, 508)));
-    EXPECT_EQ(ui.status, "Saved as .wav");
-}
-
 }  // namespace
 }  // namespace jorv::test
