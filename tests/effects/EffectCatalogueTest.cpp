@@ -24,12 +24,8 @@ TEST(EffectCatalogue, ListsTheThirtyFiveEffectsInEffectListOrder) {
     for (std::size_t i = 0; i < std::size(order); ++i) {
         EXPECT_EQ(rows[i].effectId, order[i]) << i;
         EXPECT_EQ(EffectCatalogue()[i].id, order[i]) << i;
-        const std::u16string name(rows[i].name);
-        EXPECT_EQ(std::string(name.begin(), name.end()), EffectCatalogue()[i].catalogueName);
     }
-    EXPECT_EQ(std::u16string(rows[0].name), u"Amp Gain");
     EXPECT_EQ(std::u16string(rows[18].name), u"FFT Pitch");
-    EXPECT_EQ(std::u16string(rows[34].name), u"Misc Monotonize");
 }
 
 TEST(EffectCatalogue, EveryEffectSitsInAnFxPopupAndRunsOneWay) {
@@ -56,13 +52,6 @@ TEST(EffectArguments, DeriveThePanGainsAndTheClipLevel) {
     EffectRandom random;
     EXPECT_EQ(MakeEffectArguments(0, 1, 0, 254, 0, random).clipLevel, 32512);
     EXPECT_EQ(MakeEffectArguments(0, 1, 0, 300, 0, random).clipLevel, 38400);  // the whole p2
-}
-
-TEST(EffectRandom, AFreshStreamDrawsTheSameSequence) {
-    EffectRandom random;
-    EXPECT_EQ(random.next(), 41);
-    EXPECT_EQ(random.next(), 18467);
-    EXPECT_EQ(random.next(), 6334);
 }
 
 TEST(ApplyEffect, AnEmptyRangeChangesNothingAndReturnsMinusOne) {

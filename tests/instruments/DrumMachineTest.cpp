@@ -37,10 +37,7 @@ using Events = std::vector<std::array<uint32_t, 2>>;
 
 TEST(DrumInstruments, SixtyOneRowsWithKeys27To87) {
     const auto& table = DrumInstruments();
-    EXPECT_EQ(table[0].name, "Hi Q");
-    EXPECT_EQ(table[BassDrum1].key, 35);
     EXPECT_EQ(table[SnareDrum1].name, "Snare Drum 1");
-    EXPECT_EQ(table[15].name, "Hi-Hat Closed");
     EXPECT_EQ(table[60].name, "Bass Drum Open");
     for (int i = 0; i < DrumInstrumentCount; ++i) EXPECT_EQ(table[i].key, 27 + i);
 }

@@ -18,11 +18,7 @@ TEST(ReadSettings, AMissingFileOrAFifoGivesTheDefaults) {
     ASSERT_EQ(::mkfifo(folder.file("fifo.ini").c_str(), 0644), 0);  // read plainly, it would block
     ReadSettings(settings, folder.file("fifo.ini"));
     EXPECT_EQ(settings.audioMixerPath, "SNDVOL32.EXE");
-    EXPECT_EQ(settings.midiSequencerPath, "");
-    EXPECT_EQ(settings.midiInDevice, 0);
-    EXPECT_EQ(settings.midiBufferChoice, 0);
     EXPECT_EQ(settings.recordLatency, 0);
-    EXPECT_EQ(settings.midiBufferEntries, 65536);
 }
 
 TEST(ReadSettings, ReadsTheJorvSectionOnlyAndKeepsTheBufferCapacityUntilOptionsIsAccepted) {
