@@ -29,6 +29,18 @@ CliRun RunJorvCli(const std::vector<std::string>& words) {
     return {status, out.str(), err.str()};
 }
 
+// The files a command reads and writes, in a folder of the test's own.
+struct CliFiles : ::testing::Test {
+    TempFolder folder;
+    const std::string in = folder.file("in.wav"), out = folder.file("out.wav"), clip = folder.file("clip.wav");
+    const std::string events = folder.file("events.txt");
+};
+using Fx = CliFiles;
+using Edit = CliFiles;
+using Sk1 = CliFiles;
+using Tts = CliFiles;
+using Chain = CliFiles;
+
 // The file's bytes and the words after it, then what jorv-cli prints and returns.
 TEST(WaveInfo, ReportsTheLoadResultAndTheWholeFramesTaken) {
     Bytes partial = CanonicalWave(std::vector<Frame>(1000, Frame{1, 2}));
@@ -96,9 +108,7 @@ TEST(Mixdown, WritesTheIntegerMixOfTheSelection) {
     EXPECT_EQ(RunJorvCli({"mixdown", saved.f.folder.file("mix.jor"), "0", "2", out, "--track", "2"}).status, 2);
 }
 
-TEST(Fx, RunsTheEffectOnTheFileAndSavesItsFrames) {
-    TempFolder folder;
-    const std::string in = folder.file("in.wav"), out = folder.file("out.wav");
+TEST_F(Fx, RunsTheEffectOnTheFileAndSavesItsFrames) {
     std::vector<Frame> frames;
     for (int f = 0; f < 10; ++f) frames.push_back({int16_t(f), int16_t(-f)});
     WriteFileBytes(in, CanonicalWave(frames));
@@ -115,9 +125,7 @@ TEST(Fx, RunsTheEffectOnTheFileAndSavesItsFrames) {
     EXPECT_EQ(RunJorvCli({"fx", "32840", "2", "2", "x", "0", "8", in, out}).status, 2);
 }
 
-TEST(Edit, RunsEachOperationWithTheTrackOptionsThroughTheNamedClipboard) {
-    TempFolder folder;
-    const std::string in = folder.file("in.wav"), out = folder.file("out.wav"), clip = folder.file("clip.wav");
+TEST_F(Edit, RunsEachOperationWithTheTrackOptionsThroughTheNamedClipboard) {
     const auto original = CanonicalWave(Constant(10, 1000, 1000));
     WriteFileBytes(in, original);
     const CliRun cut = RunJorvCli({"edit", "cut", "2", "5", in, out, "--clip", clip});
@@ -140,9 +148,7 @@ TEST(Edit, RunsEachOperationWithTheTrackOptionsThroughTheNamedClipboard) {
     EXPECT_EQ(ReadFileBytes(out), CanonicalWave(expected));
 }
 
-TEST(Edit, AClipboardThatFailsLeavesTheTrackAsItWas) {
-    TempFolder folder;
-    const std::string in = folder.file("in.wav"), out = folder.file("out.wav"), clip = folder.file("clip.wav");
+TEST_F(Edit, AClipboardThatFailsLeavesTheTrackAsItWas) {
     WriteFileBytes(in, CanonicalWave(Constant(10, 1000, 1000)));
     WriteFileBytes(clip, RiffFile({FmtChunk({.formatTag = 3})}));
     const CliRun ring = RunJorvCli({"edit", "ring", "0", "9", in, out, "--clip", clip});
@@ -184,10 +190,7 @@ TEST(DrumEvents, ListsTheSongOfAPatternFileOrOfTheGivenText) {
     EXPECT_EQ(RunJorvCli({"drum-play", file, "--api", "bogus"}).status, 2);
 }
 
-TEST(Sk1, RendersTheEventsFromTheClipOntoTheWholeTrack) {
-    TempFolder folder;
-    const std::string events = folder.file("events.txt"), clip = folder.file("clip.wav");
-    const std::string in = folder.file("in.wav"), out = folder.file("out.wav");
+TEST_F(Sk1, RendersTheEventsFromTheClipOntoTheWholeTrack) {
     WriteFileBytes(in, CanonicalWave(Constant(100, 1, 1)));
     WriteFileBytes(clip, CanonicalWave(Constant(2, 4000, -4000)));
     WriteFileBytes(events, {});
@@ -209,10 +212,7 @@ TEST(Sk1, RendersTheEventsFromTheClipOntoTheWholeTrack) {
     EXPECT_EQ(RunJorvCli({"midi-capture", "x"}).status, 2);
 }
 
-TEST(Tts, SingsOneSpokenWordAtEachNoteAndLeavesSilenceElsewhere) {
-    TempFolder folder;
-    const std::string events = folder.file("events.txt"), clip = folder.file("clip.wav");
-    const std::string in = folder.file("in.wav"), out = folder.file("out.wav");
+TEST_F(Tts, SingsOneSpokenWordAtEachNoteAndLeavesSilenceElsewhere) {
     WriteFileBytes(in, CanonicalWave({}));
     std::ofstream(events) << "0 " << (0x90 | 60 << 8 | 100 << 16) << "\n1000 " << (0x90 | 67 << 8 | 100 << 16) << "\n";
     const CliRun run = RunJorvCli({"tts", events, "sing along", "0", "100000", in, out, "--clip", clip, "--mem", "1"});
@@ -231,9 +231,8 @@ TEST(Tts, SingsOneSpokenWordAtEachNoteAndLeavesSilenceElsewhere) {
     EXPECT_EQ(RunJorvCli({"wave-info", clip}).status, 0);  // the clipboard holds the last word
 }
 
-TEST(Chain, AppliesTheListedEffectsWithTheBlendGivenAndRefusesADamagedList) {
-    TempFolder folder;
-    const std::string list = folder.file("chain.jfx"), in = folder.file("in.wav"), out = folder.file("out.wav");
+TEST_F(Chain, AppliesTheListedEffectsWithTheBlendGivenAndRefusesADamagedList) {
+    const std::string list = folder.file("chain.jfx");
     std::vector<Frame> frames = Ramp(1000, 10);
     WriteFileBytes(in, CanonicalWave(frames));
     Bytes chain = {'1', 0, '.', 0, '0', 0, '0', 0};

@@ -13,8 +13,13 @@ namespace {
 
 constexpr uint32_t Frames = 16;
 
+// Two tracks, the first one current.
 class TrackSwitchingTest : public ::testing::Test {
 protected:
+    TrackSwitchingTest() {
+        f.addTrack();
+        f.addTrack();
+    }
     std::vector<Frame> silence(uint32_t count = Frames) const { return std::vector<Frame>(count, Frame{0, 0}); }
     Bytes fileBytes(int track) const { return ReadFileBytes(f.waveFileOf(track)); }
 
@@ -23,7 +28,6 @@ protected:
 };
 
 TEST_F(TrackSwitchingTest, FlushWritesOnlyWhenDirtyAndAlwaysClearsTheFlag) {
-    f.addTrack();
     p.trackDirty = false;
     FlushTrack(p, f.ui);
     EXPECT_FALSE(std::filesystem::exists(f.waveFileOf(0)));
@@ -41,8 +45,6 @@ TEST_F(TrackSwitchingTest, FlushWritesOnlyWhenDirtyAndAlwaysClearsTheFlag) {
 }
 
 TEST_F(TrackSwitchingTest, SelectTrackSavesTheOldTrackShowsTheNewOneAndLoadsIt) {
-    f.addTrack();
-    f.addTrack();
     p.block.tracks[1].volume = 200;
     p.block.tracks[1].pan = 10;
     p.block.tracks[1].mute = 1;
@@ -63,7 +65,6 @@ TEST_F(TrackSwitchingTest, SelectTrackSavesTheOldTrackShowsTheNewOneAndLoadsIt) 
 }
 
 TEST_F(TrackSwitchingTest, ReselectingTheDirtyCurrentTrackWritesThenReadsItBack) {
-    f.addTrack();
     f.writeTrackFile(0, Ramp(4, 100));
     for (uint32_t k = 0; k < Frames; ++k) p.trackBuffer[k] = {int16_t(k), int16_t(k + 1)};
     const auto edited = f.trackBufferFrames();
@@ -74,8 +75,6 @@ TEST_F(TrackSwitchingTest, ReselectingTheDirtyCurrentTrackWritesThenReadsItBack)
 }
 
 TEST_F(TrackSwitchingTest, UnreadableNewTrackNeverReceivesAnotherTracksAudio) {
-    f.addTrack();
-    f.addTrack();
     f.writeTrackFile(0, Constant(Frames, 5000, 5000));
     Bytes damaged = CanonicalWave(Ramp(4, 1));
     damaged[0] = 'X';
@@ -96,7 +95,7 @@ TEST_F(TrackSwitchingTest, UnreadableNewTrackNeverReceivesAnotherTracksAudio) {
 }
 
 TEST_F(TrackSwitchingTest, BackingMixSumsTheOtherAudibleTracksWithTheirGains) {
-    for (int t = 0; t < 5; ++t) f.addTrack();
+    for (int t = 0; t < 3; ++t) f.addTrack();
     f.writeTrackFile(0, Constant(Frames, 30000, 30000));  // current: left out
     f.writeTrackFile(1, Constant(4, 1000, -1000));        // pan 0
     p.block.tracks[1].pan = 0;
@@ -116,8 +115,6 @@ TEST_F(TrackSwitchingTest, BackingMixSumsTheOtherAudibleTracksWithTheirGains) {
 }
 
 TEST_F(TrackSwitchingTest, BuildingTheBackingMixCreatesMissingTrackFiles) {
-    f.addTrack();
-    f.addTrack();
     SelectTrack(p, 0, f.ui);
     EXPECT_EQ(fileBytes(1), CanonicalWave(silence(Frames - 1)));
     EXPECT_EQ(fileBytes(0), CanonicalWave(silence(Frames - 1)));
@@ -125,8 +122,6 @@ TEST_F(TrackSwitchingTest, BuildingTheBackingMixCreatesMissingTrackFiles) {
 }
 
 TEST_F(TrackSwitchingTest, PrepareOutputMixesTheCurrentTrackOnlyWhenAskedAndAudible) {
-    f.addTrack();
-    f.addTrack();
     f.writeTrackFile(1, Ramp(Frames, 100));
     SelectTrack(p, 0, f.ui);
     for (uint32_t k = 0; k < Frames; ++k) p.trackBuffer[k] = {256, -256};
@@ -148,8 +143,6 @@ TEST_F(TrackSwitchingTest, PrepareOutputMixesTheCurrentTrackOnlyWhenAskedAndAudi
 }
 
 TEST_F(TrackSwitchingTest, RefreshTrackMixPicksUpChangedGainsWithoutChangingTracks) {
-    f.addTrack();
-    f.addTrack();
     f.writeTrackFile(1, Constant(Frames, 1000, 1000));
     SelectTrack(p, 0, f.ui);
     p.block.tracks[1].volume = 128;
