@@ -20,11 +20,12 @@ constexpr int Megabytes = 1;
 constexpr uint32_t Frames = Megabytes * FramesPerMegabyte;
 constexpr uint32_t ClickFrame = 20000;
 
-void Loopback() {
-    ASSERT_EQ(std::system("jack_connect 'jorv:outport 0' 'jorv:inport 0' && jack_connect 'jorv:outport 1' 'jorv:inport 1'"
-                          " && jack_disconnect system:capture_1 'jorv:inport 0'"
-                          " && jack_disconnect system:capture_2 'jorv:inport 1'"),
-              0);
+// Wires jorv's outputs into the named client's inputs in place of the system's capture ports.
+void Loopback(const std::string& client) {
+    const std::string command = "jack_connect 'jorv:outport 0' '" + client + ":inport 0' && jack_connect 'jorv:outport 1' '" +
+                                client + ":inport 1' && jack_disconnect system:capture_1 '" + client +
+                                ":inport 0' && jack_disconnect system:capture_2 '" + client + ":inport 1'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
 }
 
 class JackLoopbackTest : public ::testing::Test {
@@ -38,7 +39,7 @@ protected:
         clicks[ClickFrame] = {16000, -8000};
         f.writeTrackFile(0, clicks);
         SelectTrack(p, 1, f.ui);
-        Loopback();
+        Loopback("jorv");
     }
     ~JackLoopbackTest() override { CloseWaveDevices(p, engine, f.ui); }
 
@@ -86,10 +87,7 @@ TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
     // A second client ("jorv-01") listens to what the first one plays.
     const auto listener = MakeSystemWaveDevice("jack");
     ASSERT_TRUE(listener->openOutput());
-    ASSERT_EQ(std::system("jack_connect 'jorv:outport 0' 'jorv-01:inport 0' && jack_connect 'jorv:outport 1' 'jorv-01:inport 1'"
-                          " && jack_disconnect system:capture_1 'jorv-01:inport 0'"
-                          " && jack_disconnect system:capture_2 'jorv-01:inport 1'"),
-              0);
+    Loopback("jorv-01");
     std::vector<Frame> silence(Frames, Frame{0, 0});
     std::vector<Frame> heard(Frames, Frame{0, 0});
     std::fill_n(p.trackBuffer.get(), Frames, Frame{100, -100});  // the current track, mixed over the click
