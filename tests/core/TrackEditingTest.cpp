@@ -7,7 +7,6 @@
 #include "core/Gains.h"
 #include "core/Mixdown.h"
 #include "core/WaveFile.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/WaveBytes.h"
 

@@ -6,11 +6,9 @@
 #include <filesystem>
 
 #include "core/CommandIds.h"
-#include "core/Gains.h"
 #include "core/MasterDialogLogic.h"
 #include "core/TrackPropertiesDialogLogic.h"
 #include "core/TrackSwitching.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/WaveBytes.h"
 
@@ -30,7 +28,6 @@ protected:
 TEST_F(TrackManagementTest, AddMakesANewSilentTrackBesideTheProgramAndAsksForItsProperties) {
     ASSERT_TRUE(AddTrack(p, f.ui));
     EXPECT_EQ(p.block.header.trackCount, 1);
-    EXPECT_EQ(p.currentTrack, 0);
     EXPECT_EQ(title(0), "Track 1");
     EXPECT_EQ(f.waveFileOf(0), f.folder.file("song-Track 1.wav"));
     EXPECT_EQ(p.block.tracks[0].volume, 255);
@@ -39,11 +36,11 @@ TEST_F(TrackManagementTest, AddMakesANewSilentTrackBesideTheProgramAndAsksForIts
     EXPECT_TRUE(std::filesystem::exists(f.waveFileOf(0)));
     EXPECT_EQ(f.trackBufferFrames(), std::vector<Frame>(Frames, Frame{0, 0}));
     EXPECT_EQ(f.ui.posted.back(), (PostedCommand{cmd::TrackProperties, Notification::Clicked}));
-}
 
-TEST_F(TrackManagementTest, AddPicksUpAFileLeftBehindUnderTheSameName) {
-    WriteFileBytes(f.folder.file("song-Track 1.wav"), CanonicalWave(Constant(4, 9, 9)));
+    // A file left behind under the next track's name is picked up.
+    WriteFileBytes(f.folder.file("song-Track 2.wav"), CanonicalWave(Constant(4, 9, 9)));
     ASSERT_TRUE(AddTrack(p, f.ui));
+    EXPECT_EQ(p.currentTrack, 1);
     EXPECT_EQ(p.trackBuffer[0], (Frame{9, 9}));
 }
 
@@ -123,14 +120,9 @@ TEST_F(TrackManagementTest, CloneMergedMixesEveryAudibleTrackAndCanMuteTheSource
     EXPECT_EQ(p.block.tracks[3].mute, 0);
     // The answer is heard at once: the muted sources have left the backing mix.
     EXPECT_EQ(f.buffer(p.backingMix), std::vector<Frame>(Frames, Frame{0, 0}));
-}
 
-TEST_F(TrackManagementTest, CloneMergedAnsweredNoKeepsEveryMute) {
-    f.addTrack();
-    f.addTrack();
-    SelectTrack(p, 0, f.ui);
-    ASSERT_TRUE(CloneMerged(p, f.ui));
-    EXPECT_EQ(p.block.tracks[0].mute + p.block.tracks[1].mute, 0);
+    ASSERT_TRUE(CloneMerged(p, f.ui));  // answered No: every mute stays
+    EXPECT_EQ(p.block.tracks[3].mute + p.block.tracks[4].mute, 0);
 }
 
 TEST_F(TrackManagementTest, MuteTogglesOnlyALoadedIdleProject) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/WaveBytes.h"
 

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingUiServices.h"
 #include "tests/support/TempFolder.h"

@@ -5,7 +5,6 @@
 #include "core/Gains.h"
 #include "core/TrackSwitching.h"
 #include "tests/support/FakeWaveDevice.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 
 namespace jorv::test {

@@ -10,7 +10,6 @@
 #include "core/TrackSwitching.h"
 #include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 
 namespace jorv::test {

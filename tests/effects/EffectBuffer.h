@@ -7,6 +7,7 @@
 
 #include "core/Project.h"
 #include "effects/ApplyEffect.h"
+#include "tests/support/FrameMatchers.h"
 
 namespace jorv::test {
 

@@ -6,7 +6,6 @@
 #include "effects/EffectArguments.h"
 #include "effects/EffectCatalogue.h"
 #include "effects/EffectRandom.h"
-#include "effects/FftEffects.h"
 #include "tests/effects/EffectBuffer.h"
 
 namespace jorv {

@@ -4,7 +4,6 @@
 
 #include "effects/EffectCatalogue.h"
 #include "effects/EffectListFile.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingUiServices.h"
 #include "tests/support/WaveBytes.h"

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "tests/effects/EffectBuffer.h"
-#include "tests/support/FrameMatchers.h"
 
 namespace jorv {
 namespace {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "core/Utf16Text.h"
 #include "instruments/DrumBlockSetup.h"

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 
 #include "core/Gains.h"
 #include "devices/MidiCapture.h"
@@ -8,7 +7,6 @@
 #include "instruments/CapturedNotes.h"
 #include "instruments/NoteRenderer.h"
 #include "tests/support/FakeMidiInput.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/WaveBytes.h"
 

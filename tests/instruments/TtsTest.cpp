@@ -6,7 +6,6 @@
 #include "instruments/DoubleSampleRate.h"
 #include "instruments/EspeakSpeechEngine.h"
 #include "instruments/TtsRendering.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/WaveBytes.h"
 

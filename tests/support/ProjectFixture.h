@@ -6,6 +6,7 @@
 
 #include "core/Project.h"
 #include "core/Utf16Text.h"
+#include "tests/support/FrameMatchers.h"
 #include "tests/support/RecordingUiServices.h"
 #include "tests/support/TempFolder.h"
 

@@ -12,7 +12,6 @@
 #include "effects/EffectDialogState.h"
 #include "instruments/DrumBlockSetup.h"
 #include "tests/support/ManualTickTimer.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
 

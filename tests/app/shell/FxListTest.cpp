@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "effects/EffectCatalogue.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
 

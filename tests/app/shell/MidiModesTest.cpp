@@ -6,7 +6,6 @@
 #include "core/CommandIds.h"
 #include "core/Gains.h"
 #include "tests/support/FakeMidiInput.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/WaveBytes.h"

@@ -10,13 +10,10 @@
 #include "devices/WaveEngine.h"
 #include "app/shell/TransportPoll.h"
 #include "core/ProjectFile.h"
-#include "core/TrackManagement.h"
 #include "core/TrackPropertiesDialogLogic.h"
 #include "tests/support/FakeWaveDevice.h"
-#include "tests/support/FrameMatchers.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
-#include "tests/support/WaveBytes.h"
 
 namespace jorv::test {
 namespace {

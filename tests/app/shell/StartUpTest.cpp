@@ -6,7 +6,6 @@
 
 #include "core/CommandIds.h"
 #include "devices/WaveEngine.h"
-#include "core/TrackBuffers.h"
 #include "tests/support/FakeWaveDevice.h"
 #include "tests/support/RecordingShell.h"
 #include "tests/support/TempFolder.h"
