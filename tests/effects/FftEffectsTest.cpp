@@ -26,6 +26,22 @@ std::vector<float> RandomSignal(int n) {
     return data;
 }
 
+// A tone through the effect over 40000 frames, then its level at its own frequency, or the
+// frequency of the strongest tone, measured away from the ends.
+double LevelAfter(EffectId id, double hz, double amplitude, std::array<int32_t, 3> p) {
+    EffectBuffer buffer(40000);
+    FillTone(buffer, hz, amplitude);
+    buffer.apply(id, 0, 40000, p[0], p[1], p[2]);
+    return ToneLevel(buffer, hz, 8000, 34000);
+}
+
+double PitchAfter(EffectId id, double hz, std::array<int32_t, 3> p) {
+    EffectBuffer buffer(40000);
+    FillTone(buffer, hz, 8000);
+    buffer.apply(id, 0, 40000, p[0], p[1], p[2]);
+    return StrongestTone(buffer, 8000, 34000);
+}
+
 TEST(FftInPlace, AgreesWithADirectTransformInBothDirections) {
     for (const int n : {2, 8, 64, 512}) {
         for (const int sign : {-1, 1}) {
@@ -77,12 +93,8 @@ TEST(FftEngine, ClampsLoudResultsWithinSixteenBits) {
 }
 
 TEST(FftEngine, PitchMovesASteadyToneByItsRatio) {
-    for (const auto& [p1, ratio] : {std::pair{212, 2.0}, std::pair{128, 1.5}, std::pair{2, 0.5}, std::pair{84, 1.25}}) {
-        EffectBuffer buffer(40000);
-        FillTone(buffer, 440, 8000);
-        buffer.apply(fx::FftPitch, 0, 40000, p1, 2, 2);
-        EXPECT_NEAR(StrongestTone(buffer, 8000, 34000), 440 * ratio, 2) << p1;
-    }
+    for (const auto& [p1, ratio] : {std::pair{212, 2.0}, std::pair{128, 1.5}, std::pair{2, 0.5}, std::pair{84, 1.25}})
+        EXPECT_NEAR(PitchAfter(fx::FftPitch, 440, {p1, 2, 2}), 440 * ratio, 2) << p1;
 }
 
 TEST(FftEngine, PerfectPitchSnapsToTheScaleNote) {
@@ -93,16 +105,9 @@ TEST(FftEngine, PerfectPitchSnapsToTheScaleNote) {
     EXPECT_EQ(SnapToScale(119.5, 255), 119.5);
     EXPECT_EQ(SnapToScale(540, 255), 540);  // above 540 Hz the pitch is left alone
 
-    EffectBuffer buffer(40000);
-    FillTone(buffer, 250, 8000);
-    buffer.apply(fx::FftPerfectPitch, 0, 40000, 255, 2, 0);
-    EXPECT_NEAR(StrongestTone(buffer, 8000, 34000), 247.25, 1);
-
+    EXPECT_NEAR(PitchAfter(fx::FftPerfectPitch, 250, {255, 2, 0}), 247.25, 1);
     // A key one semitone up hears 250 Hz as 236 Hz, whose note is 233.1 Hz.
-    EffectBuffer key(40000);
-    FillTone(key, 250, 8000);
-    key.apply(fx::FftPerfectPitch, 0, 40000, 255, 22, 0);
-    EXPECT_NEAR(StrongestTone(key, 8000, 34000), 250 * 233.1 / (250 * 0.9438743967462762), 1);
+    EXPECT_NEAR(PitchAfter(fx::FftPerfectPitch, 250, {255, 22, 0}), 250 * 233.1 / (250 * 0.9438743967462762), 1);
 }
 
 TEST(FftEngine, DigitizeKeepsOnlyTheBinsNearThePeak) {
@@ -123,33 +128,15 @@ TEST(FftEngine, DigitizeKeepsOnlyTheBinsNearThePeak) {
 TEST(FftEngine, EqualizerScalesMagnitudesByItsCurveAndHalvesTheLevelAtItsDefaults) {
     // A tone at bin 256 (2756 Hz) weighted halfway between lo and mid.
     const double hz = 256 * 10.7666015625;
-    EffectBuffer flat(40000);
-    FillTone(flat, hz, 200);
-    flat.apply(fx::FftEqualizer, 0, 40000, 255, 255, 255);
-    const double full = ToneLevel(flat, hz, 8000, 34000);
-    EffectBuffer defaults(40000);
-    FillTone(defaults, hz, 200);
-    defaults.apply(fx::FftEqualizer, 0, 40000, 128, 128, 128);
-    const double half = ToneLevel(defaults, hz, 8000, 34000);
+    const double full = LevelAfter(fx::FftEqualizer, hz, 200, {255, 255, 255});
+    const double half = LevelAfter(fx::FftEqualizer, hz, 200, {128, 128, 128});
     EXPECT_NEAR(half / full, 128.0 / 255, 0.01);  // 6 dB below the flat curve, the tone kept
-
-    EffectBuffer buffer(40000);
-    FillTone(buffer, hz, 200);
-    buffer.apply(fx::FftEqualizer, 0, 40000, 0, 128, 128);
-    const double once = ToneLevel(buffer, hz, 8000, 34000);
+    const double once = LevelAfter(fx::FftEqualizer, hz, 200, {0, 128, 128});
     EXPECT_NEAR(once / half, 0.5, 0.01);
-    EffectBuffer louder(40000);
-    FillTone(louder, hz, 400);
-    louder.apply(fx::FftEqualizer, 0, 40000, 0, 128, 128);
-    EXPECT_NEAR(ToneLevel(louder, hz, 8000, 34000) / once, 2.0, 0.05);  // the level scales, never squares
-
+    EXPECT_NEAR(LevelAfter(fx::FftEqualizer, hz, 400, {0, 128, 128}) / once, 2.0, 0.05);  // the level scales, never squares
     // At bin 1024 (11025 Hz) the gain is a third, mid and hi being 0.5 and 0, against a
     // quarter at bin 256.
-    const double highHz = 1024 * 10.7666015625;
-    EffectBuffer high(40000);
-    FillTone(high, highHz, 200);
-    high.apply(fx::FftEqualizer, 0, 40000, 0, 128, 0);
-    EXPECT_NEAR(ToneLevel(high, highHz, 8000, 34000) / once, 4.0 / 3.0, 0.03);
+    EXPECT_NEAR(LevelAfter(fx::FftEqualizer, 1024 * 10.7666015625, 200, {0, 128, 0}) / once, 4.0 / 3.0, 0.03);
 }
 
 TEST(FftEngine, LeavesTheSelectionAloneWithoutWorkingStorage) {
