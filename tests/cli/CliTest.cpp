@@ -109,8 +109,7 @@ TEST(Mixdown, WritesTheIntegerMixOfTheSelection) {
 }
 
 TEST_F(Fx, RunsTheEffectOnTheFileAndSavesItsFrames) {
-    std::vector<Frame> frames;
-    for (int f = 0; f < 10; ++f) frames.push_back({int16_t(f), int16_t(-f)});
+    const std::vector<Frame> frames = Ramp(10, 1);
     WriteFileBytes(in, CanonicalWave(frames));
     const CliRun run = RunJorvCli({"fx", "32840", "2", "2", "2", "2", "8", in, out});
     EXPECT_EQ(run.status, 0);
