@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/qt/ControlName.h"
 #include "app/qt/QtScrollCode.h"
 #include "app/qt/QtText.h"
 #include "app/qt/ThumbOnlyBar.h"
@@ -25,7 +26,7 @@ constexpr int ButtonLeft = 408, ButtonWidth = 88, ButtonHeight = 24;
 
 template <typename Widget>
 Widget* Place(Widget* widget, int controlId, int x, int y, int w, int h) {
-    if (controlId) widget->setObjectName(QStringLiteral("control%1").arg(controlId));
+    if (controlId) NameControl(widget, controlId);
     widget->setGeometry(x, y, w, h);
     return widget;
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/qt/ControlName.h"
 #include "app/qt/QtScrollCode.h"
 #include "app/qt/QtText.h"
 
@@ -38,25 +39,25 @@ EffectParameterDialog::EffectParameterDialog(QWidget* parent, AppContext& contex
         auto* label = new QLabel(effect ? ToQt(effect->labels[i]) : QStringLiteral("Static"), this);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setGeometry(Units(7, LabelY[i], 151, 13));
-        label->setObjectName(QStringLiteral("control%1").arg(LabelIds[i]));
+        NameControl(label, LabelIds[i]);
         bars_[i] = new QScrollBar(Qt::Horizontal, this);
         bars_[i]->setGeometry(Units(7, BarY[i], 152, 12));
-        bars_[i]->setObjectName(QStringLiteral("control%1").arg(BarIds[i]));
+        NameControl(bars_[i], BarIds[i]);
         bars_[i]->setRange(EffectParameterMin, EffectParameterMax);
         bars_[i]->setPageStep(1);
         bars_[i]->setValue(state.effectParams[i]);
         connect(bars_[i], &QScrollBar::actionTriggered, this, [this, i](int action) { scrolled(i, action); });
         values_[i] = new QLabel(QStringLiteral("0"), this);
         values_[i]->setGeometry(Units(160, ValueY[i], 19, 12));
-        values_[i]->setObjectName(QStringLiteral("control%1").arg(ValueIds[i]));
+        NameControl(values_[i], ValueIds[i]);
     }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(Units(72, 85, 50, 14));
-    ok->setObjectName(QStringLiteral("control%1").arg(EffectDialogOk));
+    NameControl(ok, EffectDialogOk);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setGeometry(Units(129, 85, 50, 14));
-    cancel->setObjectName(QStringLiteral("control%1").arg(EffectDialogCancel));
+    NameControl(cancel, EffectDialogCancel);
     connect(ok, &QPushButton::clicked, this, &EffectParameterDialog::accept);
     connect(cancel, &QPushButton::clicked, this, [this] { done(EffectDialogCancel); });
     showValues();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/qt/ControlName.h"
 #include "app/qt/QtText.h"
 #include "app/qt/ThumbOnlyBar.h"
 #include "app/shell/FxListActions.h"
@@ -19,12 +20,6 @@ namespace {
 constexpr int Available = 1024, Chosen = 1023, Add = 1026, Remove = 1027, Up = 1028, Down = 1029;
 constexpr int BlendBar = 1180, AppliedLabel = 1031, Load = 3, Save = 4, Audition = 1022, Ok = 1020, Cancel = 1021;
 
-template <typename Widget>
-Widget* Named(Widget* widget, int id) {
-    widget->setObjectName(QStringLiteral("control%1").arg(id));
-    return widget;
-}
-
 }  // namespace
 
 FxListDialog::FxListDialog(QWidget* parent, AppContext& context) : QDialog(parent), context_(context) {
@@ -32,13 +27,13 @@ FxListDialog::FxListDialog(QWidget* parent, AppContext& context) : QDialog(paren
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Available FX"), this), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Chosen FX"), this), 0, 2);
-    available_ = Named(new QListWidget(this), Available);
+    available_ = NameControl(new QListWidget(this), Available);
     for (const EffectInfo& effect : EffectCatalogue()) available_->addItem(ToQt(effect.catalogueName));
-    chosen_ = Named(new QListWidget(this), Chosen);
+    chosen_ = NameControl(new QListWidget(this), Chosen);
     grid->addWidget(available_, 1, 0, 4, 1);
     grid->addWidget(chosen_, 1, 2, 4, 1);
     const auto button = [&](int id, const char* text, int row, int column, auto clicked) {
-        auto* pushButton = Named(new QPushButton(QString::fromUtf8(text), this), id);
+        auto* pushButton = NameControl(new QPushButton(QString::fromUtf8(text), this), id);
         pushButton->setAutoDefault(false);
         grid->addWidget(pushButton, row, column);
         connect(pushButton, &QPushButton::clicked, this, clicked);
@@ -73,7 +68,7 @@ FxListDialog::FxListDialog(QWidget* parent, AppContext& context) : QDialog(paren
     connect(blend_, &QScrollBar::actionTriggered, this, [this](int action) {
         if (action == QAbstractSlider::SliderMove) chain_.blend = static_cast<uint16_t>(blend_->sliderPosition());
     });
-    applied_ = Named(new QLabel(QStringLiteral("Effects applied: 0"), this), AppliedLabel);
+    applied_ = NameControl(new QLabel(QStringLiteral("Effects applied: 0"), this), AppliedLabel);
     grid->addWidget(applied_, 7, 0, 1, 3);
     button(Load, "Load", 8, 0, [this] {
         LoadFxList(context_, chain_);

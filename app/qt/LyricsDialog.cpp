@@ -5,13 +5,15 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/qt/ControlName.h"
+#include "app/qt/OkCancelRow.h"
 #include "app/shell/MidiModes.h"
 
 namespace jorv {
 
 namespace {
 
-constexpr int LyricsEdit = 1126, Ok = 1, Cancel = 2;
+constexpr int LyricsEdit = 1126;
 
 }  // namespace
 
@@ -20,7 +22,7 @@ LyricsDialog::LyricsDialog(QWidget* parent, AppContext& context) : QDialog(paren
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Text for Conversion"), this), 0, 0, 1, 3);
     lyrics_ = new QPlainTextEdit(QString::fromStdU16String(context.modes.lyricsText), this);
-    lyrics_->setObjectName(QStringLiteral("control%1").arg(LyricsEdit));
+    NameControl(lyrics_, LyricsEdit);
     lyrics_->setMinimumSize(420, 90);
     grid->addWidget(lyrics_, 1, 0, 1, 3);
     auto* note = new QLabel(QStringLiteral("Enter lyrics and accept this dialog box to begin recording MIDI for "
@@ -28,15 +30,7 @@ LyricsDialog::LyricsDialog(QWidget* parent, AppContext& context) : QDialog(paren
                             this);
     note->setWordWrap(true);
     grid->addWidget(note, 2, 0, 1, 3);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("control%1").arg(Ok));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("control%1").arg(Cancel));
-    grid->addWidget(ok, 3, 1);
-    grid->addWidget(cancel, 3, 2);
-    connect(ok, &QPushButton::clicked, this, &LyricsDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &LyricsDialog::reject);
+    AddOkCancelRow(this, grid, 3);
 }
 
 void LyricsDialog::accept() {

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "app/qt/AboutDialog.h"
+#include "app/qt/ControlName.h"
 #include "app/qt/DesktopLauncher.h"
 #include "app/shell/CommandDispatch.h"
 #include "core/CommandIds.h"
@@ -141,7 +142,7 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             connect(list, &TrackListBox::notified, this, [this, id](Notification n) { deliver(id, n); });
             widgets_.trackList = list;
             list->setGeometry(entry.x, entry.y, entry.width, TrackListClosedHeight);
-            list->setObjectName(QStringLiteral("control%1").arg(id));
+            NameControl(list, id);
             return;
         }
         case ControlKind::CheckBox: {
@@ -174,7 +175,7 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             break;
     }
     widget->setGeometry(entry.x, entry.y, entry.width, entry.height);
-    if (id != 0) widget->setObjectName(QStringLiteral("control%1").arg(id));
+    if (id != 0) NameControl(widget, id);
 }
 
 // The bar moves only as the logic says: Qt's own move is taken back before it applies.

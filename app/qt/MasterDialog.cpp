@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/qt/ControlName.h"
 #include "app/qt/ThumbOnlyBar.h"
 #include "core/MasterDialogLogic.h"
 #include "core/Utf16Text.h"
@@ -42,7 +43,7 @@ MasterDialog::MasterDialog(QWidget* parent, AppContext& context)
         const Track& track = project.block.tracks[row];
         const bool inUse = row < project.usedTracks();
         auto* mute = new QCheckBox(inUse ? QString::fromStdString(FieldToUtf8(track.title)) : QString(), this);
-        mute->setObjectName(QStringLiteral("control%1").arg(FirstMuteBox + row));
+        NameControl(mute, FirstMuteBox + row);
         if (inUse) mute->setChecked(track.mute != 0);
         QScrollBar* volume = ThumbOnlyBar(this, FirstVolumeBar + row, track.volume, inUse);
         QScrollBar* pan = ThumbOnlyBar(this, FirstPanBar + row, track.pan, inUse);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "app/qt/ControlName.h"
 #include "app/qt/QtText.h"
 #include "app/shell/ProjectCommands.h"
 
@@ -21,19 +22,13 @@ const char* SystemLabel(const std::string& api) {
     return "Default";
 }
 
-template <typename Widget>
-Widget* Named(Widget* widget, int id) {
-    widget->setObjectName(QStringLiteral("control%1").arg(id));
-    return widget;
-}
-
 }  // namespace
 
 OptionsDialog::OptionsDialog(QWidget* parent, AppContext& context, OptionsDeviceLists lists)
     : QDialog(parent), context_(context), state_(OpenOptionsDialog(context.settings, std::move(lists))) {
     setWindowTitle(QStringLiteral("Options"));
     auto* grid = new QGridLayout(this);
-    latency_ = Named(new QLineEdit(ToQt(state_.latencyText), this), options::RecordLatency);
+    latency_ = NameControl(new QLineEdit(ToQt(state_.latencyText), this), options::RecordLatency);
     latency_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), latency_));
     buffer_ = listRow(0, "Midi Buffer bytes", options::MidiBuffer);
     for (const std::string& text : MidiBufferTexts()) buffer_->addItem(ToQt(text));
@@ -66,8 +61,8 @@ OptionsDialog::OptionsDialog(QWidget* parent, AppContext& context, OptionsDevice
         fillAudioDevices();
     });
 
-    auto* ok = Named(new QPushButton(QStringLiteral("OK"), this), options::Ok);
-    auto* cancel = Named(new QPushButton(QStringLiteral("Cancel"), this), options::Cancel);
+    auto* ok = NameControl(new QPushButton(QStringLiteral("OK"), this), options::Ok);
+    auto* cancel = NameControl(new QPushButton(QStringLiteral("Cancel"), this), options::Cancel);
     ok->setDefault(true);
     grid->addWidget(ok, 9, 1);
     grid->addWidget(cancel, 9, 2);
@@ -78,9 +73,9 @@ OptionsDialog::OptionsDialog(QWidget* parent, AppContext& context, OptionsDevice
 QLineEdit* OptionsDialog::pathRow(int row, const char* label, int editId, int buttonId, const std::string& value,
                                   const char* title) {
     auto* grid = static_cast<QGridLayout*>(layout());
-    auto* edit = Named(new QLineEdit(ToQt(value), this), editId);
+    auto* edit = NameControl(new QLineEdit(ToQt(value), this), editId);
     edit->setMinimumWidth(260);
-    auto* choose = Named(new QPushButton(QStringLiteral("..."), this), buttonId);
+    auto* choose = NameControl(new QPushButton(QStringLiteral("..."), this), buttonId);
     grid->addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(choose, row, 2);
@@ -97,7 +92,7 @@ QLineEdit* OptionsDialog::pathRow(int row, const char* label, int editId, int bu
 
 QComboBox* OptionsDialog::listRow(int row, const char* label, int id) {
     auto* grid = static_cast<QGridLayout*>(layout());
-    auto* list = Named(new QComboBox(this), id);
+    auto* list = NameControl(new QComboBox(this), id);
     grid->addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
     grid->addWidget(list, row, 1);
     return list;

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/qt/ControlName.h"
+#include "app/qt/OkCancelRow.h"
 #include "app/qt/QtText.h"
 #include "app/shell/ProjectCommands.h"
 #include "app/shell/Rip.h"
@@ -13,9 +15,7 @@ namespace jorv {
 
 namespace {
 
-constexpr int SourceEdit = 1123, ChooseButton = 1124, Ok = 1, Cancel = 2;
-
-QString ControlName(int id) { return QStringLiteral("control%1").arg(id); }
+constexpr int SourceEdit = 1123, ChooseButton = 1124;
 
 }  // namespace
 
@@ -24,21 +24,15 @@ RipDialog::RipDialog(QWidget* parent, AppContext& context) : QDialog(parent), co
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QStringLiteral("Multimedia File"), this), 0, 0, 1, 3);
     source_ = new QLineEdit(ToQt(context.rip.source), this);
-    source_->setObjectName(ControlName(SourceEdit));
+    NameControl(source_, SourceEdit);
     source_->setMinimumWidth(320);
     auto* choose = new QPushButton(QStringLiteral("..."), this);
-    choose->setObjectName(ControlName(ChooseButton));
+    NameControl(choose, ChooseButton);
     grid->addWidget(source_, 1, 0, 1, 2);
     grid->addWidget(choose, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("To rip a cd track just enter the track number instead of a file."), this),
                     2, 0, 1, 3);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(ControlName(Ok));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(ControlName(Cancel));
-    grid->addWidget(ok, 3, 1);
-    grid->addWidget(cancel, 3, 2);
+    AddOkCancelRow(this, grid, 3);
     // Media files come with any extension: every file may be chosen.
     connect(choose, &QPushButton::clicked, this, [this] {
         std::string field = source_->text().toStdString();
@@ -48,8 +42,6 @@ RipDialog::RipDialog(QWidget* parent, AppContext& context) : QDialog(parent), co
                             .initialFile = {}});
         source_->setText(ToQt(field));
     });
-    connect(ok, &QPushButton::clicked, this, &RipDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &RipDialog::reject);
 }
 
 void RipDialog::accept() {

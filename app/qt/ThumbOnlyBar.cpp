@@ -1,10 +1,12 @@
 #include "app/qt/ThumbOnlyBar.h"
 
+#include "app/qt/ControlName.h"
+
 namespace jorv {
 
 QScrollBar* NewThumbOnlyBar(Qt::Orientation orientation, QWidget* parent, int id) {
     auto* bar = new QScrollBar(orientation, parent);
-    bar->setObjectName(QStringLiteral("control%1").arg(id));
+    NameControl(bar, id);
     bar->setPageStep(1);
     QObject::connect(bar, &QScrollBar::actionTriggered, bar, [bar](int action) {
         if (action != QAbstractSlider::SliderMove) bar->setSliderPosition(bar->value());
