@@ -135,13 +135,11 @@ TEST_F(CommandDispatchTest, MuteTogglesTheCurrentTrackOfALoadedProjectPlacingATa
     EXPECT_TRUE(ui.checks.at(cmd::Mute));
 }
 
-TEST_F(CommandDispatchTest, TrackPropertiesOkWithoutATrackLoadsNothing) {
-    RunCommand(context, cmd::TrackPropertiesClosed);
+TEST_F(CommandDispatchTest, FirstTrackPropertiesOkLoadsTheProjectAndSelectsTheListedTrack) {
+    RunCommand(context, cmd::TrackPropertiesClosed);  // without a track: nothing is loaded
     EXPECT_FALSE(project.projectLoaded);
     EXPECT_TRUE(ui.posted.empty());
-}
 
-TEST_F(CommandDispatchTest, FirstTrackPropertiesOkLoadsTheProjectAndSelectsTheListedTrack) {
     ProjectFixture files(32);
     files.addTrack();
     files.addTrack();
@@ -192,12 +190,6 @@ TEST_F(CommandDispatchTest, SelectAllStopAboutAndExit) {
     EXPECT_EQ(window.aboutShown, 1);
     EXPECT_EQ(window.closed, 1);
 }
-
-}  // namespace
-}  // namespace jorv::test
-
-namespace jorv::test {
-namespace {
 
 TEST(EffectCommands, EveryFxItemOpensTheParameterDialogForItsEffect) {
     ShellFixture shell;
