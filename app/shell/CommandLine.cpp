@@ -4,12 +4,19 @@
 
 namespace jorv {
 
+namespace {
+
+bool AsksForHelp(const std::string& word) { return word == "--help" || word == "-h"; }
+bool AsksForVersion(const std::string& word) { return word == "--version"; }
+
+}  // namespace
+
 WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& arguments) {
     using Action = WindowCommandLine::Action;
     WindowCommandLine line;
     for (const std::string& word : arguments) {
-        if (word == "--help" || word == "-h") return {Action::Help, {}};
-        if (word == "--version") return {Action::Version, {}};
+        if (AsksForHelp(word)) return {Action::Help, {}};
+        if (AsksForVersion(word)) return {Action::Version, {}};
         // A lone "-" or any other option is not ours; a second project cannot be opened at once.
         if (word.starts_with("-") || !line.projectFile.empty() || word.empty()) return {Action::BadUsage, {}};
         line.projectFile = word;
@@ -19,7 +26,7 @@ WindowCommandLine ParseWindowCommandLine(const std::vector<std::string>& argumen
 
 bool AsksForTextOnly(const std::vector<std::string>& arguments) {
     return std::any_of(arguments.begin(), arguments.end(),
-                       [](const std::string& word) { return word == "--help" || word == "-h" || word == "--version"; });
+                       [](const std::string& word) { return AsksForHelp(word) || AsksForVersion(word); });
 }
 
 std::string WindowUsageText() {
