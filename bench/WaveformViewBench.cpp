@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cmath>
 
-#include "app/qt/WaveformView.h"
+#include "app/WaveformView.h"
 
 namespace jorv {
 namespace {
@@ -14,8 +14,8 @@ public:
     bool openDevices(Project&, int, UiServices&) override { return true; }
     void closeDevices(Project&, UiServices&) override {}
     void useDevices(const AudioDeviceChoice&, UiServices&) override {}
-    void startPlayback(Project&, uint32_t, uint32_t, UiServices&) override {}
-    void startRecording(Project&, const Take&, UiServices&) override {}
+    TransportStart startPlayback(Project&, uint32_t, uint32_t, UiServices&) override { return TransportStart::Started; }
+    TransportStart startRecording(Project&, const Take&, UiServices&) override { return TransportStart::Started; }
     bool playScratch(Project&, uint32_t, UiServices&) override { return true; }
     void stop(Project&, UiServices&) override {}
     uint32_t playPosition() const override { return 0; }

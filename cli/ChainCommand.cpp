@@ -1,6 +1,7 @@
 #include "cli/Subcommand.h"
 #include "effects/EffectChain.h"
 #include "effects/EffectListFile.h"
+#include "shell/EffectListDialogs.h"
 
 namespace jorv::cli {
 

@@ -11,7 +11,7 @@ namespace {
 
 struct EditOperation {
     std::string_view name;
-    int (*run)(Project&, UiServices&);
+    EditResult (*run)(Project&, UiServices&);
 };
 
 constexpr auto Operations = std::to_array<EditOperation>({
@@ -42,7 +42,7 @@ int RunEdit(SubcommandContext& context) {
     if (const int status = LoadTrackWithScratch(context, words[3], project, frames); status != ExitSuccess) return status;
     project.selectionStart = uint32_t(*start);
     project.selectionEnd = uint32_t(*end);
-    context.out << "result " << operation->run(project, context.ui) << '\n';
+    context.out << "result " << operation->run(project, context.ui).code() << '\n';
     // The track as the command left it, unchanged when the command failed.
     return SaveTrackResult(context, words[4], project, frames);
 }

@@ -1,6 +1,7 @@
 #include <chrono>
 #include <thread>
 
+#include "cli/HeadlessWindow.h"
 #include "cli/Subcommand.h"
 #include "core/Mixdown.h"
 #include "core/ProjectFile.h"
@@ -8,7 +9,9 @@
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 #include "core/WaveFile.h"
-#include "app/shell/Rip.h"
+#include "shell/Rip.h"
+#include "shell/StopAll.h"
+#include "shell/TransportRun.h"
 #include "devices/AudioApi.h"
 #include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
@@ -50,26 +53,21 @@ int RunProjectInfo(SubcommandContext& c) {
     return ExitSuccess;
 }
 
-// Opens the project, creates its buffers and selects the track; nothing when it fails.
-struct OpenedProject {
-    Project project;
-    int track = 0;
-};
-
-// The project is the positional word at projectAt, the track the word after it (or trackOption).
-int Prepare(SubcommandContext& c, OpenedProject& opened, std::size_t selectionAt, const char* trackOption,
+// Opens the project, creates its buffers (with the devices, when an engine is given) and selects
+// the track and the selection, as the window has them before a command. The project is the
+// positional word at projectAt, the track the word after it (or trackOption).
+int Prepare(SubcommandContext& c, Project& project, std::size_t selectionAt, const char* trackOption,
             WaveEngine* engine, std::size_t projectAt = 0) {
-    Project& project = opened.project;
     if (!OpenProjectFile(project, c.arguments.positional[projectAt], c.ui)) return ExitFailure;
-    const bool ready = engine ? OpenWaveDevices(project, *engine, project.block.header.memPerTrackMB, c.ui)
-                              : CreateTrackBuffers(project, project.block.header.memPerTrackMB, c.ui);
+    const int memPerTrackMB = project.block.header.memPerTrackMB;
+    const bool ready = engine ? engine->openDevices(project, memPerTrackMB, c.ui)
+                              : CreateTrackBuffers(project, memPerTrackMB, c.ui);
     if (!ready) return ExitFailure;
     const std::optional<int> track = trackOption ? TrackOption(c.arguments, project, trackOption)
                                                  : ParseTrack(c.arguments.positional[projectAt + 1], project);
     const auto selection = Selection(c.arguments, selectionAt, project);
     if (!track || !selection) return ExitUsage;
-    opened.track = static_cast<int>(*track);
-    SelectTrack(project, opened.track, c.ui);
+    SelectTrack(project, *track, c.ui);
     project.selectionStart = selection->first;
     project.selectionEnd = selection->second;
     project.projectLoaded = true;
@@ -77,20 +75,23 @@ int Prepare(SubcommandContext& c, OpenedProject& opened, std::size_t selectionAt
 }
 
 int RunMixdown(SubcommandContext& c) {
-    OpenedProject opened;
-    if (const int status = Prepare(c, opened, 1, "--track", nullptr)) return status;
-    c.ui.chosenFile = c.arguments.positional[3];
-    SaveMixdown(opened.project, c.ui);
-    return ExitSuccess;
+    Project project;
+    if (const int status = Prepare(c, project, 1, "--track", nullptr)) return status;
+    return WriteMixdown(project, c.arguments.positional[3], c.ui) == WaveSaved ? ExitSuccess : ExitFailure;
 }
 
-// Runs the transport until it reaches its end, as the window's polling does.
-void RunUntilSelectionEnd(Project& project, WaveEngine& engine) {
-    while (project.busy && !TransportReachedEnd(project, engine)) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+// A rip source (the first word) is armed as the Rip MCI dialog's OK arms it; the player is
+// given time to load it, as a user takes time before pressing Record.
+void ArmRip(SubcommandContext& c, AppContext& app, const std::string& api) {
+    constexpr int PlayerLoadTimeoutMs = 5000;
+    app.rip.startPlayer = [api] { return StartMediaPlayer(api); };
+    AcceptRipDialog(app, c.arguments.positional[0]);
+    if (app.rip.player) app.rip.player->waitUntilLoaded(PlayerLoadTimeoutMs);
+    else c.err << "jorv-cli: the media player (libmpv) could not be started\n";
 }
 
-// Play or Record of the selection; a rip source (the first word) is armed first, as the Rip MCI
-// dialog's OK arms it, and its player runs with the take.
+// Play or Record of the selection through the shell, as the window runs them, until the
+// selection end; a recording then writes the track's file.
 int RunTransport(SubcommandContext& c, bool recording, bool rip = false) {
     const auto latency = ParseNumber(c.arguments.value("--latency").value_or("0"), 0, 1 << 30);
     if (!latency) return ExitUsage;
@@ -98,33 +99,27 @@ int RunTransport(SubcommandContext& c, bool recording, bool rip = false) {
     if (!api.empty() && !IsAudioApiName(api)) return ExitUsage;
     const auto device = MakeSystemWaveDevice(api);
     WaveEngine engine(*device);
-    OpenedProject opened;
+    HeadlessWindow window;
+    AppContext app(c.ui, engine, window);
+    Project& project = app.project;
     const std::size_t projectAt = rip ? 1 : 0;
-    if (const int status = Prepare(c, opened, projectAt + (recording ? 2 : 1), recording ? nullptr : "--track", &engine,
-                                   projectAt))
+    const std::size_t selectionAt = projectAt + (recording ? 2 : 1);
+    if (const int status = Prepare(c, project, selectionAt, recording ? nullptr : "--track", &engine, projectAt))
         return status;
-    Project& project = opened.project;
-    std::unique_ptr<MediaPlayer> player = rip ? StartMediaPlayer(api) : nullptr;
-    const RipCommands commands = RipCommandsFor(rip ? c.arguments.positional[0] : std::string());
-    if (player) {
-        player->send(commands.first);
-        WaitUntilPlayerLoaded(*player, 5000);
-        player->send(commands.play);
-    } else if (rip) {
-        c.err << "jorv-cli: the media player (libmpv) could not be started\n";
-    }
-    const Take take{project.selectionStart, project.selectionEnd, c.arguments.has("--merge"), static_cast<int>(*latency)};
-    const int started = recording ? StartRecording(project, engine, take, c.ui)
-                                  : StartPlayback(project, engine, take.start, take.end, c.ui);
-    if (started == 0) RunUntilSelectionEnd(project, engine);
-    StopWave(project, engine, c.ui);
-    if (player) player->send(commands.stop);
+    app.settings.recordLatency = static_cast<int>(*latency);
+    project.mergeRecord = c.arguments.has("--merge");
+    if (rip) ArmRip(c, app, api);
+    const TransportStart started = recording ? StartRecord(app) : StartPlay(app);
+    if (started == TransportStart::Started)
+        RunTransportToEnd(app, [] { std::this_thread::sleep_for(std::chrono::milliseconds(2)); });
+    else
+        StopAll(app);
     const DeviceCounters counters = device->counters();
     if (counters.underruns || counters.overruns)
         c.err << "jorv-cli: " << counters.underruns << " underruns, " << counters.overruns << " overruns\n";
     if (recording) FlushTrack(project, c.ui);
-    CloseWaveDevices(project, engine, c.ui);
-    return started == 0 ? ExitSuccess : ExitFailure;
+    engine.closeDevices(project, c.ui);
+    return started == TransportStart::Started ? ExitSuccess : ExitFailure;
 }
 
 int RunPlay(SubcommandContext& c) { return RunTransport(c, false); }

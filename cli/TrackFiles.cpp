@@ -42,7 +42,7 @@ int LoadTrackWithScratch(SubcommandContext& context, const std::string& path, Pr
 }
 
 int SaveTrackResult(SubcommandContext& context, const std::string& path, const Project& project, uint32_t frames) {
-    if (SaveWave(0, frames, path, project.trackBuffer.get(), context.ui, Durability::WithTheSystem) != 0) return ExitFailure;
+    if (SaveWave(0, frames, path, project.trackBuffer.get(), context.ui, Durability::WithTheSystem) != WaveSaved) return ExitFailure;
     return ExitSuccess;
 }
 

@@ -1,7 +1,6 @@
 #include "core/Mixdown.h"
 
 #include "core/TrackSwitching.h"
-#include "core/WaveFile.h"
 
 namespace jorv {
 
@@ -16,10 +15,16 @@ void SaveMixdown(Project& project, UiServices& ui) {
                                      .defaultExtension = ".wav",
                                      .initialFolder = project.exeDir,
                                      .initialFile = {}});
-    if (!path || !project.buffersReady()) return;
+    if (path) WriteMixdown(project, *path, ui);
+}
+
+WaveSaveResult WriteMixdown(Project& project, const std::string& path, UiServices& ui) {
+    if (!project.buffersReady()) return WaveNotSaved;
     const FrameRange range = LimitToBuffer(project, project.selectionStart, project.selectionEnd);
     PrepareOutput(project, range.start, range.end, true);
-    if (SaveWave(0, range.end - range.start, *path, project.scratchBuffer.get(), ui) == 0) ui.setStatus("Saved as .wav");
+    const WaveSaveResult saved = SaveWave(0, range.end - range.start, path, project.scratchBuffer.get(), ui);
+    if (saved == WaveSaved) ui.setStatus("Saved as .wav");
+    return saved;
 }
 
 }  // namespace jorv

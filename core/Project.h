@@ -21,8 +21,6 @@ struct Project {
     // Paths, in UTF-8 (the block's own fields stay UTF-16).
     std::string exeDir;
     std::string clipperPath;
-    std::string helpPath;
-    std::string iniPath;
     std::string projectPath;
     std::string projectDir;
 

@@ -13,8 +13,6 @@ namespace jorv {
 
 namespace {
 
-constexpr int ClipboardNotWritten = -1;
-
 FrameRange Selection(const Project& project) {
     return LimitToBuffer(project, project.selectionStart, project.selectionEnd);
 }
@@ -28,17 +26,18 @@ int16_t Clamp(int64_t value) { return static_cast<int16_t>(std::clamp<int64_t>(v
 
 // Loads the clip, then lets edit change the selection; nothing changes when the clip fails.
 template <typename Edit>
-int EditWithClip(Project& project, UiServices& ui, Edit edit) {
-    if (!project.buffersReady()) return WaveLoaded;
-    if (const int result = LoadClip(project, ui); result >= FirstWaveFailure) return result;
+EditResult EditWithClip(Project& project, UiServices& ui, Edit edit) {
+    if (!project.buffersReady()) return {};
+    if (const int result = LoadClip(project, ui); result >= FirstWaveFailure)
+        return {EditResult::Outcome::ClipUnreadable, result};
     edit(Selection(project));
     project.trackDirty = true;
-    return WaveLoaded;
+    return {};
 }
 
 // combine(clip frame k, track frame selectionStart + k) over the selection.
 template <typename Combine>
-int CombineWithClip(Project& project, UiServices& ui, Combine combine) {
+EditResult CombineWithClip(Project& project, UiServices& ui, Combine combine) {
     return EditWithClip(project, ui, [&](FrameRange range) {
         const Frame* clip = project.scratchBuffer.get();
         Frame* track = project.trackBuffer.get() + range.start;
@@ -48,30 +47,40 @@ int CombineWithClip(Project& project, UiServices& ui, Combine combine) {
 
 }  // namespace
 
-int CopySelection(Project& project, UiServices& ui) {
-    if (!project.buffersReady()) return WaveLoaded;
-    const FrameRange range = Selection(project);
-    const int saved = SaveWave(range.start, range.end, project.clipperPath, project.trackBuffer.get(), ui);
-    return saved == 0 ? WaveLoaded : ClipboardNotWritten;
-}
-
-int CutSelection(Project& project, UiServices& ui) {
-    if (!project.buffersReady()) return WaveLoaded;
-    if (const int copied = CopySelection(project, ui); copied != WaveLoaded) return copied;
-    const FrameRange range = Selection(project);
-    ClearFrames(project.trackBuffer.get(), range.start, range.end);
-    project.trackDirty = true;
+int EditResult::code() const {
+    constexpr int ClipboardNotWrittenCode = -1;
+    switch (outcome) {
+        case Outcome::Done: return WaveLoaded;
+        case Outcome::ClipUnreadable: return clipLoadResult;
+        case Outcome::ClipboardNotWritten: return ClipboardNotWrittenCode;
+    }
     return WaveLoaded;
 }
 
-int PasteClip(Project& project, PasteMode mode, UiServices& ui) {
+EditResult CopySelection(Project& project, UiServices& ui) {
+    if (!project.buffersReady()) return {};
+    const FrameRange range = Selection(project);
+    if (SaveWave(range.start, range.end, project.clipperPath, project.trackBuffer.get(), ui) == WaveSaved) return {};
+    return {EditResult::Outcome::ClipboardNotWritten};
+}
+
+EditResult CutSelection(Project& project, UiServices& ui) {
+    if (!project.buffersReady()) return {};
+    if (const EditResult copied = CopySelection(project, ui); !copied.done()) return copied;
+    const FrameRange range = Selection(project);
+    ClearFrames(project.trackBuffer.get(), range.start, range.end);
+    project.trackDirty = true;
+    return {};
+}
+
+EditResult PasteClip(Project& project, PasteMode mode, UiServices& ui) {
     return EditWithClip(project, ui, [&](FrameRange range) {
         MixInto(project, project.scratchBuffer.get(), project.trackBuffer.get(), 0, range.end - range.start,
                 range.start, project.currentTrack, mode == PasteMode::Add);
     });
 }
 
-int RingClip(Project& project, UiServices& ui) {
+EditResult RingClip(Project& project, UiServices& ui) {
     // The gains alone count here, not the mute; the products fit easily in 64 bits and the
     // division truncates toward zero.
     const int64_t gainLeft = project.gainLeft[project.currentTrack];
@@ -82,7 +91,7 @@ int RingClip(Project& project, UiServices& ui) {
     });
 }
 
-int NegateClip(Project& project, UiServices& ui) {
+EditResult NegateClip(Project& project, UiServices& ui) {
     return CombineWithClip(project, ui, [](const Frame& clip, Frame& track) {
         track.left = Clamp(int64_t{track.left} - clip.left);
         track.right = Clamp(int64_t{track.right} - clip.right);

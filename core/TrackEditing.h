@@ -4,27 +4,40 @@
 
 #include "core/Project.h"
 #include "core/UiServices.h"
+#include "core/WaveFile.h"
 
 // The Edit menu's commands on the current track's selection, through the clipboard file
 // clipperPath. The selection covers frames selectionStart..selectionEnd-1; a track never
-// changes its length. Each returns 0, or the clipboard's LoadWave code from 10 on, or -1 when
-// the clipboard could not be written; the message has then been shown and the track is as it was.
+// changes its length.
 namespace jorv {
 
 inline constexpr std::string_view CopyFromFailedMessage = "Could not copy wave file.";
 
+// What an edit did. After a failure its message has been shown and the track is as it was.
+struct EditResult {
+    enum class Outcome { Done, ClipUnreadable, ClipboardNotWritten };
+    Outcome outcome = Outcome::Done;
+    // The clipboard's LoadWave result (10 or more) when it could not be read.
+    int clipLoadResult = WaveLoaded;
+
+    bool done() const { return outcome == Outcome::Done; }
+    // The number the described program returns: 0, the clipboard's LoadWave result, or -1 when
+    // the clipboard could not be written.
+    int code() const;
+};
+
 enum class PasteMode { Replace, Add };
 
-int CopySelection(Project& project, UiServices& ui);
+EditResult CopySelection(Project& project, UiServices& ui);
 // Cut leaves silence, but only once the audio is safe in the clipboard.
-int CutSelection(Project& project, UiServices& ui);
+EditResult CutSelection(Project& project, UiServices& ui);
 // The clip scaled by the current track's gains replaces the selection, or is added onto it; a
 // clip shorter than the selection is followed by silence.
-int PasteClip(Project& project, PasteMode mode, UiServices& ui);
+EditResult PasteClip(Project& project, PasteMode mode, UiServices& ui);
 // Each sample becomes the product of clip and track, scaled by the track's gains / 8192.
-int RingClip(Project& project, UiServices& ui);
+EditResult RingClip(Project& project, UiServices& ui);
 // The clip is subtracted from the selection.
-int NegateClip(Project& project, UiServices& ui);
+EditResult NegateClip(Project& project, UiServices& ui);
 // Goes back to the track's wave file when the buffer holds changes.
 void UndoTrack(Project& project, UiServices& ui);
 // Asks for a wave file and copies it over the clipboard.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/CommandIds.h"
 #include "core/Mixing.h"
 #include "core/TrackFileName.h"
 #include "core/TrackSwitching.h"
@@ -64,7 +63,6 @@ bool AddTrack(Project& project, UiServices& ui) {
     if (project.buffersReady()) ClearFrames(project.trackBuffer.get(), 0, project.framesPerTrack);
     SelectTrack(project, index, ui);
     project.trackDirty = true;
-    ui.postCommand(cmd::TrackProperties);
     return true;
 }
 
@@ -118,10 +116,9 @@ bool CloneMerged(Project& project, UiServices& ui) {
     return true;
 }
 
-void ToggleMute(Project& project, UiServices& ui) {
+bool ToggleMute(Project& project) {
     if (project.projectLoaded && !project.busy) project.current().mute = project.current().mute ? 0 : 1;
-    // A check box that toggled itself must show the track's state either way.
-    ui.setChecked(cmd::Mute, project.current().mute != 0);
+    return project.current().mute != 0;
 }
 
 }  // namespace jorv

@@ -15,13 +15,15 @@ inline constexpr std::string_view LastTrackMessage = "You can not delete the onl
 // The track list shows every used track's title; the current one is selected.
 void FillTrackList(const Project& project, UiServices& ui);
 
-// Each returns false when it refused (full table, last track, a name that does not fit).
+// Each returns false when it refused (full table, last track, a name that does not fit). A new
+// track's properties are the caller's to ask for.
 bool AddTrack(Project& project, UiServices& ui);
 bool DeleteTrack(Project& project, UiServices& ui);
 bool CloneTrack(Project& project, UiServices& ui);
 bool CloneMerged(Project& project, UiServices& ui);
 
-// Mute of the current track, when a project is loaded and nothing plays.
-void ToggleMute(Project& project, UiServices& ui);
+// Mute of the current track, when a project is loaded and nothing plays; returns the track's
+// mute either way, for a check box that toggled itself.
+bool ToggleMute(Project& project);
 
 }  // namespace jorv

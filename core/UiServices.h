@@ -12,6 +12,8 @@ namespace jorv {
 
 enum class MessageKind {
     Error,     // OK button and error icon
+    // The same box, for an operation that still succeeded (the wave loader's format warning).
+    Warning,
     Plain,     // OK button only
     Question,  // Yes and No buttons
     QuestionWithCancel,  // Yes, No and Cancel buttons
@@ -69,6 +71,7 @@ inline constexpr std::string_view ErrorCaption = "Jorv Error";
 inline constexpr std::string_view RefusalCaption = "Unable to complete request.";
 
 void ShowError(UiServices& ui, std::string_view text);
+void ShowWarning(UiServices& ui, std::string_view text);
 
 // A file dialog that starts in folder (the one the last dialog of its kind ended in), or in
 // defaultFolder the first time; folder then takes the chosen file's folder.

@@ -181,16 +181,16 @@ int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, Ui
     const uint32_t frames = ReadSamples(file.get(), buffer, framesPerTrack, format.channels, dataBytes);
     file.reset();
     if (framesLoaded) *framesLoaded = frames;
-    if (format.warning > 0) ShowError(ui, WaveWarningMessage);
+    if (format.warning > 0) ShowWarning(ui, WaveWarningMessage);
     return format.warning;
 }
 
-int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui,
+WaveSaveResult SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui,
              Durability durability) {
     FileReplacement replacement(path, durability);
     if (!replacement.file()) {
         ShowError(ui, WaveSaveFailedMessage);
-        return -1;
+        return WaveNotSaved;
     }
     const uint32_t dataBytes = (to - from) * uint32_t{WaveFormat::bytesPerFrame};
     unsigned char header[44];
@@ -213,9 +213,9 @@ int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* b
     // A full disk keeps the old file; say so rather than pretend the audio is safe.
     if (!written) {
         ShowError(ui, WaveSaveFailedMessage);
-        return -1;
+        return WaveNotSaved;
     }
-    return 0;
+    return WaveSaved;
 }
 
 }  // namespace jorv

@@ -38,9 +38,16 @@ std::string_view WaveFailureMessage(int result);
 int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui,
              uint32_t* framesLoaded = nullptr);
 
-// Writes frames from..to-1 of buffer as a canonical 16-bit stereo 44100 Hz file. Returns 0, or
-// -1 after "Could not save wave file." when the file cannot be created or fully written.
-int SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui,
+// SaveWave's result, with the numbers the described program returns.
+enum WaveSaveResult : int {
+    WaveSaved = 0,
+    // "Could not save wave file." has been shown.
+    WaveNotSaved = -1,
+};
+
+// Writes frames from..to-1 of buffer as a canonical 16-bit stereo 44100 Hz file; the file is
+// not saved when it cannot be created or fully written.
+WaveSaveResult SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui,
              Durability durability = Durability::OnDisk);
 
 }  // namespace jorv

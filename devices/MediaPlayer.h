@@ -11,6 +11,8 @@ class MediaPlayer {
 public:
     virtual ~MediaPlayer() = default;
     virtual void send(std::string_view command) = 0;
+    // True once what the player was told to load is ready to play; false after timeoutMs.
+    virtual bool waitUntilLoaded(int timeoutMs) = 0;
 };
 
 }  // namespace jorv

@@ -87,9 +87,4 @@ std::unique_ptr<MediaPlayer> StartMediaPlayer(const std::string& audioApi) {
     return player ? player->start(audioApi) : nullptr;
 }
 
-bool WaitUntilPlayerLoaded(MediaPlayer& player, int timeoutMs) {
-    const PlayerBackend* backend = Player();
-    return backend && backend->waitUntilLoaded(player, timeoutMs);
-}
-
 }  // namespace jorv

@@ -34,7 +34,5 @@ std::vector<std::string> ListMidiOutputs(const std::string& audioApi);
 
 // The media player; null when it cannot be started.
 std::unique_ptr<MediaPlayer> StartMediaPlayer(const std::string& audioApi);
-// True once what a player from StartMediaPlayer was told to load is ready to play.
-bool WaitUntilPlayerLoaded(MediaPlayer& player, int timeoutMs);
 
 }  // namespace jorv

@@ -12,11 +12,14 @@ namespace jorv {
 
 namespace {
 
+// A take that ends this close to the track's end has filled it.
+constexpr uint32_t WholeTakeSlackFrames = 10;
+
 // The take lands at frame 0; it is spliced in unless it filled the whole track without merging.
 void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int recordLatency, UiServices& ui) {
     LatencyShift(project.trackBuffer.get(), start, end, recordLatency);
     const uint32_t frames = project.framesPerTrack;
-    const bool splice = start > 0 || end + 10 < frames || merge;
+    const bool splice = start > 0 || end + WholeTakeSlackFrames < frames || merge;
     if (splice) {
         LoadWave(FieldToUtf8(project.current().waveFile), project.scratchBuffer.get(), frames, ui);
         const uint32_t length = end - start;
@@ -26,10 +29,6 @@ void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int r
     }
     project.trackDirty = true;
 }
-
-}  // namespace
-
-namespace {
 
 void OpenDeviceStreams(WaveDevice& device, UiServices& ui) {
     if (!device.openOutput()) {
@@ -41,83 +40,28 @@ void OpenDeviceStreams(WaveDevice& device, UiServices& ui) {
 
 }  // namespace
 
-bool OpenWaveDevices(Project& project, WaveEngine& engine, int memPerTrackMB, UiServices& ui) {
-    CloseWaveDevices(project, engine, ui);
+bool WaveEngine::openDevices(Project& project, int memPerTrackMB, UiServices& ui) {
+    closeDevices(project, ui);
     if (!CreateTrackBuffers(project, memPerTrackMB, ui)) return false;
-    engine.devicesOpen = true;
+    devicesOpen = true;
     project.busy = false;
-    OpenDeviceStreams(engine.device, ui);
+    OpenDeviceStreams(device, ui);
     return true;
 }
 
-void CloseWaveDevices(Project& project, WaveEngine& engine, UiServices& ui) {
-    if (!engine.devicesOpen) return;
+void WaveEngine::closeDevices(Project& project, UiServices& ui) {
+    if (!devicesOpen) return;
     // A recording in progress is discarded: an empty take reads the track back from its file.
     if (project.busy) {
-        engine.take = {};
-        StopWave(project, engine, ui);
+        take = {};
+        stop(project, ui);
     }
-    engine.device.reset();
-    const bool closed = engine.device.close();
+    device.reset();
+    const bool closed = device.close();
     ReleaseTrackBuffers(project);
-    engine.devicesOpen = false;
+    devicesOpen = false;
     if (!closed) ShowError(ui, "Error closing wave devices.");
 }
-
-int StartPlayback(Project& project, WaveEngine& engine, uint32_t start, uint32_t end, UiServices& ui) {
-    if (!project.buffersReady()) return -1;
-    engine.mode = DeviceMode::Playing;
-    const FrameRange range = LimitToBuffer(project, start, end);
-    PrepareOutput(project, range.start, range.end, true);
-    project.busy = true;
-    if (engine.device.play(project.scratchBuffer.get(), project.framesPerTrack)) return 0;
-    ShowError(ui, "Error preparing wave out for play.");
-    return 1;
-}
-
-int StartRecording(Project& project, WaveEngine& engine, const Take& take, UiServices& ui) {
-    if (!project.buffersReady()) return -1;
-    engine.mode = DeviceMode::Recording;
-    engine.take = take;
-    FlushTrack(project, ui);
-    const FrameRange range = LimitToBuffer(project, take.start, take.end);
-    PrepareOutput(project, range.start, range.end, take.merge);
-    project.busy = true;
-    if (engine.device.playAndRecord(project.scratchBuffer.get(), project.framesPerTrack, project.trackBuffer.get(),
-                                    project.framesPerTrack))
-        return 0;
-    ShowError(ui, "Error preparing wave for record.");
-    return 1;
-}
-
-void StopWave(Project& project, WaveEngine& engine, UiServices& ui) {
-    const DeviceMode mode = engine.mode;
-    project.busy = false;
-    engine.device.reset();
-    if (mode == DeviceMode::Recording && project.buffersReady()) {
-        const Take& take = engine.take;
-        const FrameRange range = LimitToBuffer(project, take.start, take.end);
-        PlaceTake(project, range.start, range.end, take.merge, take.latency, ui);
-    }
-    engine.mode = DeviceMode::Idle;
-}
-
-void LatencyShift(Frame* trackBuffer, uint32_t start, uint32_t end, int recordLatency) {
-    if (recordLatency <= 0 || end <= start) return;
-    const uint64_t values = uint64_t{end - start} * 2;
-    const auto latency = static_cast<uint64_t>(recordLatency);
-    if (latency > values) return;
-    auto* samples = reinterpret_cast<int16_t*>(trackBuffer);
-    std::copy(samples + latency, samples + values, samples);
-}
-
-uint32_t GetPlayPosition(const WaveEngine& engine) { return engine.device.playedFrames(); }
-
-bool WaveEngine::openDevices(Project& project, int memPerTrackMB, UiServices& ui) {
-    return OpenWaveDevices(project, *this, memPerTrackMB, ui);
-}
-
-void WaveEngine::closeDevices(Project& project, UiServices& ui) { CloseWaveDevices(project, *this, ui); }
 
 void WaveEngine::useDevices(const AudioDeviceChoice& choice, UiServices& ui) {
     device.choose(choice);
@@ -127,8 +71,30 @@ void WaveEngine::useDevices(const AudioDeviceChoice& choice, UiServices& ui) {
     OpenDeviceStreams(device, ui);
 }
 
-void WaveEngine::startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) {
-    StartPlayback(project, *this, start, end, ui);
+TransportStart WaveEngine::startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) {
+    if (!project.buffersReady()) return TransportStart::NoBuffers;
+    mode = DeviceMode::Playing;
+    const FrameRange range = LimitToBuffer(project, start, end);
+    PrepareOutput(project, range.start, range.end, true);
+    project.busy = true;
+    if (device.play(project.scratchBuffer.get(), project.framesPerTrack)) return TransportStart::Started;
+    ShowError(ui, "Error preparing wave out for play.");
+    return TransportStart::DeviceRefused;
+}
+
+TransportStart WaveEngine::startRecording(Project& project, const Take& newTake, UiServices& ui) {
+    if (!project.buffersReady()) return TransportStart::NoBuffers;
+    mode = DeviceMode::Recording;
+    take = newTake;
+    FlushTrack(project, ui);
+    const FrameRange range = LimitToBuffer(project, take.start, take.end);
+    PrepareOutput(project, range.start, range.end, take.merge);
+    project.busy = true;
+    if (device.playAndRecord(project.scratchBuffer.get(), project.framesPerTrack, project.trackBuffer.get(),
+                             project.framesPerTrack))
+        return TransportStart::Started;
+    ShowError(ui, "Error preparing wave for record.");
+    return TransportStart::DeviceRefused;
 }
 
 bool WaveEngine::playScratch(Project& project, uint32_t frames, UiServices& ui) {
@@ -140,12 +106,24 @@ bool WaveEngine::playScratch(Project& project, uint32_t frames, UiServices& ui) 
     return false;
 }
 
-void WaveEngine::startRecording(Project& project, const Take& take, UiServices& ui) {
-    StartRecording(project, *this, take, ui);
+void WaveEngine::stop(Project& project, UiServices& ui) {
+    const DeviceMode stopped = mode;
+    project.busy = false;
+    device.reset();
+    if (stopped == DeviceMode::Recording && project.buffersReady()) {
+        const FrameRange range = LimitToBuffer(project, take.start, take.end);
+        PlaceTake(project, range.start, range.end, take.merge, take.latency, ui);
+    }
+    mode = DeviceMode::Idle;
 }
 
-void WaveEngine::stop(Project& project, UiServices& ui) { StopWave(project, *this, ui); }
-
-uint32_t WaveEngine::playPosition() const { return GetPlayPosition(*this); }
+void LatencyShift(Frame* trackBuffer, uint32_t start, uint32_t end, int recordLatency) {
+    if (recordLatency <= 0 || end <= start) return;
+    const uint64_t values = uint64_t{end - start} * 2;
+    const auto latency = static_cast<uint64_t>(recordLatency);
+    if (latency > values) return;
+    auto* samples = reinterpret_cast<int16_t*>(trackBuffer);
+    std::copy(samples + latency, samples + values, samples);
+}
 
 }  // namespace jorv

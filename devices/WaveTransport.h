@@ -17,6 +17,10 @@ struct Take {
     int latency = 0;
 };
 
+// What Play or Record did: the devices run, the device refused (its message has been shown), or
+// nothing was tried because the buffers do not exist.
+enum class TransportStart { Started, DeviceRefused, NoBuffers };
+
 // The shell's part of the wave devices: open and close them with the project's buffers, play,
 // record, stop, and tell how far the output has got. The wave engine implements it.
 class WaveTransport {
@@ -31,12 +35,14 @@ public:
     // Another audio system or device: open devices reopen on it at once (the buffers stay).
     // Only called while nothing plays.
     virtual void useDevices(const AudioDeviceChoice& choice, UiServices& ui) = 0;
-    virtual void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) = 0;
-    virtual void startRecording(Project& project, const Take& take, UiServices& ui) = 0;
+    virtual TransportStart startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) = 0;
+    // Writes the current track's file first, then plays the backing mix and records the take.
+    virtual TransportStart startRecording(Project& project, const Take& take, UiServices& ui) = 0;
     // Plays frames 0..frames-1 of scratchBuffer as they are (an audition); false when the output
     // refused (shown).
     virtual bool playScratch(Project& project, uint32_t frames, UiServices& ui) = 0;
-    // Stops both devices and places the take that Record started; clears the busy flag.
+    // Stops both devices; after a recording the take is moved earlier by its latency and spliced
+    // in. Clears the busy flag.
     virtual void stop(Project& project, UiServices& ui) = 0;
 
     // Frames played since the output started.
@@ -44,9 +50,5 @@ public:
     // True once after the output reported its whole buffer played.
     virtual bool takeBufferDone() = 0;
 };
-
-// Whether a running transport has reached its end: the play position passed the selection end,
-// or the output played its whole buffer. Consumes the output's report.
-bool TransportReachedEnd(const Project& project, WaveTransport& wave);
 
 }  // namespace jorv

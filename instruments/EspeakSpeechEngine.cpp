@@ -6,7 +6,7 @@
 #include "core/SilentUiServices.h"
 #include "core/Utf16Text.h"
 #include "core/WaveFile.h"
-#include "instruments/DoubleSampleRate.h"
+#include "dsp/HalfBandFilters.h"
 #include "instruments/backends/SpeechBackend.h"
 
 namespace jorv {
@@ -39,7 +39,7 @@ bool EspeakSpeechEngine::speakWordToFile(std::u16string_view word, const std::st
     for (std::size_t k = 0; k < doubled.size(); ++k) frames[k] = {doubled[k], doubled[k]};
     // The caller reports a word that failed; the save's own message would say it twice.
     SilentUiServices quiet;
-    return SaveWave(0, static_cast<uint32_t>(frames.size()), path, frames.data(), quiet) == 0;
+    return SaveWave(0, static_cast<uint32_t>(frames.size()), path, frames.data(), quiet) == WaveSaved;
 }
 
 }  // namespace jorv

@@ -19,8 +19,7 @@ public:
     ~MpvMediaPlayer() override;
 
     void send(std::string_view command) override;
-    // True once what was loaded has been opened and is ready to play (for tests and the CLI).
-    bool waitUntilLoaded(int timeoutMs);
+    bool waitUntilLoaded(int timeoutMs) override;
 
 private:
     explicit MpvMediaPlayer(mpv_handle* mpv) : mpv_(mpv) {}

@@ -11,8 +11,6 @@ namespace jorv {
 struct PlayerBackend {
     // Null when libmpv cannot be started.
     std::unique_ptr<MediaPlayer> (*start)(const std::string& audioApi);
-    // True once what the player (one that start gave) was told to load is ready to play.
-    bool (*waitUntilLoaded)(MediaPlayer& player, int timeoutMs);
 };
 
 }  // namespace jorv

@@ -6,9 +6,6 @@ extern "C" __attribute__((visibility("default"))) const jorv::PlayerBackend* jor
     using namespace jorv;
     static const PlayerBackend backend{
         .start = [](const std::string& api) -> std::unique_ptr<MediaPlayer> { return MpvMediaPlayer::start(api); },
-        .waitUntilLoaded = [](MediaPlayer& player, int timeoutMs) {
-            return static_cast<MpvMediaPlayer&>(player).waitUntilLoaded(timeoutMs);
-        },
     };
     return &backend;
 }

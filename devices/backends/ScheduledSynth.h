@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "devices/HalfBandDecimator.h"
+#include "dsp/HalfBandFilters.h"
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;

@@ -43,7 +43,7 @@ std::vector<Frame> Slice(const std::vector<Frame>& frames, uint32_t from, uint32
 }
 
 TEST_F(TrackEditingTest, CutLeavesSilenceInPlaceAndTheClipHoldsTheSelection) {
-    EXPECT_EQ(CutSelection(p, f.ui), 0);
+    EXPECT_EQ(CutSelection(p, f.ui).code(), 0);
     EXPECT_EQ(ReadFileBytes(clip), CanonicalWave(Slice(Ramp(Frames, 7), 100, 200)));
     EXPECT_EQ(range(100, 200), Constant(100, 0, 0));
     EXPECT_EQ(range(0, 100), Slice(Ramp(Frames, 7), 0, 100));
@@ -51,13 +51,13 @@ TEST_F(TrackEditingTest, CutLeavesSilenceInPlaceAndTheClipHoldsTheSelection) {
     EXPECT_TRUE(p.trackDirty);
 
     select(5, 5);
-    EXPECT_EQ(CopySelection(p, f.ui), 0);
+    EXPECT_EQ(CopySelection(p, f.ui).code(), 0);
     EXPECT_EQ(ReadFileBytes(clip), CanonicalWave({}));
 }
 
 TEST_F(TrackEditingTest, ACutWhoseClipboardCannotBeWrittenKeepsTheAudio) {
     p.clipperPath = f.folder.file("no-such-folder/clipper.wav");
-    EXPECT_EQ(CutSelection(p, f.ui), -1);
+    EXPECT_EQ(CutSelection(p, f.ui).code(), -1);
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"Could not save wave file."});
     EXPECT_EQ(f.trackBufferFrames(), Ramp(Frames, 7));
     EXPECT_FALSE(p.trackDirty);
@@ -65,7 +65,7 @@ TEST_F(TrackEditingTest, ACutWhoseClipboardCannotBeWrittenKeepsTheAudio) {
 
 TEST_F(TrackEditingTest, PasteScalesTheClipByTheGainsAndFillsPastItsEndWithSilence) {
     setClip(Constant(50, 256, -256));
-    EXPECT_EQ(PasteClip(p, PasteMode::Replace, f.ui), 0);
+    EXPECT_EQ(PasteClip(p, PasteMode::Replace, f.ui).code(), 0);
     EXPECT_EQ(range(100, 150), Constant(50, 254, -254));  // volume 255, centre pan: 254/256
     EXPECT_EQ(range(150, 200), Constant(50, 0, 0));
     EXPECT_EQ(range(200, 201), Slice(Ramp(Frames, 7), 200, 201));
@@ -82,7 +82,7 @@ TEST_F(TrackEditingTest, AnEmptySelectionPastesNothingButMarksTheTrack) {
     select(40, 40);
     for (auto edit : {+[](Project& q, UiServices& ui) { return PasteClip(q, PasteMode::Add, ui); }, RingClip, NegateClip}) {
         p.trackDirty = false;
-        EXPECT_EQ(edit(p, f.ui), 0);
+        EXPECT_EQ(edit(p, f.ui).code(), 0);
         EXPECT_TRUE(p.trackDirty);
     }
     EXPECT_EQ(f.trackBufferFrames(), Ramp(Frames, 7));
@@ -108,7 +108,7 @@ TEST_F(TrackEditingTest, RingMultipliesByTheGainsTruncatingTowardZeroAndIgnoresM
     p.gainRight[0] = 100;
     setTrack(Constant(Frames, 3, -3));
     setClip(Constant(100, 100, 100));
-    EXPECT_EQ(RingClip(p, f.ui), 0);
+    EXPECT_EQ(RingClip(p, f.ui).code(), 0);
     // 100 x 3 x 256 / 8192 = 9.375; 100 x -3 x 100 / 8192 = -3.66
     EXPECT_EQ(range(100, 200), Constant(100, 9, -3));
 
@@ -120,7 +120,7 @@ TEST_F(TrackEditingTest, RingMultipliesByTheGainsTruncatingTowardZeroAndIgnoresM
 
 TEST_F(TrackEditingTest, NegateOfTheClipJustCopiedLeavesSilence) {
     CopySelection(p, f.ui);
-    EXPECT_EQ(NegateClip(p, f.ui), 0);
+    EXPECT_EQ(NegateClip(p, f.ui).code(), 0);
     EXPECT_EQ(range(100, 200), Constant(100, 0, 0));
     setTrack(Constant(Frames, -30000, 30000));
     setClip(Constant(100, 30000, -30000));
@@ -132,7 +132,7 @@ TEST_F(TrackEditingTest, AClipboardThatCannotBeReadChangesNothing) {
     WriteFileBytes(clip, {'j', 'u', 'n', 'k'});
     for (auto edit : {+[](Project& q, UiServices& ui) { return PasteClip(q, PasteMode::Replace, ui); }, RingClip,
                       NegateClip}) {
-        EXPECT_EQ(edit(p, f.ui), WaveNoRiff);
+        EXPECT_EQ(edit(p, f.ui).code(), WaveNoRiff);
     }
     EXPECT_EQ(f.ui.messages.size(), 3u);
     EXPECT_EQ(f.trackBufferFrames(), Ramp(Frames, 7));

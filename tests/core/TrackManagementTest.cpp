@@ -5,9 +5,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/CommandIds.h"
-#include "core/MasterDialogLogic.h"
-#include "core/TrackPropertiesDialogLogic.h"
 #include "core/TrackSwitching.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/WaveBytes.h"
@@ -35,7 +32,6 @@ TEST_F(TrackManagementTest, AddMakesANewSilentTrackBesideTheProgramAndAsksForIts
     EXPECT_TRUE(p.trackDirty);
     EXPECT_TRUE(std::filesystem::exists(f.waveFileOf(0)));
     EXPECT_EQ(f.trackBufferFrames(), std::vector<Frame>(Frames, Frame{0, 0}));
-    EXPECT_EQ(f.ui.posted.back(), (PostedCommand{cmd::TrackProperties, Notification::Clicked}));
 
     // A file left behind under the next track's name is picked up.
     WriteFileBytes(f.folder.file("song-Track 2.wav"), CanonicalWave(Constant(4, 9, 9)));
@@ -127,43 +123,15 @@ TEST_F(TrackManagementTest, CloneMergedMixesEveryAudibleTrackAndCanMuteTheSource
 
 TEST_F(TrackManagementTest, MuteTogglesOnlyALoadedIdleProject) {
     f.addTrack();
-    ToggleMute(p, f.ui);
+    EXPECT_FALSE(ToggleMute(p));
     EXPECT_EQ(p.current().mute, 0);
     p.projectLoaded = true;
     p.busy = true;
-    ToggleMute(p, f.ui);
+    EXPECT_FALSE(ToggleMute(p));
     EXPECT_EQ(p.current().mute, 0);
     p.busy = false;
-    ToggleMute(p, f.ui);
+    EXPECT_TRUE(ToggleMute(p));
     EXPECT_EQ(p.current().mute, 1);
-    EXPECT_TRUE(f.ui.checks.at(cmd::Mute));
-}
-
-TEST_F(TrackManagementTest, TrackPropertiesKeepsFifteenCharactersAndNotifiesTheWindow) {
-    f.addTrack();
-    AcceptTrackProperties(p, "A very long title indeed", f.ui);
-    EXPECT_EQ(title(0), "A very long tit");
-    EXPECT_EQ(f.waveFileOf(0), f.folder.file("t0.wav"));  // the file is not renamed
-    EXPECT_EQ(f.ui.trackList, std::vector<std::string>{"A very long tit"});
-    EXPECT_EQ(f.ui.posted.back().id, cmd::TrackPropertiesClosed);
-}
-
-TEST_F(TrackManagementTest, MasterStoresAtOnceAndTheMixFollowsOnOk) {
-    f.addTrack();
-    f.addTrack();
-    f.writeTrackFile(1, Constant(Frames, 1000, 1000));
-    SelectTrack(p, 0, f.ui);
-    MasterThumbMoved(p, 1, MasterBar::Volume, 128);
-    MasterThumbMoved(p, 0, MasterBar::Pan, 0);
-    MasterMuteClicked(p, 0);
-    MasterMuteClicked(p, 9);  // a row beyond the tracks stores into an unused record
-    EXPECT_EQ(p.block.tracks[1].volume, 128);
-    EXPECT_EQ(p.block.tracks[9].mute, 1);
-    EXPECT_EQ(p.backingMix[0], (Frame{992, 992}));  // not yet
-    AcceptMaster(p, f.ui);
-    EXPECT_EQ(p.backingMix[0], (Frame{496, 496}));
-    EXPECT_EQ(f.ui.shownControls.back(), (RecordingUiServices::Controls{255, 0, true}));
-    EXPECT_TRUE(f.ui.checks.at(cmd::Mute));
 }
 
 }  // namespace

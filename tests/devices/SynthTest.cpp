@@ -4,27 +4,10 @@
 #include <numbers>
 #include <vector>
 
-#include "devices/HalfBandDecimator.h"
 #include "devices/backends/ScheduledSynth.h"
 
 namespace jorv::test {
 namespace {
-
-TEST(HalfBandDecimator, KeepsWhatTheNewRateCarriesAndStopsWhatWouldFoldBack) {
-    const auto peakAfter = [](double cyclesPerInputFrame) {
-        HalfBandDecimator decimator;
-        std::vector<float> in(2 * 2 * 512), out(2 * 512);
-        for (std::size_t f = 0; f < in.size() / 2; ++f)
-            in[2 * f] = in[2 * f + 1] = float(std::cos(2 * std::numbers::pi * cyclesPerInputFrame * f));
-        decimator.process(in.data(), out.data(), 512);
-        float peak = 0;
-        for (std::size_t j = 64; j < 512; ++j) peak = std::max(peak, std::fabs(out[2 * j]));
-        return peak;
-    };
-    EXPECT_NEAR(peakAfter(0), 1.0, 1e-5);    // a constant passes unchanged
-    EXPECT_GT(peakAfter(0.05), 0.99);        // 4.4 kHz at 88.2 kHz
-    EXPECT_LT(peakAfter(0.35), 0.01);        // 30.9 kHz would fold back to 13.2 kHz
-}
 
 // Two claves hits whose frames (1088 and 23491) sit at opposite ends of FluidSynth's 64-frame
 // block grid at 44.1 kHz: each sounds one constant latency after its song time, within a

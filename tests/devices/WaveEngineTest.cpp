@@ -16,7 +16,7 @@ constexpr uint32_t Frames = Megabytes * FramesPerMegabyte;
 class WaveEngineTest : public ::testing::Test {
 protected:
     WaveEngineTest() {
-        EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));
+        EXPECT_TRUE(engine.openDevices(p, Megabytes, f.ui));
         f.addTrack();
         f.addTrack();
         std::vector<Frame> other(Frames, Frame{1000, -1000});
@@ -31,9 +31,9 @@ protected:
     Frame saved(uint32_t k) const { return {int16_t(k % 1000), int16_t(-(int(k) % 1000))}; }
     // Records frames start..end, stopping after the device played `played` frames.
     void record(uint32_t start, uint32_t end, bool merge, uint32_t played, int latency = 0) {
-        ASSERT_EQ(StartRecording(p, engine, {start, end, merge, latency}, f.ui), 0);
+        ASSERT_EQ(engine.startRecording(p, {start, end, merge, latency}, f.ui), TransportStart::Started);
         device.advance(played);
-        StopWave(p, engine, f.ui);
+        engine.stop(p, f.ui);
     }
 
     ProjectFixture f{1};
@@ -44,22 +44,22 @@ protected:
 
 TEST_F(WaveEngineTest, DeviceFailuresAreShownButTheBuffersExistForEditing) {
     device.outputOpens = false;
-    EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));
+    EXPECT_TRUE(engine.openDevices(p, Megabytes, f.ui));
     device.outputOpens = true;
     device.inputOpens = false;
-    EXPECT_TRUE(OpenWaveDevices(p, engine, 4, f.ui));
+    EXPECT_TRUE(engine.openDevices(p, 4, f.ui));
     EXPECT_EQ(p.framesPerTrack, 4 * FramesPerMegabyte);
     EXPECT_TRUE(p.trackBuffer && p.scratchBuffer && p.backingMix);
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"),
               (std::vector<std::string>{"Error opening wave out device.", "Error opening wave in device."}));
 
     device.startSucceeds = false;
-    StartPlayback(p, engine, 0, 10, f.ui);
+    engine.startPlayback(p, 0, 10, f.ui);
     EXPECT_TRUE(p.busy);  // a failed start leaves busy set; the next command's stop clears it
-    StopWave(p, engine, f.ui);
-    StartRecording(p, engine, {0, 10}, f.ui);
+    engine.stop(p, f.ui);
+    engine.startRecording(p, {0, 10}, f.ui);
     device.closeSucceeds = false;
-    CloseWaveDevices(p, engine, f.ui);
+    engine.closeDevices(p, f.ui);
     const auto errors = f.ui.textsWithCaption("Jorv Error");
     EXPECT_EQ(std::vector<std::string>(errors.begin() + 2, errors.end()),
               (std::vector<std::string>{"Error preparing wave out for play.", "Error preparing wave for record.",
@@ -68,16 +68,16 @@ TEST_F(WaveEngineTest, DeviceFailuresAreShownButTheBuffersExistForEditing) {
 }
 
 TEST_F(WaveEngineTest, PlaySendsTheMixOfTheSelectionAndStopsAtTheNextCommand) {
-    ASSERT_EQ(StartPlayback(p, engine, 100, 200, f.ui), 0);
+    ASSERT_EQ(engine.startPlayback(p, 100, 200, f.ui), TransportStart::Started);
     EXPECT_TRUE(p.busy);
     device.advance(100);
-    EXPECT_EQ(GetPlayPosition(engine), 100u);
+    EXPECT_EQ(engine.playPosition(), 100u);
     for (uint32_t k = 0; k < 100; ++k) {
         const Frame s = saved(100 + k);
         const Frame expected{int16_t(992 + ((s.left * 254) >> 8)), int16_t(-993 + ((s.right * 254) >> 8))};
         ASSERT_EQ(device.sent[k], expected) << k;
     }
-    StopWave(p, engine, f.ui);
+    engine.stop(p, f.ui);
     EXPECT_FALSE(p.busy);
     EXPECT_FALSE(p.trackDirty);
     // The reset reports the buffer done, which the window turns into one more, harmless, Stop.
@@ -146,9 +146,9 @@ TEST_F(WaveEngineTest, RecordedTakeLandsAtTheSelectionOnceLatencyIsTakenOut) {
 }
 
 TEST_F(WaveEngineTest, ClosingWhileRecordingDiscardsTheTake) {
-    ASSERT_EQ(StartRecording(p, engine, {0, Frames}, f.ui), 0);
+    ASSERT_EQ(engine.startRecording(p, {0, Frames}, f.ui), TransportStart::Started);
     device.advance(5000);
-    ASSERT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));  // closes first
+    ASSERT_TRUE(engine.openDevices(p, Megabytes, f.ui));  // closes first
     EXPECT_FALSE(p.busy);
     EXPECT_FALSE(p.trackDirty);
     SelectTrack(p, 0, f.ui);

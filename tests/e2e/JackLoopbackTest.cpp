@@ -30,7 +30,7 @@ void Loopback(const std::string& client) {
 class JackLoopbackTest : public ::testing::Test {
 protected:
     JackLoopbackTest() {
-        EXPECT_TRUE(OpenWaveDevices(p, engine, Megabytes, f.ui));
+        EXPECT_TRUE(engine.openDevices(p, Megabytes, f.ui));
         EXPECT_TRUE(f.ui.messages.empty());
         f.addTrack();
         f.addTrack();
@@ -40,15 +40,15 @@ protected:
         SelectTrack(p, 1, f.ui);
         Loopback("jorv");
     }
-    ~JackLoopbackTest() override { CloseWaveDevices(p, engine, f.ui); }
+    ~JackLoopbackTest() override { engine.closeDevices(p, f.ui); }
 
     // Records start..end with the given latency, stopping as the window does at the selection end.
     void record(uint32_t start, uint32_t end, bool merge, int latency) {
-        ASSERT_EQ(StartRecording(p, engine, {start, end, merge, latency}, f.ui), 0);
+        ASSERT_EQ(engine.startRecording(p, {start, end, merge, latency}, f.ui), TransportStart::Started);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (start + GetPlayPosition(engine) < end && std::chrono::steady_clock::now() < deadline)
+        while (start + engine.playPosition() < end && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        StopWave(p, engine, f.ui);
+        engine.stop(p, f.ui);
     }
     // Where the click from track 0 landed in the current track, or -1.
     int64_t clickPosition() const {
@@ -91,10 +91,10 @@ TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
     std::vector<Frame> heard(Frames, Frame{0, 0});
     std::fill_n(p.trackBuffer.get(), Frames, Frame{100, -100});  // the current track, mixed over the click
     ASSERT_TRUE(listener->playAndRecord(silence.data(), Frames, heard.data(), Frames));
-    ASSERT_EQ(StartPlayback(p, engine, 15000, 25000, f.ui), 0);
-    while (GetPlayPosition(engine) < 10000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ASSERT_EQ(engine.startPlayback(p, 15000, 25000, f.ui), TransportStart::Started);
+    while (engine.playPosition() < 10000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    StopWave(p, engine, f.ui);
+    engine.stop(p, f.ui);
     listener->reset();
     listener->close();
     // The selection's mix, frame for frame: 99 everywhere, the click 5000 frames in.

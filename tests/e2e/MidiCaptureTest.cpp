@@ -24,7 +24,7 @@ TEST(MidiCaptureOnJack, NotesPlayedDuringTheSelectionLandAtTheirFramesInTheTrack
     Project& p = f.project;
     const auto device = MakeSystemWaveDevice("jack");
     WaveEngine engine(*device);
-    ASSERT_TRUE(OpenWaveDevices(p, engine, 1, f.ui));
+    ASSERT_TRUE(engine.openDevices(p, 1, f.ui));
     f.addTrack();
     f.writeTrackFile(0, Constant(p.framesPerTrack, 0, 0));
     SelectTrack(p, 0, f.ui);
@@ -37,14 +37,14 @@ TEST(MidiCaptureOnJack, NotesPlayedDuringTheSelectionLandAtTheirFramesInTheTrack
     MidiCapture capture;
     capture.open(65536, *input);
     ASSERT_TRUE(capture.inputOpened());
-    ASSERT_EQ(StartPlayback(p, engine, p.selectionStart, p.selectionEnd, f.ui), 0);
+    ASSERT_EQ(engine.startPlayback(p, p.selectionStart, p.selectionEnd, f.ui), TransportStart::Started);
     capture.start();
     const uint32_t due[] = {8820, 22050};  // 200 ms and 500 ms on
     player.play({{due[0], {0x90, 60, 127}}, {due[0] + 441, {0x80, 60, 0}}, {due[1], {0x99, 40, 127}}});
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (GetPlayPosition(engine) < 44100 && std::chrono::steady_clock::now() < deadline)
+    while (engine.playPosition() < 44100 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    StopWave(p, engine, f.ui);
+    engine.stop(p, f.ui);
     capture.stop();
     ASSERT_TRUE(player.played());
     ASSERT_EQ(capture.entries().size(), 6u);
@@ -59,7 +59,7 @@ TEST(MidiCaptureOnJack, NotesPlayedDuringTheSelectionLandAtTheirFramesInTheTrack
     const double slack = 2.0 * player.periodFrames() + 10 * 44.1;
     EXPECT_NEAR(double(onsets[1]) - double(onsets[0]), due[1] - due[0], slack);
     EXPECT_NEAR(double(onsets[0]), due[0], slack + player.periodFrames());
-    CloseWaveDevices(p, engine, f.ui);
+    engine.closeDevices(p, f.ui);
 }
 
 }  // namespace

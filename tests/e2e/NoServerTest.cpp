@@ -17,16 +17,16 @@ TEST(NoJackServer, OpenFailsWithTheOutputMessageAndTheBuffersStillWork) {
     ProjectFixture f(1);
     const auto device = MakeSystemWaveDevice("jack");
     WaveEngine engine(*device);
-    ASSERT_TRUE(OpenWaveDevices(f.project, engine, 2, f.ui));
+    ASSERT_TRUE(engine.openDevices(f.project, 2, f.ui));
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"Error opening wave out device."});
     f.addTrack();
     SelectTrack(f.project, 0, f.ui);
     f.project.trackBuffer[5] = {7, 7};
     f.project.trackDirty = true;
     FlushTrack(f.project, f.ui);
-    EXPECT_EQ(StartPlayback(f.project, engine, 0, 100, f.ui), 1);
-    StopWave(f.project, engine, f.ui);
-    CloseWaveDevices(f.project, engine, f.ui);
+    EXPECT_EQ(engine.startPlayback(f.project, 0, 100, f.ui), TransportStart::DeviceRefused);
+    engine.stop(f.project, f.ui);
+    engine.closeDevices(f.project, f.ui);
     EXPECT_EQ(f.ui.textsWithCaption("Jorv Error").back(), "Error preparing wave out for play.");
 }
 

@@ -1,6 +1,6 @@
 // Any bytes as jorv.ini: the settings read are the file's values or the defaults, numbers are
 // never negative, and the file is never changed.
-#include "app/shell/Settings.h"
+#include "shell/Settings.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 using namespace jorv;

@@ -3,7 +3,6 @@
 #include "core/Gains.h"
 #include "core/SilentUiServices.h"
 #include "core/WaveFile.h"
-#include "instruments/DoubleSampleRate.h"
 #include "instruments/EspeakSpeechEngine.h"
 #include "instruments/TtsRendering.h"
 #include "tests/support/ProjectFixture.h"
@@ -79,19 +78,6 @@ TEST_F(TtsRenderTest, AWordThatFailsLeavesTheTrackAsItsFileHoldsIt) {
     EXPECT_EQ(speech.spoken.size(), 2u);
     EXPECT_EQ(f.trackBufferFrames(), Constant(Frames, 7, 7));
     EXPECT_FALSE(p.trackDirty);
-}
-
-TEST(DoubleSampleRate, KeepsTheSamplesInPlaceAndFillsBetweenWithoutSteps) {
-    const std::vector<int16_t> doubled = DoubleSampleRate(std::vector<int16_t>(64, 1000));
-    ASSERT_EQ(doubled.size(), 128u);
-    EXPECT_EQ(doubled[64], 1000);  // a constant stays constant, in between too
-    EXPECT_EQ(doubled[65], 1000);
-    std::vector<int16_t> impulse(41, 0);
-    impulse[20] = 16000;
-    const std::vector<int16_t> response = DoubleSampleRate(impulse);
-    EXPECT_EQ(response[40], 16000);  // the input sample at its own moment
-    EXPECT_EQ(response[38], 0);      // a half-band filter leaves the other input moments alone
-    EXPECT_GT(response[41], 8000);   // and interpolates between them
 }
 
 TEST(EspeakSpeechEngine, SpeaksAWordAsAudible44100HzStereoAndAnEmptyWordAsNoFrames) {

@@ -1,17 +1,20 @@
-# Fails when a source file includes a layer it may not use, or when Qt appears outside app/qt.
+# Fails when a source file includes a layer it may not use, or when Qt appears outside app/.
 # Run as: cmake -DROOT=<source folder> -P CheckLayers.cmake
 #
 # Each folder lists the folders its files may include, its own first. Dependencies point one
-# way: app and cli -> instruments -> effects, devices -> core.
-set(lower instruments effects devices core)
+# way: app and cli -> shell -> instruments, formats -> effects, devices -> dsp -> core; the
+# command line never includes the window.
 set(may_include_core core)
-set(may_include_effects effects core)
-set(may_include_devices devices core)
-set(may_include_instruments ${lower})
-set(may_include_app/shell app/shell ${lower})
-set(may_include_app/qt app/qt app/shell ${lower})
-set(may_include_cli cli app/shell ${lower})
-set(layers core effects devices instruments app/shell app/qt cli)
+set(may_include_dsp dsp core)
+set(may_include_effects effects dsp core)
+set(may_include_devices devices dsp core)
+set(may_include_formats formats effects devices dsp core)
+set(may_include_instruments instruments effects devices dsp core)
+set(below_shell instruments formats effects devices dsp core)
+set(may_include_shell shell ${below_shell})
+set(may_include_app app shell ${below_shell})
+set(may_include_cli cli shell ${below_shell})
+set(layers core dsp effects devices formats instruments shell app cli)
 
 if(NOT ROOT)
   message(FATAL_ERROR "ROOT is not set")
@@ -35,8 +38,8 @@ foreach(layer IN LISTS layers)
         if(NOT allowed)
           string(APPEND faults "${shown}: may not include \"${header}\"\n")
         endif()
-      elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)[/>]" AND NOT layer STREQUAL "app/qt")
-        string(APPEND faults "${shown}: Qt (<${CMAKE_MATCH_1}>) belongs in app/qt only\n")
+      elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*)[/>]" AND NOT layer STREQUAL "app")
+        string(APPEND faults "${shown}: Qt (<${CMAKE_MATCH_1}>) belongs in app/ only\n")
       endif()
     endforeach()
   endforeach()

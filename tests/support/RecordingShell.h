@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/AppContext.h"
-#include "app/shell/CommandDispatch.h"
+#include "shell/AppContext.h"
+#include "shell/CommandDispatch.h"
 #include "tests/support/RecordingUiServices.h"
 
 namespace jorv::test {
@@ -19,14 +19,16 @@ public:
     void useDevices(const AudioDeviceChoice& choice, UiServices&) override {
         record("useDevices " + choice.api + "/" + choice.output + "/" + choice.input);
     }
-    void startPlayback(Project& project, uint32_t start, uint32_t end, UiServices&) override {
+    TransportStart startPlayback(Project& project, uint32_t start, uint32_t end, UiServices&) override {
         project.busy = true;
         record("startPlayback " + std::to_string(start) + " " + std::to_string(end));
+        return TransportStart::Started;
     }
-    void startRecording(Project& project, const Take& take, UiServices&) override {
+    TransportStart startRecording(Project& project, const Take& take, UiServices&) override {
         project.busy = true;
         record("startRecording " + std::to_string(take.start) + " " + std::to_string(take.end) +
                (take.merge ? " merge" : "") + " latency " + std::to_string(take.latency));
+        return TransportStart::Started;
     }
     bool playScratch(Project& project, uint32_t frames, UiServices&) override {
         project.busy = true;

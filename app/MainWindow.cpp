@@ -1,0 +1,257 @@
+#include "app/MainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/AboutDialog.h"
+#include "app/ControlName.h"
+#include "app/DesktopLauncher.h"
+#include "shell/CommandDispatch.h"
+#include "shell/CommandIds.h"
+#include "app/QtText.h"
+#include "shell/ControlLayout.h"
+#include "app/Icons.h"
+#include "app/MasterDialog.h"
+#include "shell/ProjectCommands.h"
+#include "app/DrumEditDialog.h"
+#include "app/EffectParameterDialog.h"
+#include "app/FxListDialog.h"
+#include "app/LyricsDialog.h"
+#include "app/OptionsDialog.h"
+#include "app/RipDialog.h"
+#include "app/QtScrollCode.h"
+#include "shell/MenuTable.h"
+#include "shell/ScrollHandling.h"
+#include "app/ProjectSettingsDialog.h"
+#include "shell/DrumOutput.h"
+#include "devices/AudioApi.h"
+#include "shell/StartUp.h"
+#include "app/TrackListBox.h"
+#include "app/TrackPropertiesDialog.h"
+#include "shell/TransportRun.h"
+#include "app/WaveformView.h"
+
+namespace jorv {
+
+namespace {
+
+bool IsCheckedCommand(int id) {
+    return id == cmd::AlignToBeat || id == cmd::MergeRecord || id == cmd::ActivateDrums || id == cmd::Mute;
+}
+
+// How often the play position is looked at while the transport runs.
+constexpr int PollMilliseconds = 10;
+
+// The height of the closed track list; its open list may reach 400 pixels.
+constexpr int TrackListClosedHeight = 24;
+constexpr int TrackListOpenHeight = 400;
+
+}  // namespace
+
+MainWindow::MainWindow(const AppFolders& folders, const std::string& projectFile)
+    : ui_(widgets_, [this](int id, Notification notification) { deliver(id, notification); }),
+      context_(ui_, wave_, *this) {
+    widgets_.window = this;
+    setWindowTitle(QStringLiteral("Jorv"));
+    setWindowIcon(LoadIcon("jorv"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    buildMenus();
+    context_.launcher = std::make_unique<DesktopLauncher>();
+    PrepareStartUp(context_, folders);
+    buildControls();
+    setFixedSize(sizeHint());
+    FinishStartUp(context_, projectFile);
+    OpenDrumOutput(context_);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] {
+        if (!shutDown_) PollTransport(context_);
+    });
+    poll->start(PollMilliseconds);
+}
+
+void MainWindow::deliver(int id, Notification notification) {
+    if (!shutDown_) RunCommand(context_, id, notification);
+}
+
+void MainWindow::buildMenus() {
+    for (const MenuEntry& top : MenuBarEntries()) addMenuEntries(menuBar()->addMenu(ToQt(top.text)), top.children);
+    for (const CommandShortcut& shortcut : CommandShortcuts())
+        widgets_.actions.at(shortcut.id)->setShortcut(QKeySequence(ToQt(shortcut.keys)));
+    // Alt+"?" and Alt+"/" both open About.
+    widgets_.actions.at(cmd::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+    // Space plays the selection, or stops what runs, wherever the focus is in the window.
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(space, &QShortcut::activated, this, [this] { deliver(PlayOrStopCommand(context_.project), Notification::Clicked); });
+}
+
+void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+            case MenuEntry::Kind::Separator: menu->addSeparator(); break;
+            case MenuEntry::Kind::Submenu: addMenuEntries(menu->addMenu(ToQt(entry.text)), entry.children); break;
+            case MenuEntry::Kind::Item: {
+                QAction* action = menu->addAction(ToQt(entry.text));
+                const int id = entry.id;
+                action->setData(id);
+                action->setObjectName(QStringLiteral("command%1").arg(id));
+                action->setCheckable(IsCheckedCommand(id));
+                connect(action, &QAction::triggered, this, [this, id] { deliver(id, Notification::Clicked); });
+                widgets_.actions[id] = action;
+                break;
+            }
+        }
+    }
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    for (const ControlEntry& entry : MainWindowControls()) addControl(client, entry);
+    setCentralWidget(client);
+}
+
+void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
+    QWidget* widget = nullptr;
+    const int id = entry.id;
+    switch (entry.kind) {
+        case ControlKind::ToolButton: {
+            auto* button = new QToolButton(client);
+            if (entry.icon.empty()) {
+                button->setText(ToQt(entry.text));
+            } else {
+                button->setIcon(LoadIcon(entry.icon));
+                button->setIconSize(QSize(24, 24));
+                button->setToolTip(ToQt(entry.text).remove('&'));
+            }
+            button->setAutoRaise(!entry.sunken);
+            connect(button, &QToolButton::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
+            widget = button;
+            break;
+        }
+        case ControlKind::TrackList: {
+            auto* list = new TrackListBox(client);
+            list->setMaxVisibleItems(TrackListOpenHeight / TrackListClosedHeight - 1);
+            connect(list, &TrackListBox::notified, this, [this, id](Notification n) { deliver(id, n); });
+            widgets_.trackList = list;
+            list->setGeometry(entry.x, entry.y, entry.width, TrackListClosedHeight);
+            NameControl(list, id);
+            return;
+        }
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(ToQt(entry.text), client);
+            connect(box, &QCheckBox::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
+            widgets_.checkBoxes[id] = box;
+            widget = box;
+            break;
+        }
+        case ControlKind::Label: widget = new QLabel(ToQt(entry.text), client); break;
+        case ControlKind::StatusLine:
+            widgets_.status = new QLabel(ToQt(entry.text), client);
+            widgets_.status->setObjectName(QStringLiteral("status"));
+            widget = widgets_.status;
+            break;
+        case ControlKind::ScrollBar: {
+            auto* bar = new QScrollBar(Qt::Horizontal, client);
+            bar->setRange(0, ScrollBarMaximum);
+            bar->setPageStep(1);
+            bar->setValue(0);
+            widgets_.scrollBars[id] = bar;
+            connect(bar, &QScrollBar::actionTriggered, this, [this, bar, id](int action) { scrolled(bar, id, action); });
+            widget = bar;
+            break;
+        }
+        case ControlKind::WaveView:
+            widgets_.wave = new WaveformView(client, context_.view, context_.project, wave_);
+            widgets_.wave->setObjectName(QStringLiteral("waveView"));
+            widget = widgets_.wave;
+            break;
+    }
+    widget->setGeometry(entry.x, entry.y, entry.width, entry.height);
+    if (id != 0) NameControl(widget, id);
+}
+
+// The bar moves only as the logic says: Qt's own move is taken back before it applies.
+void MainWindow::scrolled(QScrollBar* bar, int id, int action) {
+    const int thumb = bar->sliderPosition();
+    const int current = bar->value();
+    bar->setSliderPosition(current);
+    HandleScroll(context_, id, ToScrollCode(action), thumb, current);
+}
+
+void MainWindow::showAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::runProjectSettings() {
+    ProjectSettingsDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runTrackProperties() {
+    TrackPropertiesDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runMaster() {
+    MasterDialog dialog(this, context_);
+    dialog.exec();
+}
+
+int MainWindow::runEffectDialog() {
+    EffectParameterDialog dialog(this, context_);
+    return dialog.exec();
+}
+
+MainWindow::~MainWindow() {
+    if (!shutDown_) ShutDown(context_);
+}
+
+void MainWindow::runDrumEdit() {
+    DrumEditDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runOptions() {
+    OptionsDialog dialog(this, context_, GatherDeviceLists(WindowAudioApi(context_.settings.audioApi)));
+    dialog.exec();
+}
+
+void MainWindow::runLyrics() {
+    LyricsDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runRip() {
+    RipDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::runFxList() {
+    FxListDialog dialog(this, context_);
+    dialog.exec();
+}
+
+void MainWindow::closeWindow() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!shutDown_ && !MayCloseProject(context_)) {
+        event->ignore();
+        return;
+    }
+    if (!shutDown_) {
+        shutDown_ = true;
+        ShutDown(context_);
+    }
+    event->accept();
+}
+
+}  // namespace jorv

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "shell/AppContext.h"
+#include "shell/AppPaths.h"
+#include "app/MainWindowWidgets.h"
+#include "app/QtUiServices.h"
+#include "devices/SystemDevices.h"
+#include "devices/WaveEngine.h"
+
+class QMenu;
+class QScrollBar;
+
+namespace jorv {
+
+struct ControlEntry;
+struct MenuEntry;
+
+// The fixed-size main window: the menu bar, the controls at their places, and the command
+// spine behind them.
+class MainWindow final : public QMainWindow, public ShellWindow {
+    Q_OBJECT
+public:
+    // projectFile: a project to open instead of starting a new one (from the command line).
+    explicit MainWindow(const AppFolders& folders, const std::string& projectFile = {});
+    // A window destroyed without being closed still stops the devices before its buffers go.
+    ~MainWindow() override;
+
+    AppContext& context() { return context_; }
+
+    void showAbout() override;
+    void runProjectSettings() override;
+    void runTrackProperties() override;
+    void runMaster() override;
+    int runEffectDialog() override;
+    void runDrumEdit() override;
+    void runOptions() override;
+    void runLyrics() override;
+    void runRip() override;
+    void runFxList() override;
+    void closeWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void deliver(int id, Notification notification);
+    void scrolled(QScrollBar* bar, int id, int action);
+    void buildMenus();
+    void addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    void buildControls();
+    void addControl(QWidget* client, const ControlEntry& entry);
+
+    MainWindowWidgets widgets_;
+    QtUiServices ui_;
+    std::unique_ptr<WaveDevice> device_ = MakeSystemWaveDevice();
+    WaveEngine wave_{*device_};
+    AppContext context_;
+    bool shutDown_ = false;
+};
+
+}  // namespace jorv

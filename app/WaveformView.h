@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "shell/ViewState.h"
+#include "core/Project.h"
+#include "devices/WaveTransport.h"
+
+namespace jorv {
+
+// The waveform rectangle, ViewWidth x ViewHeight: the current track's left channel, the beat
+// grid and the selection band, drawn on the view's own image; while the transport runs only
+// the play cursor moves, drawn and removed by exclusive-or. A drag selects.
+class WaveformView : public QWidget {
+    Q_OBJECT
+public:
+    WaveformView(QWidget* parent, ViewState& view, Project& project, const WaveTransport& wave);
+
+    // The image as the last paint left it, in the view's own coordinates.
+    const QImage& image() const { return image_; }
+    // Brings the image up to date: the full view, or only the cursor while busy.
+    void render();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void drawFullView();
+    void moveCursor();
+    void drawCursorLine(int32_t clientX);
+
+    ViewState& view_;
+    Project& project_;
+    const WaveTransport& wave_;
+    QImage image_;
+};
+
+}  // namespace jorv

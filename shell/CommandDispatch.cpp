@@ -1,0 +1,32 @@
+#include "shell/CommandDispatch.h"
+
+#include "shell/CommandTable.h"
+#include "shell/StopAll.h"
+#include "effects/EffectCatalogue.h"
+
+namespace jorv {
+
+namespace {
+
+// The FX menu's effects open the parameter dialog, always from the effect's defaults.
+void ShowEffectDialog(AppContext& context, EffectId id) {
+    context.effectDialog.dialogEffectId = id;
+    context.window.runEffectDialog();
+}
+
+}  // namespace
+
+CommandResult RunCommand(AppContext& context, int id, Notification notification) {
+    StopAll(context);
+    if (FindEffect(id)) {
+        ShowEffectDialog(context, id);
+        return CommandResult::Handled;
+    }
+    const CommandEntry* command = FindCommand(id);
+    if (!command) return CommandResult::NotACommand;
+    if (command->handler) command->handler(context, notification);
+    if (command->redraw == Redraw::Wave) context.ui.invalidateWave();
+    return CommandResult::Handled;
+}
+
+}  // namespace jorv

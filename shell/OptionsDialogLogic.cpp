@@ -1,0 +1,84 @@
+#include "shell/OptionsDialogLogic.h"
+
+#include "shell/DrumOutput.h"
+#include "shell/IniFile.h"
+#include "core/Utf16Text.h"
+#include "devices/AudioApi.h"
+#include "devices/SystemDevices.h"
+
+namespace jorv {
+
+namespace {
+
+constexpr std::size_t MaxPathCharacters = 99;
+constexpr std::size_t LatencyCharactersRead = 7;
+
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    const std::u16string wide = Utf8ToUtf16(text);
+    return wide.size() <= count ? text : Utf16ToUtf8(std::u16string_view(wide).substr(0, count));
+}
+
+// The index of the selected entry or the stored one, when the list holds it.
+int IndexWithin(int index, std::size_t size) { return index >= 0 && std::size_t(index) < size ? index : -1; }
+
+}  // namespace
+
+std::vector<std::string> MidiBufferTexts() {
+    std::vector<std::string> texts;
+    for (int entries = 65536; entries < 327680; entries += 65536) texts.push_back(std::to_string(entries));
+    return texts;
+}
+
+void GatherAudioDevices(OptionsDeviceLists& lists, const std::string& audioApi) {
+    lists.audioOutputs = ListAudioDevices(audioApi, false);
+    lists.audioInputs = ListAudioDevices(audioApi, true);
+}
+
+OptionsDeviceLists GatherDeviceLists(const std::string& audioApi) {
+    OptionsDeviceLists lists;
+    lists.midiInputs = ListMidiInputs(audioApi);
+    lists.midiOutputs = ListMidiOutputs(audioApi);
+    lists.audioSystems = ListAudioSystems();
+    GatherAudioDevices(lists, audioApi);
+    return lists;
+}
+
+OptionsDialogState OpenOptionsDialog(const Settings& settings, OptionsDeviceLists lists) {
+    OptionsDialogState state;
+    state.latencyText = std::to_string(settings.recordLatency);
+    state.bufferChoice = IndexWithin(settings.midiBufferChoice, MidiBufferTexts().size());
+    state.audioMixer = settings.audioMixerPath;
+    state.midiSequencer = settings.midiSequencerPath;
+    state.midiInput = IndexWithin(settings.midiInDevice, lists.midiInputs.size());
+    state.midiOutput = settings.midiOutDevice;
+    state.audioApi = WindowAudioApi(settings.audioApi);
+    state.audioApiFixed = state.audioApi != settings.audioApi;
+    state.audioOutput = settings.audioOutput;
+    state.audioInput = settings.audioInput;
+    state.lists = std::move(lists);
+    return state;
+}
+
+void AcceptOptionsDialog(AppContext& context, const OptionsDialogState& state) {
+    Settings& settings = context.settings;
+    if (state.bufferChoice >= 0) {
+        settings.midiBufferChoice = state.bufferChoice;
+        settings.midiBufferEntries = (state.bufferChoice + 1) * 65536;
+    }
+    if (state.midiInput >= 0) settings.midiInDevice = state.midiInput;
+    settings.audioMixerPath = FirstCharacters(state.audioMixer, MaxPathCharacters);
+    settings.midiSequencerPath = FirstCharacters(state.midiSequencer, MaxPathCharacters);
+    // The field takes digits only, so a number below 0 cannot have been meant.
+    if (const auto latency = LeadingNumber(state.latencyText.substr(0, LatencyCharactersRead)); latency && *latency >= 0)
+        settings.recordLatency = static_cast<int>(*latency);
+    settings.midiOutDevice = state.midiOutput;
+    if (!state.audioApiFixed) settings.audioApi = state.audioApi;
+    settings.audioOutput = state.audioOutput;
+    settings.audioInput = state.audioInput;
+    if (WriteSettings(settings, context.paths.settings)) context.ui.setStatus("Options Saved");
+    else ShowError(context.ui, SettingsNotSavedMessage);
+    OpenDrumOutput(context);
+    context.wave.useDevices({WindowAudioApi(settings.audioApi), settings.audioOutput, settings.audioInput}, context.ui);
+}
+
+}  // namespace jorv

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/AppContext.h"
+
+// The Options dialog without the dialog: what it shows when it opens and what its OK does.
+namespace jorv {
+
+namespace options {
+constexpr int AudioMixer = 1117, MidiSequencer = 1118, ChooseAudioMixer = 1120, ChooseMidiSequencer = 1121;
+constexpr int MidiBuffer = 1122, MidiInput = 1123, RecordLatency = 1182, Ok = 1, Cancel = 2;
+// Beyond the classic controls: the audio system and devices, and the drums' MIDI output.
+constexpr int AudioSystem = 1190, AudioOutput = 1191, AudioInput = 1192, MidiOutput = 1193;
+}  // namespace options
+
+// "65536" .. "262144": the MIDI buffer sizes in list order.
+std::vector<std::string> MidiBufferTexts();
+
+// What the system offers, asked when the dialog opens (and the device lists again when another
+// audio system is picked).
+struct OptionsDeviceLists {
+    std::vector<std::string> midiInputs = {};
+    std::vector<std::string> midiOutputs = {};  // ports, after the built-in synthesizer
+    std::vector<std::string> audioSystems = {};
+    std::vector<std::string> audioOutputs = {};  // of the chosen system
+    std::vector<std::string> audioInputs = {};
+};
+OptionsDeviceLists GatherDeviceLists(const std::string& audioApi);
+void GatherAudioDevices(OptionsDeviceLists& lists, const std::string& audioApi);
+
+// The dialog's fields. A list index of -1 selects nothing; an empty name means the default
+// (the first audio system that works, the system's default device, the built-in synthesizer).
+struct OptionsDialogState {
+    std::string audioMixer;
+    std::string midiSequencer;
+    std::string latencyText;
+    int bufferChoice = -1;
+    int midiInput = -1;
+    std::string midiOutput;
+    std::string audioApi;
+    std::string audioOutput;
+    std::string audioInput;
+    bool audioApiFixed = false;  // JORV_AUDIO_API decides
+    OptionsDeviceLists lists;
+};
+
+OptionsDialogState OpenOptionsDialog(const Settings& settings, OptionsDeviceLists lists);
+
+// OK: the settings take the fields, the file is written ("Options Saved", or a message when it
+// could not be), the drums' output reopens at the new capacity and the wave devices on the
+// chosen system and devices.
+void AcceptOptionsDialog(AppContext& context, const OptionsDialogState& state);
+
+}  // namespace jorv

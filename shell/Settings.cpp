@@ -1,0 +1,32 @@
+#include "shell/Settings.h"
+
+#include "shell/IniFile.h"
+
+namespace jorv {
+
+void ReadSettings(Settings& settings, const std::string& iniPath) {
+    settings.audioMixerPath = ReadIniString(iniPath, SettingsSection, "AudioMixer", "SNDVOL32.EXE");
+    settings.midiSequencerPath = ReadIniString(iniPath, SettingsSection, "MIDISequencer", "");
+    settings.midiInDevice = ReadIniInt(iniPath, SettingsSection, "MidiInDev", 0);
+    settings.midiBufferChoice = ReadIniInt(iniPath, SettingsSection, "MidiBufSel", 0);
+    settings.recordLatency = ReadIniInt(iniPath, SettingsSection, "Latency", 0);
+    settings.midiOutDevice = ReadIniString(iniPath, SettingsSection, "MidiOutDev", "");
+    settings.audioApi = ReadIniString(iniPath, SettingsSection, "AudioApi", "");
+    settings.audioOutput = ReadIniString(iniPath, SettingsSection, "AudioOutDev", "");
+    settings.audioInput = ReadIniString(iniPath, SettingsSection, "AudioInDev", "");
+}
+
+bool WriteSettings(const Settings& settings, const std::string& iniPath) {
+    return WriteIniValues(iniPath, SettingsSection,
+                          {{"AudioMixer", settings.audioMixerPath},
+                           {"MIDISequencer", settings.midiSequencerPath},
+                           {"MidiInDev", std::to_string(settings.midiInDevice)},
+                           {"MidiBufSel", std::to_string(settings.midiBufferChoice)},
+                           {"Latency", std::to_string(settings.recordLatency)},
+                           {"MidiOutDev", settings.midiOutDevice},
+                           {"AudioApi", settings.audioApi},
+                           {"AudioOutDev", settings.audioOutput},
+                           {"AudioInDev", settings.audioInput}});
+}
+
+}  // namespace jorv

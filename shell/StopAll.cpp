@@ -1,0 +1,18 @@
+#include "shell/StopAll.h"
+
+#include "shell/MidiModes.h"
+#include "shell/Rip.h"
+
+namespace jorv {
+
+void StopAll(AppContext& context) {
+    Project& project = context.project;
+    if (!project.busy || !project.projectLoaded) return;
+    context.wave.stop(project, context.ui);
+    if (project.drumsActive) context.drums.stop();
+    StopRipPlayer(context);
+    context.view.cursorX = 0;
+    if (!FinishArmedMode(context)) context.ui.setStatus("Stopped");
+}
+
+}  // namespace jorv

@@ -1,0 +1,54 @@
+#include "shell/ViewState.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "core/BeatGrid.h"
+
+namespace jorv {
+
+namespace {
+
+uint32_t FrameUnderPointer(const ViewState& view, const Project& project, int x) {
+    const uint32_t frame = PixelToFrame(view, project.framesPerTrack, x);
+    return project.alignToBeat ? SnapToBeat(project, frame) : frame;
+}
+
+}  // namespace
+
+void ScaleViewToTrack(ViewState& view, uint32_t framesPerTrack) {
+    view.framesPerPixel = framesPerTrack != 0 ? framesPerTrack / double(ViewWidth) : 1.0;
+}
+
+uint32_t PixelToFrame(const ViewState& view, uint32_t framesPerTrack, int x) {
+    const int offset = std::clamp(x - ViewLeft, 0, ViewWidth);
+    double frame = offset / view.zoom * view.framesPerPixel + view.scrollOffset;
+    // The upper limit first, so that a buffer of fewer than two frames still gives frame 0.
+    frame = std::min(frame, double(framesPerTrack) - 2);
+    frame = std::max(frame, 0.0);
+    return static_cast<uint32_t>(frame);
+}
+
+int32_t FrameToPixel(const ViewState& view, double frame) {
+    const double x = (frame - view.scrollOffset) / view.framesPerPixel * view.zoom + ViewLeft;
+    constexpr double Limit = std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::clamp(std::trunc(x), -Limit, Limit));
+}
+
+void PressInView(ViewState& view, Project& project, int x, int y) {
+    if (x < ViewLeft || x > ViewLeft + ViewWidth || y < ViewTop || y > ViewTop + ViewHeight) return;
+    view.dragging = true;
+    project.selectionStart = FrameUnderPointer(view, project, x);
+    project.selectionEnd = project.selectionStart;
+}
+
+bool MoveSelection(const ViewState& view, Project& project, int x) {
+    if (!view.dragging) return false;
+    project.selectionEnd = std::max(FrameUnderPointer(view, project, x), project.selectionStart);
+    return true;
+}
+
+void ReleaseInView(ViewState& view) { view.dragging = false; }
+
+}  // namespace jorv

@@ -1,0 +1,373 @@
+#include "app/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "shell/CommandIds.h"
+#include "shell/ControlLayout.h"
+#include "shell/MenuTable.h"
+#include "app/QtText.h"
+#include "app/DrumEditDialog.h"
+#include "app/EffectParameterDialog.h"
+#include "app/FxListDialog.h"
+#include "app/OptionsDialog.h"
+#include "core/TrackSwitching.h"
+#include "instruments/DrumEditor.h"
+#include "core/Utf16Text.h"
+#include "tests/support/TempFolder.h"
+
+namespace jorv::test {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() : window({folder.path(), folder.path()}) { window.show(); }
+    // Lets posted commands and dialogs run until the condition holds (at most two seconds).
+    template <typename Condition>
+    bool settle(Condition condition) {
+        for (int i = 0; i < 200 && !condition(); ++i) QTest::qWait(10);
+        return condition();
+    }
+    template <typename T>
+    T* control(int id) {
+        return window.findChild<T*>(QStringLiteral("control%1").arg(id));
+    }
+    QAction* action(int id) { return window.findChild<QAction*>(QStringLiteral("command%1").arg(id)); }
+
+    TempFolder folder;
+    MainWindow window;
+};
+
+// Menu text path -> id, as the user sees the menu bar; separators as "-".
+void CollectMenu(const QMenu* menu, const QString& path, std::vector<std::pair<QString, int>>& items) {
+    for (const QAction* a : menu->actions()) {
+        if (a->menu()) CollectMenu(a->menu(), path + "/" + a->text(), items);
+        else items.emplace_back(path + "/" + (a->isSeparator() ? "-" : a->text()), a->data().toInt());
+    }
+}
+
+// The same paths as the menu table gives them.
+void CollectEntries(const std::vector<MenuEntry>& entries, const QString& path, std::vector<std::pair<QString, int>>& items) {
+    for (const MenuEntry& e : entries) {
+        const QString text = path + "/" + (e.kind == MenuEntry::Kind::Separator ? "-" : ToQt(e.text));
+        if (e.kind == MenuEntry::Kind::Submenu) CollectEntries(e.children, text, items);
+        else items.emplace_back(text, e.id);
+    }
+}
+
+TEST_F(MainWindowTest, StartsWithItsTitleAndStatusAndAClientAreaOfTheRightSize) {
+    // Before any posted command has run.
+    EXPECT_EQ(window.windowTitle(), "Jorv");
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Uninitialized");
+    EXPECT_GE(window.centralWidget()->width(), ClientWidth);
+    EXPECT_GE(window.centralWidget()->height(), ClientHeight);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());  // not resizable
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsEveryItemOfTheMenuTable) {
+    std::vector<std::pair<QString, int>> shown, table;
+    for (const QAction* top : window.menuBar()->actions()) CollectMenu(top->menu(), top->text(), shown);
+    for (const MenuEntry& top : MenuBarEntries()) CollectEntries(top.children, ToQt(top.text), table);
+    EXPECT_EQ(shown, table);
+    EXPECT_EQ(shown.size(), 79u);
+    EXPECT_EQ(action(cmd::About)->shortcuts().size(), 2);
+}
+
+TEST_F(MainWindowTest, EveryControlSitsAtItsPlace) {
+    for (const ControlEntry& entry : MainWindowControls()) {
+        if (entry.id == 0) continue;
+        QWidget* widget = control<QWidget>(entry.id);
+        ASSERT_NE(widget, nullptr) << entry.id;
+        EXPECT_EQ(widget->pos(), QPoint(entry.x, entry.y)) << entry.id;
+        EXPECT_EQ(widget->width(), entry.width) << entry.id;
+        if (entry.kind != ControlKind::TrackList) {
+            EXPECT_EQ(widget->height(), entry.height) << entry.id;
+        }
+    }
+    const QWidget* wave = window.findChild<QWidget*>("waveView");
+    EXPECT_EQ(wave->geometry(), QRect(192, 32, 550, 120));
+    EXPECT_EQ(window.findChild<QLabel*>("status")->geometry(), QRect(10, 152, 182, 24));
+    for (const int bar : {cmd::VolumeBar, cmd::PanBar, cmd::ZoomBar, cmd::PositionBar}) {
+        EXPECT_EQ(control<QScrollBar>(bar)->minimum(), 0);
+        EXPECT_EQ(control<QScrollBar>(bar)->maximum(), 255);
+        EXPECT_EQ(control<QScrollBar>(bar)->value(), 0);
+    }
+    EXPECT_EQ(control<QToolButton>(cmd::FxList)->text(), "&Fx");
+}
+
+TEST_F(MainWindowTest, VolumeBarStepsByArrowsButNotByPages) {
+    QScrollBar* volume = control<QScrollBar>(cmd::VolumeBar);
+    volume->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    volume->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    volume->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(volume->value(), 2);
+    EXPECT_EQ(window.context().project.current().volume, 2);
+}
+
+TEST_F(MainWindowTest, CheckBoxesAndMenuChecksFollowTheirFlags) {
+    QTest::mouseClick(control<QCheckBox>(cmd::MergeRecord), Qt::LeftButton);
+    EXPECT_TRUE(window.context().project.mergeRecord);
+    EXPECT_TRUE(action(cmd::MergeRecord)->isChecked());
+    action(cmd::MergeRecord)->trigger();
+    EXPECT_FALSE(window.context().project.mergeRecord);
+    EXPECT_FALSE(control<QCheckBox>(cmd::MergeRecord)->isChecked());
+
+    QTest::mouseClick(control<QCheckBox>(cmd::Mute), Qt::LeftButton);  // no project yet: stays clear
+    EXPECT_FALSE(control<QCheckBox>(cmd::Mute)->isChecked());
+    action(cmd::AlignToBeat)->trigger();
+    EXPECT_TRUE(action(cmd::AlignToBeat)->isChecked());
+}
+
+// Every modal window is answered with OK, as a user would who takes the defaults.
+QStringList& ModalTitles() {
+    static QStringList titles;
+    return titles;
+}
+
+void AnswerModalsWithOk() {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        ModalTitles() << dialog->windowTitle();
+        // Queued, so that a message box opened by this OK gets answered in its turn.
+        QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+    });
+    timer->start(20);
+}
+
+TEST_F(MainWindowTest, NewProjectIsLoadedThroughSettingsAddAndTrackProperties) {
+    ModalTitles().clear();
+    const Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.currentTrack == 0 && project.buffersReady(); }));
+    EXPECT_TRUE(ModalTitles().contains("Project Settings"));
+    EXPECT_TRUE(ModalTitles().contains("Track Properties"));
+    EXPECT_EQ(window.windowTitle(), "Jorv - untitled");
+    EXPECT_EQ(control<QComboBox>(cmd::TrackList)->currentText(), "Track 1");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled-Track 1.wav"))));
+
+    // A second track through the toolbar, then the list switches between them.
+    QTest::mouseClick(control<QToolButton>(cmd::AddTrack), Qt::LeftButton);
+    ASSERT_TRUE(settle([&] { return control<QComboBox>(cmd::TrackList)->count() == 2; }));
+    EXPECT_EQ(project.currentTrack, 1);
+    EXPECT_EQ(control<QComboBox>(cmd::TrackList)->currentText(), "Track 2");
+    QTest::mouseClick(control<QToolButton>(cmd::Save), Qt::LeftButton);
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Project Saved");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled.jor"))));
+}
+
+TEST_F(MainWindowTest, AnEffectFromTheFxMenuAppliesToTheSelection) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    for (uint32_t f = 0; f < 100; ++f) project.trackBuffer[f] = {10000, 10000};
+    project.selectionStart = 0;
+    project.selectionEnd = 100;
+    project.trackDirty = false;
+    ModalTitles().clear();
+    window.context().effectDialog.effectParams = {7, 7, 7};  // a menu effect starts from its defaults
+    action(fx::Fade)->trigger();
+    EXPECT_EQ(ModalTitles(), QStringList{"Fade"});
+    EXPECT_EQ(project.trackBuffer[0].left, 9882);  // 10000 * 254/255 * 0.9921875
+    EXPECT_EQ(project.trackBuffer[0].right, 9960);
+    EXPECT_EQ(project.trackBuffer[100].left, 0);
+    EXPECT_TRUE(project.trackDirty);
+}
+
+TEST_F(MainWindowTest, TheEffectDialogShowsTheCatalogueAndStepsWithinItsRange) {
+    AppContext& context = window.context();
+    context.effectDialog.dialogEffectId = fx::Turntable;
+    EffectParameterDialog dialog(&window, context);
+    EXPECT_EQ(dialog.windowTitle(), "Turntable");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1014")->text(), "Stop                 Start");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1019")->text(), "20");
+    auto* bar = dialog.findChild<QScrollBar*>("control1012");
+    EXPECT_EQ(bar->minimum(), 2);
+    EXPECT_EQ(bar->maximum(), 254);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1020")->text(), "129");
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // pages change nothing
+    EXPECT_EQ(bar->value(), 129);
+    EXPECT_EQ(context.effectDialog.effectParams[1], 129);
+    // Cancel keeps the moved value and applies nothing.
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("control%1").arg(EffectDialogCancel)), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), EffectDialogCancel);
+    EXPECT_EQ(context.effectDialog.effectParams[1], 129);
+    EXPECT_FALSE(context.project.trackDirty);
+}
+
+TEST_F(MainWindowTest, StandardKeysRunTheirCommandsAndSpacePlaysOrStops) {
+    for (const CommandShortcut& shortcut : CommandShortcuts())
+        EXPECT_EQ(action(shortcut.id)->shortcut(), QKeySequence(ToQt(shortcut.keys))) << shortcut.id;
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    project.selectionStart = 0;
+    project.selectionEnd = 1000000;
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* list = control<QComboBox>(cmd::TrackList);
+    list->setFocus();  // Space would open the list
+    QTest::keyClick(list, Qt::Key_Space);
+    ASSERT_TRUE(settle([&] { return project.busy; }));
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Playing");
+    EXPECT_FALSE(list->view()->isVisible());
+    // Pressed again, Space stops (a message box about the missing audio hardware may hold the
+    // activation here, so the command it gives is checked instead of a second key press).
+    EXPECT_EQ(PlayOrStopCommand(project), cmd::Stop);
+}
+
+TEST_F(MainWindowTest, TheToolbarCutsPastesAndUndoesThroughTheClipboardFile) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    FlushTrack(project, window.context().ui);
+    for (uint32_t f = 0; f < 100; ++f) project.trackBuffer[f] = {8000, -8000};
+    project.selectionStart = 0;
+    project.selectionEnd = 50;
+    QTest::mouseClick(control<QToolButton>(cmd::Cut), Qt::LeftButton);
+    EXPECT_EQ(project.trackBuffer[49].left, 0);
+    EXPECT_EQ(project.trackBuffer[50].left, 8000);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("clipper.wav"))));
+    project.selectionStart = 50;
+    project.selectionEnd = 60;
+    QTest::mouseClick(control<QToolButton>(cmd::Paste), Qt::LeftButton);
+    EXPECT_EQ(project.trackBuffer[50].left, 7937);  // 8000 x 254/256
+    QTest::mouseClick(control<QToolButton>(cmd::Undo), Qt::LeftButton);
+    EXPECT_EQ(project.trackBuffer[50].left, 0);
+
+    // Save Wave's dialog asks before it replaces a file.
+    bool asks = false;
+    QTimer::singleShot(50, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        asks = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->reject();
+    });
+    action(cmd::SaveWave)->trigger();
+    EXPECT_TRUE(asks);
+}
+
+TEST_F(MainWindowTest, TheDrumEditBarsStoreStepsForTheChosenPatternAndInstrument) {
+    AppContext& context = window.context();
+    DrumBlock& drums = context.project.block.drumBlock;
+    StoreSongPattern(drums, u"01");
+    DrumEditDialog dialog(&window, context);
+    auto* patterns = dialog.findChild<QComboBox*>("control1033");
+    auto* instruments = dialog.findChild<QComboBox*>("control1032");
+    EXPECT_EQ(instruments->itemText(8), "Bass Drum 1");
+    EXPECT_EQ(dialog.findChild<QLineEdit*>("control1112")->text(), "01");
+    auto* step5 = dialog.findChild<QScrollBar*>("control1039");
+    EXPECT_NE(dialog.findChild<QScrollBar*>("control1065"), nullptr);  // the 32nd step
+
+    emit patterns->activated(2);
+    emit instruments->activated(8);
+    step5->setSliderPosition(90);
+    EXPECT_EQ(drums.patterns[2].steps[5 * DrumInstrumentCount + 8], 90);
+    step5->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // arrows do nothing
+    EXPECT_EQ(step5->value(), 90);
+    dialog.findChild<QScrollBar*>("control1066")->setSliderPosition(125);
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1099")->text(), "ms per beat 125");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1109"), Qt::LeftButton);  // Cut
+    EXPECT_EQ(step5->value(), 0);
+    dialog.findChild<QLineEdit*>("control1112")->setText("2");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1"), Qt::LeftButton);
+    EXPECT_EQ(FieldToUtf8(drums.songPattern), "2");
+    EXPECT_EQ(context.project.beatFrames, 141120u);
+}
+
+TEST_F(MainWindowTest, OptionsShowsItsListsTakesDigitsOnlyAndSavesOnOk) {
+    AppContext& context = window.context();
+    context.settings.recordLatency = 40;
+    OptionsDialog dialog(&window, context,
+                         {.midiInputs = {"Keys"}, .audioSystems = {"jack", "alsa"}, .audioOutputs = {"Out A"}});
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1123")->currentText(), "Keys");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1190")->itemText(2), "ALSA");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1191")->itemText(1), "Out A");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("control1193")->currentText(), "Built-in synthesizer");
+    auto* latency = dialog.findChild<QLineEdit*>("control1182");
+    latency->clear();
+    QTest::keyClicks(latency, "x2y5");
+    EXPECT_EQ(latency->text(), "25");
+    dialog.findChild<QComboBox*>("control1122")->setCurrentIndex(1);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1"), Qt::LeftButton);
+    EXPECT_EQ(context.settings.recordLatency, 25);
+    EXPECT_EQ(context.settings.midiBufferEntries, 131072);
+    EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Options Saved");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("jorv.ini"))));
+}
+
+TEST_F(MainWindowTest, TheFxListBuildsAChainThroughTheParameterDialogAndAppliesIt) {
+    AppContext& context = window.context();
+    Project& project = context.project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    for (uint32_t k = 0; k < 2000; ++k) project.trackBuffer[k] = {int16_t(k), int16_t(k)};
+    project.selectionStart = 0;
+    project.selectionEnd = 2000;
+    project.trackDirty = false;
+    FxListDialog dialog(&window, context);
+    auto* available = dialog.findChild<QListWidget*>("control1024");
+    EXPECT_EQ(available->item(0)->text(), "Amp Gain");
+    // The parameter dialog each ">" opens is answered with OK.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            if (modal->windowTitle() == "Reverse") modal->accept();
+    });
+    answer.start(20);
+    for (int i = 0; i < 2; ++i) {
+        available->setCurrentRow(33);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("control1026"), Qt::LeftButton);
+    }
+    auto* chosen = dialog.findChild<QListWidget*>("control1023");
+    ASSERT_EQ(chosen->count(), 2);
+    EXPECT_EQ(chosen->item(1)->text(), "Misc Reverse");
+    chosen->setCurrentRow(1);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1027"), Qt::LeftButton);
+    EXPECT_EQ(chosen->count(), 1);
+    dialog.findChild<QScrollBar*>("control1180")->setSliderPosition(255);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("control1020"), Qt::LeftButton);
+    EXPECT_TRUE(project.trackDirty);
+    EXPECT_NEAR(project.trackBuffer[1000].left, 999, 2);  // reversed, at the blend's peak
+    EXPECT_EQ(project.trackBuffer[0].left, 0);            // the first frame untouched
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1031")->text(), "Effects Applied: 1");
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    // Saved, so that Exit has nothing to ask (the question itself is the shell's, tested there).
+    project.savedBlock = project.block;
+    project.trackDirty = false;
+    action(cmd::Exit)->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.context().project.buffersReady());
+}
+
+}  // namespace
+}  // namespace jorv::test
+
+int main(int argc, char** argv) {
+    // The window tests never need a screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    jorv::test::AnswerModalsWithOk();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,74 @@
+#include "shell/OptionsDialogLogic.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/IniFile.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/TempFolder.h"
+
+namespace jorv::test {
+namespace {
+
+struct OptionsTest : ::testing::Test, ShellFixture {
+    OptionsTest() {
+        context.paths.settings = folder.file("jorv.ini");
+        context.drumOutput.open = [](const Settings&) { return std::make_unique<SilentMidiOutput>(); };
+    }
+    OptionsDialogState open(OptionsDeviceLists lists = {}) { return OpenOptionsDialog(context.settings, std::move(lists)); }
+    TempFolder folder;
+};
+
+TEST_F(OptionsTest, AFirstRunShowsTheDefaultsAndOkWritesEveryKey) {
+    ReadSettings(context.settings, context.paths.settings);
+    const OptionsDialogState state = open();
+    EXPECT_EQ(state.audioMixer, "SNDVOL32.EXE");
+    EXPECT_EQ(state.midiSequencer, "");
+    EXPECT_EQ(state.bufferChoice, 0);
+    EXPECT_EQ(state.latencyText, "0");
+    EXPECT_EQ(state.midiInput, -1);  // no MIDI input port: nothing selected
+    EXPECT_EQ(MidiBufferTexts(), (std::vector<std::string>{"65536", "131072", "196608", "262144"}));
+
+    AcceptOptionsDialog(context, state);
+    EXPECT_EQ(ui.status, "Options Saved");
+    EXPECT_EQ(ReadFileText(context.paths.settings),
+              "[Jorv]\r\nAudioMixer=SNDVOL32.EXE\r\nMIDISequencer=\r\nMidiInDev=0\r\nMidiBufSel=0\r\nLatency=0\r\n"
+              "MidiOutDev=\r\nAudioApi=\r\nAudioOutDev=\r\nAudioInDev=\r\n");
+}
+
+TEST_F(OptionsTest, TheBufferChoiceTakesEffectOnOkWhereTheDrumsReopenAtItsSize) {
+    WriteFileText(context.paths.settings, "; mine\n[Other]\nx=1\n[Jorv]\nMidiBufSel=3\nMidiInDev=5\n");
+    ReadSettings(context.settings, context.paths.settings);
+    OptionsDialogState state = open({.midiInputs = {"a", "b"}});
+    EXPECT_EQ(state.bufferChoice, 3);
+    EXPECT_EQ(state.midiInput, -1);  // device 5 is not there
+    EXPECT_EQ(context.settings.midiBufferEntries, 65536);
+
+    state.midiInput = 1;
+    state.latencyText = "12345678";  // seven characters are read
+    state.audioMixer = std::string(120, 'm');
+    state.audioApi = "alsa";
+    state.audioOutput = "hw:1";
+    AcceptOptionsDialog(context, state);
+    EXPECT_EQ(context.settings.midiBufferEntries, 262144);
+    EXPECT_EQ(context.drums.events().capacity(), 262144u);
+    EXPECT_EQ(context.settings.midiInDevice, 1);
+    EXPECT_EQ(context.settings.recordLatency, 1234567);
+    EXPECT_EQ(context.settings.audioMixerPath.size(), 99u);
+    EXPECT_EQ(wave.calls, std::vector<std::string>{"useDevices alsa/hw:1/"});
+    EXPECT_EQ(ReadIniValue(context.paths.settings, "Other", "x"), "1");
+    EXPECT_EQ(ReadFileText(context.paths.settings).rfind("; mine", 0), 0u);
+
+    state.latencyText = "ms";
+    AcceptOptionsDialog(context, state);
+    EXPECT_EQ(context.settings.recordLatency, 1234567);
+}
+
+TEST_F(OptionsTest, ASettingsFileThatCannotBeWrittenIsSaidInsteadOfSaved) {
+    context.paths.settings = folder.file("no-such-folder/jorv.ini");
+    AcceptOptionsDialog(context, open());
+    EXPECT_EQ(ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(SettingsNotSavedMessage)});
+    EXPECT_EQ(ui.status, "Uninitialized");
+}
+
+}  // namespace
+}  // namespace jorv::test
