@@ -12,6 +12,10 @@
 
 namespace jorv {
 
+// The beat grid's spacing until Drum Edit's OK sets it: a fresh drum pattern's length, 32 steps
+// of 100 ms, in frames.
+inline constexpr uint32_t DefaultBeatFrames = 141120;
+
 // The one open project: its persistent block and the run-time state around it.
 struct Project {
     ProjectBlock block{};
@@ -41,7 +45,7 @@ struct Project {
     std::array<int32_t, MaxTracks> gainLeft{};
     std::array<int32_t, MaxTracks> gainRight{};
 
-    uint32_t beatFrames = 141120;
+    uint32_t beatFrames = DefaultBeatFrames;
 
     bool mergeRecord = false;
     bool drumsActive = false;

@@ -84,7 +84,8 @@ void ApplyFade(TrackSamples samples, const EffectArguments& a) {
 // Each value loses a random share of itself that grows with the loudness of the last 128 frames.
 void ApplyFuzz(TrackSamples samples, const EffectArguments& a) {
     constexpr int RingValues = 256;
-    const float depth = ToFloat((256 - a.k1()) * 536854528.0);
+    constexpr double DepthUnit = 32767.0 * 16384.0;  // full scale, times 2^14
+    const float depth = ToFloat((256 - a.k1()) * DepthUnit);
     const float inverse = ToFloat(1.0 / depth);
     const double clip = a.clipLevel;
     std::array<int16_t, RingValues> ring;

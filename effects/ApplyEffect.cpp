@@ -18,7 +18,6 @@ int32_t ApplyEffect(Project& project, EffectId id, uint32_t start, uint32_t end,
         effect->algorithm(samples, MakeEffectArguments(start, limitedEnd, p1, p2, p3, random));
     else
         ApplyFftEffect(samples, effect->spectralStep, start, limitedEnd, p1, p2, p3, progress);
-    if (effect->marksTrackChanged) project.trackDirty = true;
     return 0;
 }
 

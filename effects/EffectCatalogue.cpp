@@ -2,9 +2,11 @@
 //   1. Write its algorithm in the family file where it belongs: a time-domain effect is an
 //      EffectAlgorithm over the track's samples and the EffectArguments; an FFT effect is a
 //      SpectralStep over one analysed frame (FftFrameSteps).
-//   2. Add one row to Catalogue below, where it is to stand in the FX menu and the effect
-//      lists: its menu command id (any unused one; name it in fx:: only if other code must
-//      refer to it), popup, texts, labels, defaults, and its algorithm or spectral step.
+//   2. Add one row at the end of Catalogue below: its menu command id (any unused one; name it
+//      in fx:: only if other code must refer to it), popup, texts, labels, defaults, and its
+//      algorithm or spectral step. Saved effect lists name effects by their row's position, so
+//      a row inserted anywhere else would change every saved list; the FX menu still shows the
+//      new effect in its popup, after that popup's older effects.
 // That is all: the FX menu, the parameter dialog, the effect lists, ApplyEffect and the FFT
 // pipeline read the row, and nothing else names the effect.
 #include "effects/EffectCatalogue.h"
@@ -47,8 +49,7 @@ constexpr auto Catalogue = std::to_array<EffectInfo>({
     {fx::Ring, Popups[2], "Ring", "Vibe Ring", "Ring", {"Rate", "N/A", "Pan"}, {128, 2, 128}, ApplyRing},
     {fx::LowPass, Popups[3], "Low Pass", "Filter Low Pass", "Lo Pass", {LoHi, "N/A", "Pan"}, {2, 2, 128}, ApplyLowPass},
     {fx::HiPass, Popups[3], "Hi Pass", "Filter High Pass", "Hi Pass", {LoHi, "N/A", "Pan"}, {254, 2, 128}, ApplyHiPass},
-    // Band Pass marks the track changed itself.
-    {fx::BandPass, Popups[3], "Band Pass", "Filter Band Pass", "Band Pass", {"Lo Freq", "Hi Freq", "Pan"}, {2, 254, 128}, ApplyBandPass, nullptr, true},
+    {fx::BandPass, Popups[3], "Band Pass", "Filter Band Pass", "Band Pass", {"Lo Freq", "Hi Freq", "Pan"}, {2, 254, 128}, ApplyBandPass},
     {fx::NoiseReduction, Popups[3], "Noise Reduction", "Filter Noise Reduction", "Noise Reduction", {LoHi, "Cutoff", "Blend"}, {128, 128, 128}, ApplyNoiseReduction},
     {fx::Shift, Popups[4], "Shift", "Delay Shift", "Shift", {"Left   Fine Shift   Right", "Shift Multiplier", "Pan"}, {128, 2, 128}, ApplyShift},
     {fx::Echo, Popups[4], "Echo", "Delay Echo", "Echo", {"Rate", "Sustain", "Pan"}, {128, 128, 128}, ApplyEcho},
@@ -74,22 +75,6 @@ constexpr auto Catalogue = std::to_array<EffectInfo>({
     {fx::Monotonize, Popups[7], "Monotonize", "Misc Monotonize", "Monotonize", {"N/A", "N/A", "L      Input Pan      R"}, {2, 2, 128}, ApplyMonotonize},
 });
 
-constexpr FxListRow MakeRow(const EffectInfo& info) {
-    FxListRow row{};
-    for (std::size_t i = 0; i < info.catalogueName.size() && i + 1 < std::size(row.name); ++i)
-        row.name[i] = static_cast<char16_t>(info.catalogueName[i]);
-    row.effectId = info.id;
-    return row;
-}
-
-constexpr std::array<FxListRow, Catalogue.size()> MakeFxList() {
-    std::array<FxListRow, Catalogue.size()> rows{};
-    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = MakeRow(Catalogue[i]);
-    return rows;
-}
-
-constexpr auto FxList = MakeFxList();
-
 }  // namespace
 
 std::span<const EffectInfo> EffectCatalogue() { return Catalogue; }
@@ -100,8 +85,6 @@ const EffectInfo* FindEffect(EffectId id) {
 }
 
 std::span<const std::string_view> EffectPopups() { return Popups; }
-
-std::span<const FxListRow> FxListEffects() { return FxList; }
 
 bool IsFftEffect(EffectId id) {
     const EffectInfo* effect = FindEffect(id);

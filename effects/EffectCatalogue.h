@@ -65,26 +65,15 @@ struct EffectInfo {
     // Exactly one of the two: a time-domain algorithm, or the spectral step of an FFT effect.
     EffectAlgorithm algorithm = nullptr;
     SpectralStep spectralStep = nullptr;
-    // ApplyEffect marks the track changed itself (callers mark it for every effect anyway).
-    bool marksTrackChanged = false;
 };
 
-// All effects, in the order of the effect lists (FX menu order).
+// All effects. A row's position is its number in saved effect lists (ChainItem::effectRow), so
+// rows never move; the FX menu shows each popup's rows in this order.
 std::span<const EffectInfo> EffectCatalogue();
 // The catalogue row of id, or null when id is not an effect.
 const EffectInfo* FindEffect(EffectId id);
 // The FX submenus in menu order.
 std::span<const std::string_view> EffectPopups();
-
-// A row of the effect-list table as effect list files store it: the catalogue name in a field
-// of 25 UTF-16 units with its NUL, then the id.
-struct FxListRow {
-    char16_t name[25];
-    int32_t effectId;
-};
-
-// One row per effect, in catalogue order.
-std::span<const FxListRow> FxListEffects();
 
 bool IsFftEffect(EffectId id);
 

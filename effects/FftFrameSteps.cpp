@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/WaveFormat.h"
 #include "effects/EffectMath.h"
 #include "effects/SnapToScale.h"
 #include "effects/Widened.h"
@@ -13,8 +14,15 @@ namespace {
 
 using fxmath::HalfPi;
 using fxmath::Pi;
-constexpr double BinWidth = 10.7666015625;
-constexpr double InverseBinWidth = 0.09287981859410431;
+// In hertz, and its inverse.
+constexpr double BinWidth = double(WaveFormat::sampleRate) / FftSize;
+constexpr double InverseBinWidth = double(FftSize) / WaveFormat::sampleRate;
+// A semitone down in frequency: 2^(-1/12).
+constexpr double SemitoneDown = 0.9438743967462762;
+// The harmonics' bins lie at 1.3, 1.5 and 1.7 times the bin they strengthen.
+constexpr double BelowThird = 1 / 1.3, BelowFifth = 1 / 1.5, BelowSeventh = 1 / 1.7;
+// Bass Boost adds each bin's octave to the lower half of the spectrum.
+constexpr int BassBoostBins = FftSize / 4;
 
 struct Peak {
     float magnitude = 0;
@@ -129,15 +137,15 @@ void Harmonics(FftWorkspace& w, int k1, int k2, int k3) {
     float* m = w.analysisMagnitude;
     for (int n = FftBins - 1; n >= 100; --n) {
         const auto below = [n](double factor) { return static_cast<int>(n * factor); };
-        m[n] = static_cast<float>(norm * (m[n] + seventh * m[below(0.5882352941176471)] + fifth * m[below(0.6666666666666666)] +
-                                          third * m[below(0.7692307692307692)]));
+        m[n] = static_cast<float>(norm * (m[n] + seventh * m[below(BelowSeventh)] + fifth * m[below(BelowFifth)] +
+                                          third * m[below(BelowThird)]));
     }
 }
 
 void BassBoost(FftWorkspace& w, int k1) {
     const double octave = k1 / 256.0;
     float* m = w.analysisMagnitude;
-    for (int n = 0; n < 1024; ++n) m[n] = static_cast<float>((m[n] + octave * m[2 * n]) / (1.0 + octave));
+    for (int n = 0; n < BassBoostBins; ++n) m[n] = static_cast<float>((m[n] + octave * m[2 * n]) / (1.0 + octave));
 }
 
 // Follows the strongest bin to the nearest note of the chosen scale and key.
@@ -145,7 +153,7 @@ void PerfectPitchRatio(FftFrame frame, int scale, int key, int tuning) {
     FftWorkspace& w = frame.work;
     const Peak peak = FindPeak(w.analysisMagnitude);
     double e = peak.magnitude > 0 ? w.analysisFrequency[peak.bin] : 0.0;
-    for (int r = key / 22; r > 0; --r) e *= 0.9438743967462762;
+    for (int r = key / 22; r > 0; --r) e *= SemitoneDown;
     const double s = e / (1.0 + tuning * 0.00023227734375000017);
     if (s > 0) frame.pitchRatio.set(SnapToScale(s, scale) / s);
     frame.pitchRatio.set(std::clamp(frame.pitchRatio.get(), 0.5, 2.0));
