@@ -4,6 +4,7 @@
 #include "instruments/DrumBlockSetup.h"
 #include "instruments/DrumEditor.h"
 #include "instruments/DrumPatternFile.h"
+#include "shell/DrumPatternDialogs.h"
 
 namespace jorv::cli {
 

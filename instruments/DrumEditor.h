@@ -19,8 +19,6 @@ struct DrumEditorState {
     int32_t currentInstrument = -1;  // -1: none chosen
     DrumEditScope editScope = DrumEditScope::Instrument;
     DrumPattern clipPattern{};
-    std::string saveFolder;  // where the next Save and Load dialogs start
-    std::string loadFolder;
 };
 
 // Control ids of the Drum Edit dialog.

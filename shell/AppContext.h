@@ -37,8 +37,9 @@ struct AppContext {
     EffectDialogState effectDialog;
     // One stream for the whole run, as a program that never seeds its generator has.
     EffectRandom effectRandom;
-    EffectListFolders effectListFolders;
+    RememberedFolders effectListFolders;
     DrumEditorState drumEditor;
+    RememberedFolders drumPatternFolders;
     // The player goes before its output and timer do.
     DrumOutput drumOutput;
     DrumPlayer drums;

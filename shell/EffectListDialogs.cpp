@@ -6,31 +6,24 @@ namespace jorv {
 
 namespace {
 
-std::optional<std::string> ChooseListFile(bool save, std::string& folder, const std::string& defaultFolder,
-                                          UiServices& ui) {
-    return ChooseFileRemembering(ui,
-                                 {.save = save,
-                                  .mustExist = !save,
-                                  .filterLabel = "JFX Files",
-                                  .filterPattern = "*.jfx",
-                                  .title = save ? "Save JFX File" : "Load JFX File",
-                                  .defaultExtension = ".jfx"},
-                                 folder, defaultFolder);
-}
+constexpr RecordFileKind EffectListKind{.filterLabel = "JFX Files",
+                                        .filterPattern = "*.jfx",
+                                        .saveTitle = "Save JFX File",
+                                        .loadTitle = "Load JFX File",
+                                        .extension = ".jfx",
+                                        .saveFailedMessage = ChainSaveFailedMessage,
+                                        .openFailedMessage = ChainOpenFailedMessage};
 
 }  // namespace
 
-void SaveEffectList(EffectListFolders& folders, const EffectChain& chain, const std::string& defaultFolder, UiServices& ui) {
-    const auto path = ChooseListFile(true, folders.save, defaultFolder, ui);
-    if (path && !WriteEffectListFile(chain, *path)) ShowError(ui, ChainSaveFailedMessage);
+void SaveEffectList(RememberedFolders& folders, const EffectChain& chain, const std::string& defaultFolder, UiServices& ui) {
+    SaveRecordFile(EffectListKind, folders, defaultFolder, ui,
+                   [&](const std::string& path) { return WriteEffectListFile(chain, path); });
 }
 
-bool LoadEffectList(EffectListFolders& folders, EffectChain& chain, const std::string& defaultFolder, UiServices& ui) {
-    const auto path = ChooseListFile(false, folders.load, defaultFolder, ui);
-    if (!path) return false;
-    if (ReadEffectListFile(chain, *path)) return true;
-    ShowError(ui, ChainOpenFailedMessage);
-    return false;
+bool LoadEffectList(RememberedFolders& folders, EffectChain& chain, const std::string& defaultFolder, UiServices& ui) {
+    return LoadRecordFile(EffectListKind, folders, defaultFolder, ui,
+                          [&](const std::string& path) { return ReadEffectListFile(chain, path); });
 }
 
 }  // namespace jorv

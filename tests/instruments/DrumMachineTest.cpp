@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-
 #include "core/Utf16Text.h"
 #include "instruments/DrumBlockSetup.h"
 #include "instruments/DrumEditor.h"
 #include "instruments/DrumEvents.h"
 #include "instruments/DrumInstruments.h"
-#include "instruments/DrumPatternFile.h"
-#include "tests/support/RecordingUiServices.h"
-#include "tests/support/TempFolder.h"
 
 namespace jorv::test {
 namespace {
@@ -162,41 +158,6 @@ TEST(DrumEditor, OkStoresAtMost127SongCharactersAndTheBeatOfPatternZero) {
     d.pattern(0).length = -1;
     AcceptDrumEdit(d.block, u"0", beatFrames);
     EXPECT_EQ(beatFrames, 0u);
-}
-
-TEST(DrumPatternFile, SaveWritesTheBlockWholeAndLoadTakesAShortFileOverTheFront) {
-    TempFolder folder;
-    RecordingUiServices ui;
-    DrumEditorState state;
-    Drums d;
-    d.song(u"0120");
-    const std::string path = folder.file("beat.jdp");
-    ui.fileChoices = {path};
-    SaveDrumPatterns(state, d.block, "/start", ui);
-    EXPECT_EQ(ui.fileRequests[0].title, "Save Jorv Drum Pattern");
-    EXPECT_EQ(ui.fileRequests[0].initialFolder, "/start");
-    EXPECT_TRUE(ui.fileRequests[0].confirmOverwrite);
-    const auto bytes = ReadFileBytes(path);
-    ASSERT_EQ(bytes.size(), 20144u);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), std::string("1\0.\0000\0000\0", 8));
-
-    Drums loaded;
-    loaded.pattern(9).length = 5;
-    WriteFileBytes(path, {bytes.begin(), bytes.begin() + 100});
-    ui.fileChoices = {path};
-    EXPECT_TRUE(LoadDrumPatterns(state, loaded.block, "/start", ui));
-    EXPECT_EQ(ui.fileRequests[1].initialFolder, "/start");  // Load remembers its own folder
-    EXPECT_EQ(loaded.pattern(9).length, 5);
-    ui.fileChoices = {folder.file("missing.jdp"), std::nullopt};
-    EXPECT_FALSE(LoadDrumPatterns(state, loaded.block, "/start", ui));
-    EXPECT_EQ(ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(DrumOpenFailedMessage)});
-    LoadDrumPatterns(state, loaded.block, "/start", ui);
-    EXPECT_EQ(ui.fileRequests[3].initialFolder, folder.path());
-
-    ui.fileChoices = {folder.file("no/such/folder.jdp")};
-    SaveDrumPatterns(state, d.block, "/start", ui);
-    EXPECT_EQ(ui.fileRequests[4].initialFolder, folder.path());
-    EXPECT_EQ(ui.messages.back().text, DrumSaveFailedMessage);
 }
 
 }  // namespace

@@ -3,17 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "effects/EffectCatalogue.h"
-#include "effects/EffectListFile.h"
-#include "shell/EffectListDialogs.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
-#include "tests/support/TempFolder.h"
-#include "tests/support/WaveBytes.h"
 
 namespace jorv::test {
 namespace {
 
-constexpr int GainRow = 0, FftPitchRow = 18, ReverseRow = 33;
+constexpr int GainRow = 0, ReverseRow = 33;
 
 struct FxListTest : ::testing::Test, ShellFixture {
     FxListTest() {
@@ -78,43 +74,6 @@ TEST_F(FxListTest, AuditionPlaysTheProcessedMiddleAndLeavesTheTrackBitForBit) {
     EXPECT_TRUE(AuditionFxList(context, chain, show, [] {}));
     project.selectionEnd = 513;
     EXPECT_FALSE(AuditionFxList(context, chain, show, [] {}));
-}
-
-TEST(EffectListFile, RoundTripsAsItsBytesAndRefusesChainsThatNameNoEffect) {
-    TempFolder folder;
-    RecordingUiServices ui;
-    EffectListFolders folders;
-    EffectChain chain = NewEffectChain();
-    AddChainItem(chain, {FftPitchRow, 10, 20, 30});
-    const std::string path = folder.file("chain.jfx");
-    ui.fileChoices = {path};
-    SaveEffectList(folders, chain, "/start", ui);
-    EXPECT_EQ(ui.fileRequests[0].title, "Save JFX File");
-    const Bytes bytes = ReadFileBytes(path);
-    ASSERT_EQ(bytes.size(), 268u);
-    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), std::string("1\0.\0000\0000\0", 8));
-    EXPECT_EQ(bytes[12], 18);  // FFT Pitch is stored as its row
-
-    EffectChain loaded = NewEffectChain();
-    ui.fileChoices = {path};
-    EXPECT_TRUE(LoadEffectList(folders, loaded, "/start", ui));
-    EXPECT_EQ(loaded.chainItems[0].p3, 30);
-    EXPECT_EQ(ui.fileRequests[1].initialFolder, "/start");
-
-    Bytes damaged = bytes;
-    damaged[8] = 17;  // seventeen items
-    WriteFileBytes(path, damaged);
-    EXPECT_FALSE(ReadEffectListFile(loaded, path));
-    damaged = bytes;
-    damaged[12] = 35;  // no such row
-    WriteFileBytes(path, damaged);
-    ui.fileChoices = {path};
-    EXPECT_FALSE(LoadEffectList(folders, loaded, "/start", ui));
-    EXPECT_EQ(ui.messages.back().text, ChainOpenFailedMessage);
-    EXPECT_EQ(loaded.chainItems[0].effectRow, FftPitchRow);
-    WriteFileBytes(path, {bytes.begin(), bytes.begin() + 10});  // short: the rest stays
-    EXPECT_TRUE(ReadEffectListFile(loaded, path));
-    EXPECT_EQ(loaded.chainItems[0].p3, 30);
 }
 
 }  // namespace
