@@ -107,6 +107,30 @@ TEST_F(ProjectCommandsTest, PlayRunsUntilThePollSeesTheSelectionEnd) {
     EXPECT_TRUE(ui.posted.empty());
 }
 
+// jorv-cli runs the same transport: the loop ends at the selection end and stops as Stop does,
+// placing the take; a refused start is the caller's to see.
+TEST_F(ProjectCommandsTest, WithoutAWindowARecordingRunsToTheSelectionEndAndIsPlaced) {
+    newProject(folder.file("demo.jor"));
+    device.signal.assign(400, Frame{500, 500});
+    project.selectionStart = 100;
+    project.selectionEnd = 300;
+    ASSERT_EQ(StartRecord(context), TransportStart::Started);
+    int looks = 0;
+    RunTransportToEnd(context, [&] {
+        ++looks;
+        device.advance(50);
+    });
+    EXPECT_EQ(looks, 4);
+    EXPECT_FALSE(project.busy);
+    EXPECT_EQ(ui.status, "Stopped");
+    EXPECT_EQ(project.trackBuffer[99], (Frame{0, 0}));
+    EXPECT_NE(project.trackBuffer[100], (Frame{0, 0}));
+    EXPECT_TRUE(project.trackDirty);
+
+    device.startSucceeds = false;
+    EXPECT_EQ(StartPlay(context), TransportStart::DeviceRefused);
+}
+
 TEST_F(ProjectCommandsTest, RecordedTakeSurvivesSaveAndOpen) {
     newProject(folder.file("demo.jor"));
     device.signal.assign(1000, Frame{1234, -1234});
