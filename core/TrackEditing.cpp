@@ -18,7 +18,7 @@ FrameRange Selection(const Project& project) {
 }
 
 // The clip in scratchBuffer, silence after its end; the LoadWave code when it failed.
-int LoadClip(Project& project, UiServices& ui) {
+WaveLoadResult LoadClip(Project& project, UiServices& ui) {
     return LoadWave(project.clipperPath, project.scratchBuffer.get(), project.framesPerTrack, ui);
 }
 

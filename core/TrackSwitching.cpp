@@ -36,13 +36,13 @@ void FlushTrack(Project& project, UiServices& ui) {
     project.trackDirty = false;
 }
 
-int SelectTrack(Project& project, int index, UiServices& ui) {
+WaveLoadResult SelectTrack(Project& project, int index, UiServices& ui) {
     if (index < 0 || index >= MaxTracks) return WaveLoaded;
     FlushTrack(project, ui);
     project.currentTrack = static_cast<uint16_t>(index);
     RefreshTrackMix(project, ui);
     if (!project.buffersReady()) return WaveLoaded;
-    const int result = LoadWave(WaveFileOf(project.current()), project.trackBuffer.get(), project.framesPerTrack, ui);
+    const WaveLoadResult result = LoadWave(WaveFileOf(project.current()), project.trackBuffer.get(), project.framesPerTrack, ui);
     if (result >= FirstWaveFailure) ClearFrames(project.trackBuffer.get(), 0, project.framesPerTrack);
     return result;
 }

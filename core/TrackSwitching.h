@@ -4,6 +4,7 @@
 
 #include "core/Project.h"
 #include "core/UiServices.h"
+#include "core/WaveFile.h"
 
 namespace jorv {
 
@@ -14,7 +15,7 @@ void FlushTrack(Project& project, UiServices& ui);
 // Makes track index current: flushes, shows its controls, recomputes gains and the backing
 // mix, and loads its audio. Returns LoadWave's result. When the file cannot be read the
 // buffer becomes silence, so no other track's audio can be saved under this track's name.
-int SelectTrack(Project& project, int index, UiServices& ui);
+WaveLoadResult SelectTrack(Project& project, int index, UiServices& ui);
 
 // Sum of every other audible track, read from the track files, with their gains.
 void RebuildBackingMix(Project& project, UiServices& ui);

@@ -75,13 +75,13 @@ bool FindChunk(HeaderReader& reader, const char* name, std::size_t letters, std:
 }
 
 struct FormatInfo {
-    int warning = 0;
+    WaveLoadResult warning = WaveLoaded;
     uint8_t channels = 0;
 };
 
-// Steps through the header up to the first byte of the samples; returns the failure code or 0,
-// with the data size in dataBytes.
-int ReadHeader(std::FILE* file, FormatInfo& format, uint32_t& dataBytes) {
+// Steps through the header up to the first byte of the samples; returns the failure, or
+// WaveLoaded with the data size in dataBytes.
+WaveLoadResult ReadHeader(std::FILE* file, FormatInfo& format, uint32_t& dataBytes) {
     HeaderReader reader(file);
     const auto riff = reader.next();
     // "RIFX" holds big-endian samples, which would load as noise.
@@ -97,7 +97,8 @@ int ReadHeader(std::FILE* file, FormatInfo& format, uint32_t& dataBytes) {
     format.channels = tagAndChannels[2];
     if (format.channels != 2) format.warning = WaveChannelWarning;
     const auto rate = reader.next();
-    if (Low16(rate) != (WaveFormat::sampleRate & 0xFFFF)) format.warning += WaveRateWarning;
+    if (Low16(rate) != (WaveFormat::sampleRate & 0xFFFF))
+        format.warning = format.warning == WaveChannelWarning ? WaveChannelAndRateWarning : WaveRateWarning;
     reader.next();  // byte rate
     const bool sixteenBits = reader.next()[2] == WaveFormat::bitsPerSample;
     int64_t rest = int64_t{fmtSize} - 16;
@@ -111,7 +112,7 @@ int ReadHeader(std::FILE* file, FormatInfo& format, uint32_t& dataBytes) {
     reader.skipChunkBody(rest);
     if (!FindChunk(reader, "data", 4, name)) return WaveNoData;
     dataBytes = ReadU32(reader.next());
-    return 0;
+    return WaveLoaded;
 }
 
 // Mono sample k becomes frame k; working downwards lets the widening happen in place.
@@ -156,7 +157,8 @@ std::string_view WaveFailureMessage(int result) {
     }
 }
 
-int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui, uint32_t* framesLoaded) {
+WaveLoadResult LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui,
+                        uint32_t* framesLoaded) {
     if (framesLoaded) *framesLoaded = 0;
     // A file we may not write to is still read; only a missing file becomes a silent one, and
     // anything else that cannot be read is left exactly as it is.
@@ -173,7 +175,7 @@ int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, Ui
     FileHandle file = std::move(opened.file);
     FormatInfo format;
     uint32_t dataBytes = 0;
-    if (const int failure = ReadHeader(file.get(), format, dataBytes)) {
+    if (const WaveLoadResult failure = ReadHeader(file.get(), format, dataBytes); failure != WaveLoaded) {
         file.reset();
         ShowError(ui, WaveFailureMessage(failure));
         return failure;
@@ -181,7 +183,7 @@ int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, Ui
     const uint32_t frames = ReadSamples(file.get(), buffer, framesPerTrack, format.channels, dataBytes);
     file.reset();
     if (framesLoaded) *framesLoaded = frames;
-    if (format.warning > 0) ShowWarning(ui, WaveWarningMessage);
+    if (format.warning != WaveLoaded) ShowWarning(ui, WaveWarningMessage);
     return format.warning;
 }
 

@@ -11,11 +11,13 @@
 namespace jorv {
 
 // LoadWave's result: below 10 the buffer holds the file's audio (1..3 with a format warning),
-// from 10 on the load failed and the buffer is untouched.
+// from 10 on the load failed and the buffer is untouched. The numbers are the ones the described
+// program returns; jorv-cli prints them.
 enum WaveLoadResult : int {
     WaveLoaded = 0,
     WaveChannelWarning = 1,
     WaveRateWarning = 2,
+    WaveChannelAndRateWarning = WaveChannelWarning + WaveRateWarning,
     WaveNoRiff = 10,
     WaveNoWave = 11,
     WaveNoFmt = 12,
@@ -35,8 +37,8 @@ std::string_view WaveFailureMessage(int result);
 // Reads the wave file at path into buffer, which holds framesPerTrack frames; every frame is
 // written on success. A missing file becomes a silent file of framesPerTrack - 1 frames.
 // framesLoaded, when given, receives the number of whole frames taken from the file.
-int LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui,
-             uint32_t* framesLoaded = nullptr);
+WaveLoadResult LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui,
+                        uint32_t* framesLoaded = nullptr);
 
 // SaveWave's result, with the numbers the described program returns.
 enum WaveSaveResult : int {
