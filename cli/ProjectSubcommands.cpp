@@ -1,7 +1,6 @@
 #include <chrono>
 #include <thread>
 
-#include "cli/HeadlessWindow.h"
 #include "cli/Subcommand.h"
 #include "core/Mixdown.h"
 #include "core/ProjectFile.h"
@@ -9,6 +8,7 @@
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 #include "core/WaveFile.h"
+#include "shell/HeadlessWindow.h"
 #include "shell/Rip.h"
 #include "shell/StopAll.h"
 #include "shell/TransportRun.h"

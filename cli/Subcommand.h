@@ -66,5 +66,6 @@ const Subcommand& Sk1Command();
 const Subcommand& TtsCommand();
 const Subcommand& RipCommand();
 const Subcommand& ChainCommand();
+const Subcommand& ScriptCommand();
 
 }  // namespace jorv::cli

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -277,6 +278,56 @@ TEST(Cli, BadUsageExitsWithTwoAndAUsageText) {
         EXPECT_NE(run.err.find("usage:"), std::string::npos);
         EXPECT_EQ(run.out, "");
     }
+}
+
+// A scripted session in the project's folder (where its clipboard lives), from a script file.
+struct Script : ::testing::Test {
+    Script() { std::filesystem::current_path(saved.f.folder.path()); }
+    ~Script() override { std::filesystem::current_path(here); }
+    CliRun run(const std::string& lines) {
+        WriteFileText(saved.f.folder.file("run.txt"), lines);
+        return RunJorvCli({"script", "mix.jor", "run.txt"});
+    }
+    Bytes track(int t) const { return ReadFileBytes(saved.f.folder.file("mix-Track " + std::to_string(t) + ".wav")); }
+    const std::filesystem::path here = std::filesystem::current_path();
+    SavedProject saved;
+};
+
+TEST_F(Script, RunsTheWindowsCommandsAndPrintsWhatTheUserWouldSee) {
+    // Negate leaves left minus right on both sides.
+    const CliRun run = this->run("# negate the first two frames of track 2, copy them, save\n"
+                           "track 1\n"
+                           "SELECT 0 2\n"
+                           "fx > misc > negate 2 2 2\n"
+                           "Edit > Copy\n"
+                           "File > Save\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "status: Project Loaded\nstatus: Project Saved\n");
+    EXPECT_EQ(ReadFileBytes(saved.f.folder.file("clipper.wav")), CanonicalWave(Constant(2, 10000, 10000)));
+    // The saved track is the whole 2 MB track: its first frames changed, then the file's.
+    std::vector<Frame> frames = Constant(100, 30000, 20000);
+    frames[0] = frames[1] = Frame{10000, 10000};
+    const Bytes expected = CanonicalWave(frames);
+    const Bytes written = track(2);
+    ASSERT_GT(written.size(), expected.size());
+    EXPECT_TRUE(std::equal(expected.begin() + 44, expected.end(), written.begin() + 44));
+}
+
+TEST_F(Script, QuestionsTakeTheScriptsAnswersAndALineItDoesNotKnowRunsNothing) {
+    const Bytes before = track(1);
+    CliRun run = this->run("select 0 10\nEdit > Cut\nanswer cancel\nanswer yes\nFile > Exit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "status: Project Loaded\n"
+                       "question: The project \"mix\" has changes that are not saved. Save them first? -> Cancel\n"
+                       "question: The project \"mix\" has changes that are not saved. Save them first? -> Yes\n"
+                       "status: Project Saved\n");
+    EXPECT_NE(track(1), before);
+
+    const Bytes saved = track(1);
+    run = this->run("Edit > Paste\nEdit > Nothing Like This\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("line 2 of run.txt"), std::string::npos) << run.err;
+    EXPECT_EQ(track(1), saved);
 }
 
 }  // namespace
