@@ -9,6 +9,7 @@
 #include "core/FrameMemory.h"
 #include "core/ProjectBlock.h"
 #include "core/WaveFormat.h"
+#include "core/WorkingCopy.h"
 
 namespace jorv {
 
@@ -27,6 +28,9 @@ struct Project {
     std::string clipperPath;
     std::string projectPath;
     std::string projectDir;
+    // The unsaved work beside the project file; inactive where nothing set it up, and then
+    // tracks are read from and written to their saved files.
+    WorkingCopy work;
 
     // The three buffers hold framesPerTrack frames each; framesPerTrack is 0 while they do not exist.
     uint32_t framesPerTrack = 0;
@@ -52,9 +56,9 @@ struct Project {
     bool alignToBeat = false;
 
     bool buffersReady() const { return framesPerTrack != 0; }
-    // A loaded project whose current track or project file lacks changes made since.
+    // A loaded project whose current track, other tracks or project file lack changes made since.
     bool hasUnsavedChanges() const {
-        return projectLoaded && (trackDirty || std::memcmp(&block, &savedBlock, sizeof block) != 0);
+        return projectLoaded && (trackDirty || std::memcmp(&block, &savedBlock, sizeof block) != 0 || work.holdsTracks());
     }
     // Where the project's files go: the folder it was created in or opened from, else beside
     // the program.

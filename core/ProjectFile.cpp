@@ -21,7 +21,9 @@ namespace {
 
 constexpr char Magic[4] = {'J', 'O', 'R', 'V'};
 
-bool WriteWholeFile(const std::string& path, const ProjectBlock& block) {
+}  // namespace
+
+bool WriteProjectFile(const std::string& path, const ProjectBlock& block) {
     FileReplacement replacement(path);
     if (!replacement.file()) return false;
     bool ok = std::fwrite(Magic, 1, 4, replacement.file()) == 4;
@@ -29,10 +31,14 @@ bool WriteWholeFile(const std::string& path, const ProjectBlock& block) {
     return ok && replacement.commit();
 }
 
-}  // namespace
+std::string FullProjectPath(const std::string& named) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(named, error);
+    return error ? named : full.lexically_normal().string();
+}
 
 bool SaveProject(Project& project, UiServices& ui) {
-    if (!WriteWholeFile(project.projectPath, project.block)) {
+    if (!WriteProjectFile(project.projectPath, project.block)) {
         ShowError(ui, SaveProjectFailedMessage);
         return false;
     }
@@ -79,22 +85,19 @@ bool RenameTrackFiles(Project& project, UiServices& ui) {
     return true;
 }
 
-bool OpenProject(Project& project, UiServices& ui) {
-    const auto chosen = ui.chooseFile({.save = false,
+std::optional<std::string> ChooseProjectFile(const Project& project, UiServices& ui) {
+    return ui.chooseFile({.save = false,
                                        .filterLabel = "Jorv Files",
                                        .filterPattern = "*.jor",
                                        .title = "Load Jorv File",
                                        .defaultExtension = ".jor",
                                        .initialFolder = project.exeDir,
                                        .initialFile = project.projectPath});
-    return chosen && OpenProjectFile(project, *chosen, ui);
 }
 
 bool OpenProjectFile(Project& project, const std::string& named, UiServices& ui) {
     // The project's folder and its track files' names are built from a full path.
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(named, error);
-    const std::string path = error ? named : full.lexically_normal().string();
+    const std::string path = FullProjectPath(named);
     // On any failure the previous path stays, so a later Save cannot overwrite the file that
     // failed to load.
     auto loaded = std::make_unique<ProjectBlock>(project.block);

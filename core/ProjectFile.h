@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,12 +18,17 @@ inline constexpr std::string_view NoProjectHeaderMessage = "No JORV header found
 // it, then renamed), so a failed save leaves the previous file as it was.
 bool SaveProject(Project& project, UiServices& ui);
 
-// Asks for a project file and reads it into the block, then names the track files after their
-// positions. Returns false (block unchanged) when cancelled, unreadable, without the magic, or
-// holding a track count or memory size that the program cannot use.
-bool OpenProject(Project& project, UiServices& ui);
-// The same for a file already chosen; a relative path is taken from the current folder.
+// "JORV" and the block, replacing the file in one step.
+bool WriteProjectFile(const std::string& path, const ProjectBlock& block);
+
+// Open's file dialog: the project file chosen, or nothing when cancelled.
+std::optional<std::string> ChooseProjectFile(const Project& project, UiServices& ui);
+// Reads the project file into the block, then names the track files after their positions.
+// Returns false (block unchanged) when unreadable, without the magic, or holding a track count
+// or memory size that the program cannot use. A relative path is taken from the current folder.
 bool OpenProjectFile(Project& project, const std::string& path, UiServices& ui);
+// The absolute, normal form of a project file's name, as Open keeps it.
+std::string FullProjectPath(const std::string& named);
 
 // Reads the project file at path into block; the outcome says which message applies, if any.
 // The file is only read, so a read-only project opens. A file without the magic or too short to

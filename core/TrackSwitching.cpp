@@ -31,9 +31,16 @@ void SelectWholeTrack(Project& project) {
 
 void FlushTrack(Project& project, UiServices& ui) {
     if (!project.trackDirty) return;
-    if (project.buffersReady())
-        SaveWave(0, project.framesPerTrack, WaveFileOf(project.current()), project.trackBuffer.get(), ui);
+    if (project.buffersReady()) {
+        const std::string file = project.work.fileToWrite(WaveFileOf(project.current()));
+        if (SaveWave(0, project.framesPerTrack, file, project.trackBuffer.get(), ui) == WaveSaved)
+            project.work.clearEdits();
+    }
     project.trackDirty = false;
+}
+
+std::string TrackFileToRead(const Project& project, const Track& track) {
+    return project.work.fileToRead(WaveFileOf(track));
 }
 
 WaveLoadResult SelectTrack(Project& project, int index, UiServices& ui) {
@@ -42,7 +49,8 @@ WaveLoadResult SelectTrack(Project& project, int index, UiServices& ui) {
     project.currentTrack = static_cast<uint16_t>(index);
     RefreshTrackMix(project, ui);
     if (!project.buffersReady()) return WaveLoaded;
-    const WaveLoadResult result = LoadWave(WaveFileOf(project.current()), project.trackBuffer.get(), project.framesPerTrack, ui);
+    const WaveLoadResult result =
+        LoadWave(TrackFileToRead(project, project.current()), project.trackBuffer.get(), project.framesPerTrack, ui);
     if (result >= FirstWaveFailure) ClearFrames(project.trackBuffer.get(), 0, project.framesPerTrack);
     return result;
 }
@@ -53,7 +61,8 @@ void RebuildBackingMix(Project& project, UiServices& ui) {
     for (int t = 0; t < project.usedTracks(); ++t) {
         const Track& track = project.block.tracks[t];
         if (t == project.currentTrack || track.volume == 0 || track.mute != 0) continue;
-        if (LoadWave(WaveFileOf(track), project.scratchBuffer.get(), project.framesPerTrack, ui) >= FirstWaveFailure)
+        if (LoadWave(TrackFileToRead(project, track), project.scratchBuffer.get(), project.framesPerTrack, ui) >=
+            FirstWaveFailure)
             continue;
         MixInto(project, project.scratchBuffer.get(), project.backingMix.get(), 0, project.framesPerTrack, 0, t, true);
     }

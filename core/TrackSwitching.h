@@ -12,6 +12,9 @@ namespace jorv {
 // cleared even when the save fails (the failure has been shown).
 void FlushTrack(Project& project, UiServices& ui);
 
+// The file a track's audio is read from: its working copy first.
+std::string TrackFileToRead(const Project& project, const Track& track);
+
 // Makes track index current: flushes, shows its controls, recomputes gains and the backing
 // mix, and loads its audio. Returns LoadWave's result. When the file cannot be read the
 // buffer becomes silence, so no other track's audio can be saved under this track's name.

@@ -21,7 +21,7 @@ void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int r
     const uint32_t frames = project.framesPerTrack;
     const bool splice = start > 0 || end + WholeTakeSlackFrames < frames || merge;
     if (splice) {
-        LoadWave(FieldToUtf8(project.current().waveFile), project.scratchBuffer.get(), frames, ui);
+        LoadWave(TrackFileToRead(project, project.current()), project.scratchBuffer.get(), frames, ui);
         const uint32_t length = end - start;
         MixInto(project, project.trackBuffer.get(), project.scratchBuffer.get(), 0, length, start,
                 project.currentTrack, merge);

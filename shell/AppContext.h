@@ -9,6 +9,7 @@
 #include "shell/Settings.h"
 #include "shell/ShellWindow.h"
 #include "shell/ViewState.h"
+#include "shell/WorkingCopySync.h"
 #include "core/Project.h"
 #include "core/UiServices.h"
 #include "devices/WaveTransport.h"
@@ -31,6 +32,7 @@ struct AppContext {
         : ui(uiServices), wave(waveTransport), window(shellWindow) {}
 
     Project project;
+    WorkingCopySync workSync;
     ProgramPaths paths;
     Settings settings;
     ViewState view;

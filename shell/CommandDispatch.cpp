@@ -14,10 +14,7 @@ void ShowEffectDialog(AppContext& context, EffectId id) {
     context.window.runEffectDialog();
 }
 
-}  // namespace
-
-CommandResult RunCommand(AppContext& context, int id, Notification notification) {
-    StopAll(context);
+CommandResult Dispatch(AppContext& context, int id, Notification notification) {
     if (FindEffect(id)) {
         ShowEffectDialog(context, id);
         return CommandResult::Handled;
@@ -27,6 +24,15 @@ CommandResult RunCommand(AppContext& context, int id, Notification notification)
     if (command->handler) command->handler(context, notification);
     if (command->redraw == Redraw::Wave) context.ui.invalidateWave();
     return CommandResult::Handled;
+}
+
+}  // namespace
+
+CommandResult RunCommand(AppContext& context, int id, Notification notification) {
+    StopAll(context);
+    const CommandResult result = Dispatch(context, id, notification);
+    SyncWorkingCopy(context);
+    return result;
 }
 
 }  // namespace jorv

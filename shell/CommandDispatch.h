@@ -10,7 +10,8 @@ enum class CommandResult {
     NotACommand,
 };
 
-// Runs one command from any source: StopAll first, then the command's action and its redraw.
+// Runs one command from any source: StopAll first, then the command's action and its redraw,
+// then what it changed goes to the working copy.
 CommandResult RunCommand(AppContext& context, int id, Notification notification = Notification::Clicked);
 
 }  // namespace jorv

@@ -78,10 +78,7 @@ void ProjectProperties(AppContext& context, Notification) {
     AfterProjectSettings(context);
 }
 
-void Save(AppContext& context, Notification) {
-    FlushTrack(context.project, context.ui);
-    SaveProject(context.project, context.ui);
-}
+void Save(AppContext& context, Notification) { SaveWork(context); }
 
 void Play(AppContext& context, Notification) { StartPlay(context); }
 

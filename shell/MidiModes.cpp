@@ -18,7 +18,7 @@ void FinishSk1(AppContext& context) {
     if (context.ui.showMessage(Sk1ConvertQuestion, "SK1 Mode", MessageKind::Question) == Answer::Yes) {
         context.ui.setStatus("Creating SK1 effect");
         FlushTrack(project, context.ui);
-        RenderSk1(project, context.midiCapture.entries(), FieldToUtf8(project.current().waveFile), context.ui);
+        RenderSk1(project, context.midiCapture.entries(), TrackFileToRead(project, project.current()), context.ui);
     }
     context.midiCapture.close();
     context.ui.setStatus("Converted to .wav");
@@ -39,7 +39,7 @@ void FinishTts(AppContext& context) {
         context.ui.setStatus("Creating TTS effect");
         FlushTrack(project, context.ui);
         const TtsOutcome outcome = RenderTts(project, context.midiCapture.entries(), context.modes.lyricsText, *engine,
-                                             FieldToUtf8(project.current().waveFile), context.ui);
+                                             TrackFileToRead(project, project.current()), context.ui);
         context.ui.setStatus(outcome.converted ? "Converted TTS" : "TTS failed");
     }
     context.midiCapture.close();

@@ -10,9 +10,18 @@ namespace jorv {
 
 inline constexpr std::string_view SaveChangesCaption = "Save Jorv Project";
 
+inline constexpr std::string_view ProjectInUseMessage =
+    "This project is open in another Jorv. Close it there first.";
+
+// File > Save: the current track and every working copy become the saved track files, then the
+// project file is written; the working folder is then empty. False after a message when a file
+// could not be written (the work then stays).
+bool SaveWork(AppContext& context);
+
 // Before New, Open or closing the window drop the project: when the current track or the
-// project has changes that are not on disk, asks whether to save them. Yes saves (false when
-// that failed), No drops them, Cancel returns false: the command does not go on.
+// project has changes that are not saved, asks whether to save them. Yes saves (false when
+// that failed), No drops them, Cancel returns false: the command does not go on. Whenever it
+// returns true the working folder is gone.
 bool OfferToSaveChanges(AppContext& context);
 
 // Closing the window: a running take is placed first, then the offer above.

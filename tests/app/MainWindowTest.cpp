@@ -40,10 +40,12 @@ namespace {
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() : window({folder.path(), folder.path()}) { window.show(); }
-    // Lets posted commands and dialogs run until the condition holds (at most two seconds).
+    // Lets posted commands and dialogs run until the condition holds (at most two seconds), and
+    // then what the last of them posted, as a user's next click comes after it.
     template <typename Condition>
     bool settle(Condition condition) {
         for (int i = 0; i < 200 && !condition(); ++i) QTest::qWait(10);
+        QCoreApplication::processEvents();
         return condition();
     }
     template <typename T>
@@ -162,7 +164,8 @@ TEST_F(MainWindowTest, NewProjectIsLoadedThroughSettingsAddAndTrackProperties) {
     EXPECT_TRUE(ModalTitles().contains("Track Properties"));
     EXPECT_EQ(window.windowTitle(), "Jorv - untitled");
     EXPECT_EQ(control<QComboBox>(cmd::TrackList)->currentText(), "Track 1");
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled-Track 1.wav"))));
+    // The new track lives in the working copy until Save.
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.file("untitled-Track 1.wav"))));
 
     // A second track through the toolbar, then the list switches between them.
     QTest::mouseClick(control<QToolButton>(cmd::AddTrack), Qt::LeftButton);
@@ -172,6 +175,7 @@ TEST_F(MainWindowTest, NewProjectIsLoadedThroughSettingsAddAndTrackProperties) {
     QTest::mouseClick(control<QToolButton>(cmd::Save), Qt::LeftButton);
     EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Project Saved");
     EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled.jor"))));
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("untitled-Track 1.wav"))));
 }
 
 TEST_F(MainWindowTest, AnEffectFromTheFxMenuAppliesToTheSelection) {
@@ -354,6 +358,7 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheBuffers) {
     // Saved, so that Exit has nothing to ask (the question itself is the shell's, tested there).
     project.savedBlock = project.block;
     project.trackDirty = false;
+    project.work.clear();
     action(cmd::Exit)->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());

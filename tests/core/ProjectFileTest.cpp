@@ -27,7 +27,8 @@ protected:
     }
     bool open(const std::string& path) {
         f.ui.fileChoices.push_back(path);
-        return OpenProject(p, f.ui);
+        const auto chosen = ChooseProjectFile(p, f.ui);
+        return chosen && OpenProjectFile(p, *chosen, f.ui);
     }
     ProjectFixture f{8};
     Project& p = f.project;
@@ -76,7 +77,7 @@ TEST_F(ProjectFileTest, OpenReadsEverythingAndNamesTrackFilesByPosition) {
 TEST_F(ProjectFileTest, CancelledUnreadableOrDamagedOpenLeavesEverythingAsItWas) {
     const ProjectBlock before = p.block;
     const std::string path = p.projectPath;
-    EXPECT_FALSE(OpenProject(p, f.ui));  // cancelled
+    EXPECT_FALSE(ChooseProjectFile(p, f.ui));  // cancelled
 
     WriteFileText(f.folder.file("text.jor"), "not a project");
     EXPECT_FALSE(open(f.folder.file("text.jor")));

@@ -159,6 +159,7 @@ TEST_F(ProjectCommandsTest, AProjectNamedOnTheCommandLineIsOpenedAtStartUp) {
     std::fill_n(project.trackBuffer.get(), 10, Frame{300, -300});
     project.trackDirty = true;
     RunCommand(context, cmd::Save);
+    ASSERT_TRUE(MayCloseProject(context));  // the first window closes, so the project is free
     const auto here = std::filesystem::current_path();
     std::filesystem::current_path(folder.path());
     AppContext opened{ui, engine, window};

@@ -1,0 +1,125 @@
+#include "core/WorkRecovery.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+#include "core/EditJournal.h"
+#include "core/ProjectFile.h"
+#include "core/SilentUiServices.h"
+#include "core/Utf16Text.h"
+#include "core/WaveFile.h"
+
+namespace jorv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<unsigned char> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The block the work was last written with: its copy, else the saved one.
+ProjectBlock WorkingBlock(const Project& project, bool& damaged) {
+    ProjectBlock block = project.block;
+    std::error_code error;
+    if (!fs::exists(project.work.projectCopy(), error)) return block;
+    auto read = std::make_unique<ProjectBlock>(block);
+    if (ReadProjectFile(project.work.projectCopy(), *read) == ProjectReadResult::Read && ProjectHeaderUsable(read->header))
+        return *read;
+    damaged = true;
+    return block;
+}
+
+uint32_t FramesOfCopy(const std::string& copy) {
+    std::error_code error;
+    const auto size = fs::file_size(copy, error);
+    constexpr uint64_t HeaderBytes = 44;
+    return error || size < HeaderBytes ? 0 : static_cast<uint32_t>((size - HeaderBytes) / WaveFormat::bytesPerFrame);
+}
+
+// Applies the journal's edits, one track at a time, to the tracks' copies.
+bool ApplyEdits(Project& project, const std::vector<EditRecord>& records) {
+    const uint32_t framesPerTrack = FramesPerMegabyte * project.block.header.memPerTrackMB;
+    SilentUiServices quiet;
+    std::vector<Frame> track;
+    std::string current;
+    bool whole = true;
+    const auto store = [&] {
+        if (!current.empty()) whole &= SaveWave(0, framesPerTrack, project.work.copyOf(current), track.data(), quiet) == WaveSaved;
+    };
+    for (const EditRecord& edit : records) {
+        if (edit.savedTrackFile != current) {
+            store();
+            current = edit.savedTrackFile;
+            track.assign(framesPerTrack, Frame{0, 0});
+            LoadWave(project.work.fileToRead(current), track.data(), framesPerTrack, quiet);
+        }
+        if (uint64_t{edit.start} + edit.frames.size() > framesPerTrack) {
+            whole = false;
+            continue;
+        }
+        std::copy(edit.frames.begin(), edit.frames.end(), track.begin() + edit.start);
+    }
+    store();
+    return whole;
+}
+
+// A copy that does not load as a track is dropped, so the saved file is read again.
+bool DropUnreadableCopies(Project& project) {
+    const uint32_t framesPerTrack = FramesPerMegabyte * project.block.header.memPerTrackMB;
+    SilentUiServices quiet;
+    std::vector<Frame> track(framesPerTrack);
+    bool whole = true;
+    std::error_code error;
+    for (int t = 0; t < project.usedTracks(); ++t) {
+        const std::string copy = project.work.copyOf(FieldToUtf8(project.block.tracks[t].waveFile));
+        if (!fs::exists(copy, error) || LoadWave(copy, track.data(), framesPerTrack, quiet) < FirstWaveFailure) continue;
+        fs::remove(copy, error);
+        whole = false;
+    }
+    return whole;
+}
+
+}  // namespace
+
+RecoverableWork InspectWork(const Project& project) {
+    RecoverableWork work;
+    const ProjectBlock block = WorkingBlock(project, work.damaged);
+    work.projectChanged = std::memcmp(&block, &project.savedBlock, sizeof block) != 0;
+    const EditJournalContents journal = DecodeEditJournal(ReadBytes(project.work.editJournal()));
+    work.damaged |= journal.damagedBytes > 0;
+    std::map<std::string, uint32_t> edited;
+    for (const EditRecord& edit : journal.records) edited[edit.savedTrackFile] += uint32_t(edit.frames.size());
+    std::error_code error;
+    for (int t = 0; t < std::min<int>(block.header.trackCount, MaxTracks); ++t) {
+        const std::string saved = FieldToUtf8(block.tracks[t].waveFile);
+        const std::string copy = project.work.copyOf(saved);
+        if (fs::exists(copy, error)) work.tracks.push_back({t, FramesOfCopy(copy)});
+        else if (edited.count(saved)) work.tracks.push_back({t, edited[saved]});
+    }
+    return work;
+}
+
+void RecoverWork(Project& project, UiServices& ui) {
+    bool damaged = false;
+    project.block = WorkingBlock(project, damaged);
+    // The copy is written again as it now stands, so a damaged one is gone.
+    if (std::memcmp(&project.block, &project.savedBlock, sizeof project.block) != 0)
+        WriteProjectFile(project.work.projectCopy(), project.block);
+    else
+        std::remove(project.work.projectCopy().c_str());
+    damaged |= !DropUnreadableCopies(project);
+    const EditJournalContents journal = DecodeEditJournal(ReadBytes(project.work.editJournal()));
+    damaged |= journal.damagedBytes > 0;
+    damaged |= !ApplyEdits(project, journal.records);
+    project.work.clearEdits();
+    if (damaged) ShowError(ui, DamagedWorkMessage);
+}
+
+}  // namespace jorv

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "shell/CommandDispatch.h"
+#include "shell/CommandIds.h"
+#include "shell/ProjectCommands.h"
+#include "shell/TrackPropertiesDialogLogic.h"
+#include "core/WorkRecovery.h"
+#include "devices/WaveEngine.h"
+#include "tests/support/FakeWaveDevice.h"
+#include "tests/support/ProjectFixture.h"
+#include "tests/support/RecordingShell.h"
+#include "tests/support/WaveBytes.h"
+
+namespace jorv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One run of the program, on the real engine with a fake device; destroying it without closing
+// the project is a crash.
+struct Session {
+    explicit Session(const std::string& folder) {
+        context.project.exeDir = folder;
+        context.project.clipperPath = folder + "/clipper.wav";
+    }
+    void command(int id, Notification notification = Notification::Clicked) {
+        RunCommand(context, id, notification);
+        DeliverPosted(context, ui);
+    }
+    void open(const std::string& path) {
+        ui.fileChoices.push_back(path);
+        command(cmd::Open);
+    }
+    void selectTrack(int track) {
+        ui.trackListSelection = track;
+        command(cmd::TrackList, Notification::SelectionChange);
+    }
+    void cut(uint32_t start, uint32_t end) {
+        context.project.selectionStart = start;
+        context.project.selectionEnd = end;
+        command(cmd::Cut);
+    }
+    Frame frame(uint32_t at) const { return context.project.trackBuffer[at]; }
+
+    RecordingUiServices ui;
+    FakeWaveDevice device;
+    WaveEngine engine{device};
+    RecordingWindow window;
+    AppContext context{ui, engine, window};
+};
+
+// A saved project of two tracks of known audio, and its files' bytes.
+class WorkingCopyTest : public ::testing::Test {
+protected:
+    WorkingCopyTest() {
+        Session first(folder.path());
+        first.window.projectSettings = [&] { AcceptProjectSettingsDialog(first.context, 2, project); };
+        first.window.trackProperties = [&] { AcceptTrackProperties(first.context.project, "Take", first.ui); };
+        first.command(cmd::New);
+        first.command(cmd::AddTrack);
+        first.command(cmd::Save);
+        EXPECT_TRUE(MayCloseProject(first.context));
+        WriteFileBytes(track(1), CanonicalWave(Constant(1000, 1111, -1111)));
+        WriteFileBytes(track(2), CanonicalWave(Constant(1000, 2222, -2222)));
+        saved = savedFiles();
+    }
+    std::string track(int n) const { return folder.file("demo-Track " + std::to_string(n) + ".wav"); }
+    std::vector<Bytes> savedFiles() const { return {ReadFileBytes(project), ReadFileBytes(track(1)), ReadFileBytes(track(2))}; }
+    std::string workFolder() const { return WorkingCopy::FolderFor(project); }
+    // Edits on both tracks and a third track, none of them saved.
+    void edit(Session& s) {
+        s.open(project);
+        s.cut(0, 10);
+        s.selectTrack(1);
+        s.cut(10, 20);
+        s.command(cmd::AddTrack);
+    }
+    // The edits, then one more on track 1 that only the journal holds, then the program ends
+    // without closing the project.
+    void crash() {
+        Session crashed(folder.path());
+        edit(crashed);
+        crashed.selectTrack(0);
+        crashed.cut(500, 600);
+    }
+
+    TempFolder folder;
+    const std::string project = folder.file("demo.jor");
+    std::vector<Bytes> saved;
+};
+
+TEST_F(WorkingCopyTest, NoToTheSaveQuestionLeavesTheSavedProjectAsSaveLastWroteIt) {
+    Session s(folder.path());
+    edit(s);
+    EXPECT_EQ(savedFiles(), saved);  // nothing is written to the saved files on its own
+    EXPECT_FALSE(fs::exists(folder.file("demo-Track 3.wav")));
+    s.ui.answers = {Answer::No};
+    ASSERT_TRUE(MayCloseProject(s.context));
+    EXPECT_EQ(savedFiles(), saved);
+    EXPECT_FALSE(fs::exists(folder.file("demo-Track 3.wav")));
+    EXPECT_FALSE(fs::exists(workFolder()));
+}
+
+TEST_F(WorkingCopyTest, SaveCommitsEveryTrackAndTheProjectAndEmptiesTheWorkingFolder) {
+    Session s(folder.path());
+    edit(s);
+    s.command(cmd::Save);
+    EXPECT_EQ(s.ui.status, "Project Saved");
+    Session reopened(folder.path());
+    ASSERT_TRUE(MayCloseProject(s.context));
+    reopened.open(project);
+    EXPECT_EQ(reopened.context.project.block.header.trackCount, 3);
+    EXPECT_EQ(reopened.frame(9), (Frame{0, 0}));
+    EXPECT_EQ(reopened.frame(10), (Frame{1111, -1111}));
+    reopened.selectTrack(1);
+    EXPECT_EQ(reopened.frame(10), (Frame{0, 0}));
+    EXPECT_EQ(reopened.frame(20), (Frame{2222, -2222}));
+    EXPECT_TRUE(fs::exists(folder.file("demo-Track 3.wav")));
+}
+
+TEST_F(WorkingCopyTest, AfterACrashYesRecoversEveryEditWhileTheSavedFilesWaitForSave) {
+    crash();
+    EXPECT_EQ(savedFiles(), saved);
+    Session s(folder.path());
+    s.ui.answers = {Answer::Yes};
+    s.open(project);
+    const auto questions = s.ui.textsWithCaption(RecoverCaption);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].rfind("Jorv did not close the project \"demo\", last changed ", 0), 0u) << questions[0];
+    EXPECT_EQ(s.context.project.block.header.trackCount, 3);
+    EXPECT_EQ(s.frame(9), (Frame{0, 0}));
+    EXPECT_EQ(s.frame(550), (Frame{0, 0}));  // journaled only, never written whole
+    EXPECT_EQ(s.frame(10), (Frame{1111, -1111}));
+    s.selectTrack(1);
+    EXPECT_EQ(s.frame(15), (Frame{0, 0}));
+    EXPECT_TRUE(s.context.project.hasUnsavedChanges());
+    EXPECT_EQ(savedFiles(), saved);
+    s.command(cmd::Save);
+    EXPECT_NE(savedFiles(), saved);
+}
+
+TEST_F(WorkingCopyTest, AfterACrashNoDropsTheWorkAndTheQuestionDoesNotComeBack) {
+    crash();
+    auto declined = std::make_unique<Session>(folder.path());
+    declined->ui.answers = {Answer::No};
+    declined->open(project);
+    EXPECT_EQ(declined->ui.textsWithCaption(RecoverCaption).size(), 1u);
+    EXPECT_EQ(declined->frame(0), (Frame{1111, -1111}));
+    EXPECT_EQ(declined->context.project.block.header.trackCount, 2);
+    EXPECT_FALSE(declined->context.project.hasUnsavedChanges());
+    declined.reset();  // and that run ends without closing too
+    Session s(folder.path());
+    s.open(project);
+    EXPECT_TRUE(s.ui.textsWithCaption(RecoverCaption).empty());
+}
+
+TEST_F(WorkingCopyTest, ADamagedJournalIsSaidAndWhatCameBeforeTheDamageIsRecovered) {
+    crash();
+    const std::string journal = workFolder() + "/edits.journal";
+    Bytes bytes = ReadFileBytes(journal);
+    ASSERT_GT(bytes.size(), 20u);
+    bytes.resize(bytes.size() - 3);  // the last edit cut short
+    WriteFileBytes(journal, bytes);
+    Session s(folder.path());
+    s.ui.answers = {Answer::Yes};
+    s.open(project);
+    EXPECT_EQ(s.ui.textsWithCaption("Jorv Error"),
+              std::vector<std::string>{"Part of the unsaved work could not be read and is lost; the rest has been recovered."});
+    EXPECT_EQ(s.frame(550), (Frame{1111, -1111}));  // the cut-short edit is lost
+    EXPECT_EQ(s.frame(5), (Frame{0, 0}));           // the written track is whole
+    EXPECT_EQ(savedFiles(), saved);
+}
+
+TEST_F(WorkingCopyTest, ASecondRunCannotOpenAProjectThatIsOpenAndLeavesItsWorkAlone) {
+    Session first(folder.path());
+    edit(first);
+    Session second(folder.path());
+    second.open(project);
+    EXPECT_EQ(second.ui.textsWithCaption("Unable to complete request."),
+              std::vector<std::string>{"This project is open in another Jorv. Close it there first."});
+    EXPECT_FALSE(second.context.project.projectLoaded);
+    first.command(cmd::Save);
+    Session reopened(folder.path());
+    ASSERT_TRUE(MayCloseProject(first.context));
+    reopened.open(project);
+    EXPECT_EQ(reopened.context.project.block.header.trackCount, 3);
+}
+
+}  // namespace
+}  // namespace jorv::test
