@@ -67,5 +67,6 @@ const Subcommand& TtsCommand();
 const Subcommand& RipCommand();
 const Subcommand& ChainCommand();
 const Subcommand& ScriptCommand();
+const Subcommand& RecoverCommand();
 
 }  // namespace jorv::cli

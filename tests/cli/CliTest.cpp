@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "core/ProjectFile.h"
+#include "core/WorkingCopy.h"
 #include "core/SilentUiServices.h"
 #include "core/WaveFile.h"
 #include "core/Utf16Text.h"
@@ -328,6 +329,33 @@ TEST_F(Script, QuestionsTakeTheScriptsAnswersAndALineItDoesNotKnowRunsNothing) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("line 2 of run.txt"), std::string::npos) << run.err;
     EXPECT_EQ(track(1), saved);
+}
+
+// Work a run left behind: a working copy of track 1 holding five frames.
+TEST(Recover, ListsTheWorkLeftBehindAndWithYesSavesItUnlessItIsDamaged) {
+    SavedProject saved;
+    const std::string project = saved.f.folder.file("mix.jor");
+    const std::string track = saved.f.folder.file("mix-Track 1.wav");
+    const Bytes before = ReadFileBytes(track);
+    EXPECT_EQ(RunJorvCli({"recover", project}).out, "recoverable none\n");
+    {
+        WorkingCopy work;
+        ASSERT_EQ(work.claim(project), WorkingCopy::Claim::Fresh);
+        WriteFileBytes(work.copyOf(track), CanonicalWave(Constant(5, 7, 7)));
+        WriteFileBytes(work.editJournal(), {'J', 'E', 'D', 'T', 1, 2});
+    }
+    CliRun run = RunJorvCli({"recover", project, "--yes"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "track 0 frames 5\n");
+    EXPECT_EQ(run.err, "Jorv Error: Part of the unsaved work could not be read and is lost; the rest has been recovered.\n");
+    EXPECT_EQ(ReadFileBytes(track), before);
+
+    std::filesystem::remove(WorkingCopy::FolderFor(project) + "/edits.journal");
+    run = RunJorvCli({"recover", project, "--yes"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "track 0 frames 5\n");
+    EXPECT_EQ(ReadFileBytes(track), CanonicalWave(Constant(5, 7, 7)));
+    EXPECT_FALSE(std::filesystem::exists(WorkingCopy::FolderFor(project)));
 }
 
 }  // namespace
