@@ -32,6 +32,7 @@ public:
         if (open_) device_->reset();
     }
     uint32_t playedFrames() const override { return open_ ? device_->playedFrames() : 0; }
+    uint32_t capturedFrames() const override { return open_ ? device_->capturedFrames() : 0; }
     bool takeBufferDone() override { return open_ && device_->takeBufferDone(); }
     DeviceCounters counters() const override { return device_->counters(); }
 

@@ -3,35 +3,23 @@
 #include "shell/ProjectCommands.h"
 #include "core/ProjectFile.h"
 #include "core/WorkRecovery.h"
+#include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
 
 namespace jorv::cli {
 
 namespace {
 
-// A device that is never opened: recovering and saving need no audio.
-class NoDevice final : public WaveDevice {
-public:
-    bool openOutput() override { return false; }
-    bool openInput() override { return false; }
-    bool close() override { return true; }
-    bool play(const Frame*, uint32_t) override { return false; }
-    bool playAndRecord(const Frame*, uint32_t, Frame*, uint32_t) override { return false; }
-    void reset() override {}
-    uint32_t playedFrames() const override { return 0; }
-    bool takeBufferDone() override { return false; }
-    DeviceCounters counters() const override { return {}; }
-};
-
 void PrintWork(std::ostream& out, const RecoverableWork& work) {
     if (work.empty()) out << "recoverable none\n";
     for (const auto& track : work.tracks) out << "track " << track.track << " frames " << track.frames << '\n';
+    if (work.take) out << "take " << work.take->track << ' ' << work.take->start << ' ' << work.take->frames << '\n';
     if (work.projectChanged) out << "project\n";
 }
 
 int RunRecover(SubcommandContext& c) {
-    NoDevice device;
-    WaveEngine engine(device);
+    const auto device = MakeAbsentWaveDevice();
+    WaveEngine engine(*device);
     HeadlessWindow window;
     AppContext app(c.ui, engine, window);
     Project& project = app.project;

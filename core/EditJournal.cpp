@@ -53,6 +53,7 @@ EditJournalContents DecodeEditJournal(const std::vector<unsigned char>& bytes) {
         std::memcpy(record.frames.data(), after + 8, std::size_t{frames} * sizeof(Frame));
         contents.records.push_back(std::move(record));
         at += length;
+        contents.recordEnds.push_back(at);
     }
     contents.damagedBytes = size - at;
     return contents;

@@ -21,6 +21,8 @@ std::vector<unsigned char> EncodeEdit(const EditRecord& record);
 
 struct EditJournalContents {
     std::vector<EditRecord> records;
+    // Where each record ends in the journal, in bytes.
+    std::vector<std::size_t> recordEnds;
     // Bytes after the last whole record (a cut-short or damaged tail).
     std::size_t damagedBytes = 0;
 };

@@ -6,8 +6,14 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <span>
 
 #include "core/EditJournal.h"
+#include "core/Gains.h"
+#include "core/TakeJournal.h"
+#include "core/TakePlacement.h"
+#include "core/TrackBuffers.h"
+#include "core/TrackSwitching.h"
 #include "core/ProjectFile.h"
 #include "core/SilentUiServices.h"
 #include "core/Utf16Text.h"
@@ -44,7 +50,7 @@ uint32_t FramesOfCopy(const std::string& copy) {
 }
 
 // Applies the journal's edits, one track at a time, to the tracks' copies.
-bool ApplyEdits(Project& project, const std::vector<EditRecord>& records) {
+bool ApplyEdits(Project& project, std::span<const EditRecord> records) {
     const uint32_t framesPerTrack = FramesPerMegabyte * project.block.header.memPerTrackMB;
     SilentUiServices quiet;
     std::vector<Frame> track;
@@ -86,6 +92,35 @@ bool DropUnreadableCopies(Project& project) {
     return whole;
 }
 
+// Places a take cut short as Stop would have: its track loaded, the frames captured over the
+// front of the buffer, then moved by the latency and spliced in; the track's copy then holds it.
+bool PlaceTakeLeftBehind(Project& project, const TakeJournalContents& take) {
+    SilentUiServices quiet;
+    const TakeJournalHeader& header = take.header;
+    int track = -1;
+    for (int t = 0; t < project.usedTracks(); ++t)
+        if (FieldToUtf8(project.block.tracks[t].waveFile) == header.savedTrackFile) track = t;
+    if (track < 0 || !CreateTrackBuffers(project, project.block.header.memPerTrackMB, quiet)) return false;
+    project.currentTrack = static_cast<uint16_t>(track);
+    ComputeGains(project);
+    const uint32_t frames = project.framesPerTrack;
+    LoadWave(project.work.fileToRead(header.savedTrackFile), project.trackBuffer.get(), frames, quiet);
+    std::copy_n(take.frames.begin(), std::min<std::size_t>(take.frames.size(), frames), project.trackBuffer.get());
+    const FrameRange range = LimitToBuffer(project, header.start, header.end);
+    PlaceTake(project, range.start, range.end, header.merge, header.latency, quiet);
+    const bool saved = SaveWave(0, frames, project.work.copyOf(header.savedTrackFile), project.trackBuffer.get(), quiet) == WaveSaved;
+    ReleaseTrackBuffers(project);
+    project.currentTrack = 0;
+    project.trackDirty = false;
+    return saved;
+}
+
+TakeJournalContents ReadTake(const Project& project) {
+    std::error_code error;
+    if (!fs::exists(project.work.takeJournal(), error)) return {};
+    return DecodeTakeJournal(ReadBytes(project.work.takeJournal()));
+}
+
 }  // namespace
 
 RecoverableWork InspectWork(const Project& project) {
@@ -96,6 +131,9 @@ RecoverableWork InspectWork(const Project& project) {
     work.damaged |= journal.damagedBytes > 0;
     std::map<std::string, uint32_t> edited;
     for (const EditRecord& edit : journal.records) edited[edit.savedTrackFile] += uint32_t(edit.frames.size());
+    const TakeJournalContents take = ReadTake(project);
+    work.damaged |= take.damaged;
+    if (take.headerRead) work.take = {take.header.track, take.header.start, uint32_t(take.frames.size())};
     std::error_code error;
     for (int t = 0; t < std::min<int>(block.header.trackCount, MaxTracks); ++t) {
         const std::string saved = FieldToUtf8(block.tracks[t].waveFile);
@@ -117,8 +155,19 @@ void RecoverWork(Project& project, UiServices& ui) {
     damaged |= !DropUnreadableCopies(project);
     const EditJournalContents journal = DecodeEditJournal(ReadBytes(project.work.editJournal()));
     damaged |= journal.damagedBytes > 0;
-    damaged |= !ApplyEdits(project, journal.records);
+    const TakeJournalContents take = ReadTake(project);
+    damaged |= take.damaged;
+    // The edits made before the take, the take, then the edits after it.
+    std::size_t before = journal.records.size();
+    if (take.headerRead)
+        before = std::upper_bound(journal.recordEnds.begin(), journal.recordEnds.end(), take.header.editJournalBytes) -
+                 journal.recordEnds.begin();
+    const std::span<const EditRecord> records = journal.records;
+    damaged |= !ApplyEdits(project, records.first(before));
+    if (take.headerRead) damaged |= !PlaceTakeLeftBehind(project, take);
+    damaged |= !ApplyEdits(project, records.subspan(before));
     project.work.clearEdits();
+    std::remove(project.work.takeJournal().c_str());
     if (damaged) ShowError(ui, DamagedWorkMessage);
 }
 

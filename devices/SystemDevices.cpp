@@ -23,6 +23,7 @@ public:
     bool playAndRecord(const Frame*, uint32_t, Frame*, uint32_t) override { return false; }
     void reset() override {}
     uint32_t playedFrames() const override { return 0; }
+    uint32_t capturedFrames() const override { return 0; }
     bool takeBufferDone() override { return false; }
     DeviceCounters counters() const override { return {}; }
 };
@@ -36,6 +37,8 @@ public:
 };
 
 }  // namespace
+
+std::unique_ptr<WaveDevice> MakeAbsentWaveDevice() { return std::make_unique<AbsentWaveDevice>(); }
 
 std::unique_ptr<WaveDevice> MakeSystemWaveDevice(const std::string& audioApi) {
     if (const AudioBackend* audio = Audio()) return audio->waveDevice(audioApi);

@@ -17,6 +17,8 @@ namespace jorv {
 // a wave device and a MIDI input that never open, no port, no player, empty lists.
 
 std::unique_ptr<WaveDevice> MakeSystemWaveDevice(const std::string& audioApi = {});
+// Wave devices that never open, for work that needs no audio.
+std::unique_ptr<WaveDevice> MakeAbsentWaveDevice();
 // A MIDI output port whose name contains nameContains; null when there is none.
 std::unique_ptr<MidiOutput> OpenMidiPortOutput(const std::string& nameContains, const std::string& audioApi);
 // The built-in synthesizer heard through the audio system; null when it cannot be started.

@@ -42,6 +42,9 @@ public:
 
     // Frames played since the buffer was given.
     virtual uint32_t playedFrames() const = 0;
+    // Frames captured since the take began; the device no longer writes those. Safe to call from
+    // any thread: what it counts has been written before it is counted.
+    virtual uint32_t capturedFrames() const = 0;
     // True once after the whole buffer has been played (or a play was reset).
     virtual bool takeBufferDone() = 0;
     virtual DeviceCounters counters() const = 0;

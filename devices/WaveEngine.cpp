@@ -1,8 +1,9 @@
 #include "devices/WaveEngine.h"
 
 #include <algorithm>
+#include <filesystem>
 
-#include "core/Mixing.h"
+#include "core/TakePlacement.h"
 #include "core/TrackBuffers.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
@@ -12,22 +13,17 @@ namespace jorv {
 
 namespace {
 
-// A take that ends this close to the track's end has filled it.
-constexpr uint32_t WholeTakeSlackFrames = 10;
+inline constexpr std::string_view TakeJournalFailedMessage =
+    "Jorv could not keep this take on disk while it was recorded (is the disk full?). The take itself is kept.";
 
-// The take lands at frame 0; it is spliced in unless it filled the whole track without merging.
-void PlaceTake(Project& project, uint32_t start, uint32_t end, bool merge, int recordLatency, UiServices& ui) {
-    LatencyShift(project.trackBuffer.get(), start, end, recordLatency);
-    const uint32_t frames = project.framesPerTrack;
-    const bool splice = start > 0 || end + WholeTakeSlackFrames < frames || merge;
-    if (splice) {
-        LoadWave(TrackFileToRead(project, project.current()), project.scratchBuffer.get(), frames, ui);
-        const uint32_t length = end - start;
-        MixInto(project, project.trackBuffer.get(), project.scratchBuffer.get(), 0, length, start,
-                project.currentTrack, merge);
-        std::copy_n(project.scratchBuffer.get(), frames, project.trackBuffer.get());
-    }
-    project.trackDirty = true;
+std::unique_ptr<TakeJournalWriter> StartTakeJournal(Project& project, WaveDevice& device, const Take& take) {
+    if (!project.work.active()) return nullptr;
+    std::error_code error;
+    const auto editBytes = std::filesystem::file_size(project.work.editJournal(), error);
+    const TakeJournalHeader header{FieldToUtf8(project.current().waveFile), project.currentTrack, take.start, take.end,
+                                   take.merge, take.latency, error ? 0 : editBytes};
+    return TakeJournalWriter::start(project.work.takeJournal(), header, project.trackBuffer.get(), project.framesPerTrack,
+                                    [&device] { return device.capturedFrames(); });
 }
 
 void OpenDeviceStreams(WaveDevice& device, UiServices& ui) {
@@ -91,8 +87,11 @@ TransportStart WaveEngine::startRecording(Project& project, const Take& newTake,
     PrepareOutput(project, range.start, range.end, take.merge);
     project.busy = true;
     if (device.playAndRecord(project.scratchBuffer.get(), project.framesPerTrack, project.trackBuffer.get(),
-                             project.framesPerTrack))
+                             project.framesPerTrack)) {
+        takeJournal = StartTakeJournal(project, device, take);
+        if (!takeJournal && project.work.active()) ShowError(ui, TakeJournalFailedMessage);
         return TransportStart::Started;
+    }
     ShowError(ui, "Error preparing wave for record.");
     return TransportStart::DeviceRefused;
 }
@@ -110,20 +109,13 @@ void WaveEngine::stop(Project& project, UiServices& ui) {
     const DeviceMode stopped = mode;
     project.busy = false;
     device.reset();
+    if (takeJournal && !takeJournal->finish()) ShowError(ui, TakeJournalFailedMessage);
+    takeJournal.reset();
     if (stopped == DeviceMode::Recording && project.buffersReady()) {
         const FrameRange range = LimitToBuffer(project, take.start, take.end);
         PlaceTake(project, range.start, range.end, take.merge, take.latency, ui);
     }
     mode = DeviceMode::Idle;
-}
-
-void LatencyShift(Frame* trackBuffer, uint32_t start, uint32_t end, int recordLatency) {
-    if (recordLatency <= 0 || end <= start) return;
-    const uint64_t values = uint64_t{end - start} * 2;
-    const auto latency = static_cast<uint64_t>(recordLatency);
-    if (latency > values) return;
-    auto* samples = reinterpret_cast<int16_t*>(trackBuffer);
-    std::copy(samples + latency, samples + values, samples);
 }
 
 }  // namespace jorv

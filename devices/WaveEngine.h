@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "core/Project.h"
 #include "core/UiServices.h"
+#include "devices/TakeJournalWriter.h"
 #include "devices/WaveDevice.h"
 #include "devices/WaveTransport.h"
 
@@ -34,9 +36,8 @@ public:
     DeviceMode mode = DeviceMode::Idle;
     // The take the last Record started, placed when it stops.
     Take take;
+    // Keeps the take on disk while it is recorded, where the project has a working folder.
+    std::unique_ptr<TakeJournalWriter> takeJournal;
 };
-
-// Value k of the take takes value k + latency (values are single 16-bit samples).
-void LatencyShift(Frame* trackBuffer, uint32_t start, uint32_t end, int recordLatency);
 
 }  // namespace jorv

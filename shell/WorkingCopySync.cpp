@@ -1,6 +1,7 @@
 #include "shell/WorkingCopySync.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "shell/AppContext.h"
@@ -53,6 +54,8 @@ void SyncWorkingCopy(AppContext& context) {
     if (!project.work.active() || !project.projectLoaded || project.busy) return;
     SyncBlock(project, context.workSync);
     if (project.buffersReady()) SyncTrack(context, context.workSync);
+    // A take once placed is in the edit journal: its own journal has done its work.
+    std::remove(project.work.takeJournal().c_str());
 }
 
 void ForgetWorkingCopySync(AppContext& context) { context.workSync = {}; }

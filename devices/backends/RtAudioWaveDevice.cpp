@@ -127,7 +127,8 @@ void RtAudioWaveDevice::process(int16_t* output, const int16_t* input, unsigned 
             const uint32_t room = inputFrames_.load(std::memory_order_relaxed) - taken;
             const uint32_t count = std::min<uint32_t>(frames, room);
             std::memcpy(input_.load(std::memory_order_relaxed) + taken, input, count * sizeof(Frame));
-            recorded_.store(taken + count, std::memory_order_relaxed);
+            // Published after the frames, so the take journal may read what it counts.
+            recorded_.store(taken + count, std::memory_order_release);
         }
         played_.store(position + sent);
         int expected = mode;

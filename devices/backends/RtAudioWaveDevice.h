@@ -28,6 +28,7 @@ public:
     bool playAndRecord(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames) override;
     void reset() override;
     uint32_t playedFrames() const override { return played_.load(); }
+    uint32_t capturedFrames() const override { return recorded_.load(std::memory_order_acquire); }
     bool takeBufferDone() override { return bufferDone_.exchange(false); }
     DeviceCounters counters() const override { return {underruns_.load(), overruns_.load()}; }
 

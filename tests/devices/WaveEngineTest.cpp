@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Gains.h"
+#include "core/TakePlacement.h"
 #include "core/TrackSwitching.h"
 #include "tests/support/FakeWaveDevice.h"
 #include "tests/support/ProjectFixture.h"

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "shell/CommandDispatch.h"
 #include "shell/CommandIds.h"
 #include "shell/ProjectCommands.h"
 #include "shell/TrackPropertiesDialogLogic.h"
+#include "core/TakeJournal.h"
 #include "core/WorkRecovery.h"
 #include "devices/WaveEngine.h"
 #include "tests/support/FakeWaveDevice.h"
@@ -20,12 +23,14 @@ namespace {
 namespace fs = std::filesystem;
 
 // One run of the program, on the real engine with a fake device; destroying it without closing
-// the project is a crash.
+// the project is a crash (the take journal's thread stops first, as a dead process's would,
+// before the buffers it reads go).
 struct Session {
     explicit Session(const std::string& folder) {
         context.project.exeDir = folder;
         context.project.clipperPath = folder + "/clipper.wav";
     }
+    ~Session() { engine.takeJournal.reset(); }
     void command(int id, Notification notification = Notification::Clicked) {
         RunCommand(context, id, notification);
         DeliverPosted(context, ui);
@@ -172,6 +177,49 @@ TEST_F(WorkingCopyTest, ADamagedJournalIsSaidAndWhatCameBeforeTheDamageIsRecover
     EXPECT_EQ(s.frame(550), (Frame{1111, -1111}));  // the cut-short edit is lost
     EXPECT_EQ(s.frame(5), (Frame{0, 0}));           // the written track is whole
     EXPECT_EQ(savedFiles(), saved);
+}
+
+// The take is cut short after 200 of its 300 frames; recovering it must give what a Stop at that
+// moment gives.
+TEST_F(WorkingCopyTest, ATakeCutShortByACrashIsPlacedAsStopWouldHavePlacedIt) {
+    const auto record = [&](Session& s) {
+        s.open(project);
+        s.context.settings.recordLatency = 6;
+        s.context.project.mergeRecord = true;
+        s.device.signal = Ramp(300, 7);
+        s.context.project.selectionStart = 100;
+        s.context.project.selectionEnd = 400;
+        s.command(cmd::Record);
+        s.device.advance(200);
+    };
+    std::vector<Frame> stopped;
+    {
+        Session s(folder.path());
+        record(s);
+        s.command(cmd::Stop);
+        stopped.assign(s.context.project.trackBuffer.get(), s.context.project.trackBuffer.get() + 500);
+        s.ui.answers = {Answer::No};
+        ASSERT_TRUE(MayCloseProject(s.context));
+    }
+    {
+        Session crashed(folder.path());
+        record(crashed);
+        // The journal's thread keeps up with the take on its own.
+        const std::string journal = workFolder() + "/take.journal";
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (DecodeTakeJournal(ReadFileBytes(journal)).frames.size() < 200 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(savedFiles(), saved);
+    Session s(folder.path());
+    s.ui.answers = {Answer::Yes};
+    s.open(project);
+    ASSERT_EQ(s.ui.textsWithCaption(RecoverCaption).size(), 1u);
+    EXPECT_TRUE(s.ui.textsWithCaption("Jorv Error").empty());
+    const std::vector<Frame> recovered(s.context.project.trackBuffer.get(), s.context.project.trackBuffer.get() + 500);
+    EXPECT_EQ(recovered, stopped);
+    EXPECT_NE(recovered[150], (Frame{1111, -1111}));
+    EXPECT_FALSE(std::filesystem::exists(workFolder() + "/take.journal"));
 }
 
 TEST_F(WorkingCopyTest, ASecondRunCannotOpenAProjectThatIsOpenAndLeavesItsWorkAlone) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 #include "devices/WaveDevice.h"
@@ -28,6 +29,7 @@ public:
         ++resets;
     }
     uint32_t playedFrames() const override { return played; }
+    uint32_t capturedFrames() const override { return captured.load(std::memory_order_acquire); }
     bool takeBufferDone() override { return std::exchange(bufferDone, false); }
     DeviceCounters counters() const override { return {}; }
 
@@ -36,6 +38,7 @@ public:
             sent.push_back(output[played]);
             if (input && played < inputFrames) input[played] = played < signal.size() ? signal[played] : Frame{0, 0};
         }
+        if (input) captured.store(std::min(played, inputFrames), std::memory_order_release);
         if (output && played >= outputFrames) bufferDone = true;
     }
 
@@ -52,12 +55,14 @@ private:
         input = into;
         inputFrames = intoFrames;
         played = 0;
+        captured.store(0, std::memory_order_release);
         sent.clear();
         return true;
     }
     const Frame* output = nullptr;
     Frame* input = nullptr;
     uint32_t outputFrames = 0, inputFrames = 0, played = 0;
+    std::atomic<uint32_t> captured{0};
     bool bufferDone = false;
 };
 

@@ -1,0 +1,106 @@
+#include "core/TakeJournal.h"
+
+#include <cstring>
+
+#include "core/Crc32.h"
+
+namespace jorv {
+
+namespace {
+
+constexpr char HeaderMagic[4] = {'J', 'T', 'A', 'K'};
+constexpr char ChunkMagic[4] = {'J', 'T', 'C', 'K'};
+constexpr uint32_t MaxPathBytes = 4096;
+constexpr std::size_t ChunkOverhead = 12;  // magic, frame count, checksum
+
+void PutU32(std::vector<unsigned char>& out, uint32_t value) {
+    for (int k = 0; k < 4; ++k) out.push_back(static_cast<unsigned char>(value >> (8 * k)));
+}
+
+uint32_t GetU32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24; }
+
+// The header's length, or 0 when the bytes hold no whole, valid header.
+std::size_t DecodeHeader(const std::vector<unsigned char>& bytes, TakeJournalHeader& header) {
+    if (bytes.size() < 8 || std::memcmp(bytes.data(), HeaderMagic, 4) != 0) return 0;
+    const uint32_t pathBytes = GetU32(bytes.data() + 4);
+    const std::size_t length = 8 + std::size_t{pathBytes} + 29;
+    if (pathBytes > MaxPathBytes || bytes.size() < length) return 0;
+    const unsigned char* p = bytes.data();
+    if (Crc32(p, length - 4) != GetU32(p + length - 4)) return 0;
+    header.savedTrackFile.assign(reinterpret_cast<const char*>(p + 8), pathBytes);
+    const unsigned char* q = p + 8 + pathBytes;
+    header.track = static_cast<int32_t>(GetU32(q));
+    header.start = GetU32(q + 4);
+    header.end = GetU32(q + 8);
+    header.merge = q[12] != 0;
+    header.latency = static_cast<int32_t>(GetU32(q + 13));
+    header.editJournalBytes = GetU32(q + 17) | uint64_t{GetU32(q + 21)} << 32;
+    return length;
+}
+
+// The chunk's frames need not be aligned in the file's bytes.
+void AppendFrames(std::vector<Frame>& frames, const unsigned char* bytes, std::size_t count) {
+    const std::size_t had = frames.size();
+    frames.resize(had + count);
+    std::memcpy(frames.data() + had, bytes, count * sizeof(Frame));
+}
+
+}  // namespace
+
+std::vector<unsigned char> EncodeTakeHeader(const TakeJournalHeader& header) {
+    std::vector<unsigned char> out(HeaderMagic, HeaderMagic + 4);
+    PutU32(out, static_cast<uint32_t>(header.savedTrackFile.size()));
+    out.insert(out.end(), header.savedTrackFile.begin(), header.savedTrackFile.end());
+    PutU32(out, static_cast<uint32_t>(header.track));
+    PutU32(out, header.start);
+    PutU32(out, header.end);
+    out.push_back(header.merge ? 1 : 0);
+    PutU32(out, static_cast<uint32_t>(header.latency));
+    PutU32(out, static_cast<uint32_t>(header.editJournalBytes));
+    PutU32(out, static_cast<uint32_t>(header.editJournalBytes >> 32));
+    PutU32(out, Crc32(out.data(), out.size()));
+    return out;
+}
+
+std::vector<unsigned char> EncodeTakeChunk(const Frame* frames, uint32_t count) {
+    std::vector<unsigned char> out(ChunkMagic, ChunkMagic + 4);
+    PutU32(out, count);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(frames);
+    out.insert(out.end(), bytes, bytes + std::size_t{count} * sizeof(Frame));
+    PutU32(out, Crc32(out.data(), out.size()));
+    return out;
+}
+
+TakeJournalContents DecodeTakeJournal(const std::vector<unsigned char>& bytes) {
+    TakeJournalContents contents;
+    std::size_t at = DecodeHeader(bytes, contents.header);
+    contents.headerRead = at > 0;
+    if (!contents.headerRead) {
+        contents.damaged = !bytes.empty();
+        return contents;
+    }
+    while (at < bytes.size()) {
+        const unsigned char* p = bytes.data() + at;
+        const std::size_t left = bytes.size() - at;
+        if (left < 8 || std::memcmp(p, ChunkMagic, 4) != 0) {
+            contents.damaged = left >= 8 || std::memcmp(p, ChunkMagic, left) != 0;
+            break;
+        }
+        const uint32_t count = GetU32(p + 4);
+        const std::size_t length = ChunkOverhead + std::size_t{count} * sizeof(Frame);
+        if (left < length) {
+            // The end of the file cut this chunk short: its whole frames are the take's last.
+            AppendFrames(contents.frames, p + 8, std::min<std::size_t>((left - 8) / sizeof(Frame), count));
+            break;
+        }
+        if (Crc32(p, length - 4) != GetU32(p + length - 4)) {
+            contents.damaged = true;
+            break;
+        }
+        AppendFrames(contents.frames, p + 8, count);
+        at += length;
+    }
+    return contents;
+}
+
+}  // namespace jorv
