@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -185,9 +186,23 @@ TEST_F(WaveFileTest, ReadOnlyFileIsReadNotReplacedBySilence) {
     EXPECT_EQ(LoadWave(path, buffer.data(), Frames, ui), 0);
     EXPECT_EQ(buffer[1], (Frame{13, 14}));
     EXPECT_EQ(ReadFileBytes(path), CanonicalWave({{11, 12}, {13, 14}}));
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write read-only files";
-    EXPECT_EQ(SaveWave(0, 2, path, buffer.data(), ui), -1);
-    EXPECT_EQ(errors(), std::vector<std::string>{"Could not save wave file."});
+    // Root may write any file, so the save runs in a child that is an ordinary user; the
+    // folder lets that user write, so only the file's own protection can refuse.
+    ::chmod(folder.path().c_str(), 0777);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        RecordingUiServices own;
+        const bool refused = SaveWave(0, 2, path, buffer.data(), own) == -1 &&
+                             own.textsWithCaption("Jorv Error") == std::vector<std::string>{"Could not save wave file."};
+        ::_exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({{11, 12}, {13, 14}}));
+    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
 }
 
 TEST_F(WaveFileTest, SaveWritesTheCanonicalHeaderAndTheFramesOfTheRange) {
