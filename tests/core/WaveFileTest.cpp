@@ -219,6 +219,43 @@ TEST_F(WaveFileTest, SaveWritesTheCanonicalHeaderAndTheFramesOfTheRange) {
     EXPECT_EQ(ReadFileBytes(path)[4], 36);
 }
 
+// What the sync call saw: the bytes of the file it was given, and what the target held then.
+struct SyncSeen {
+    Bytes synced, target;
+    int calls = 0;
+};
+SyncSeen* syncSeen = nullptr;
+std::string syncTarget;
+
+int RecordSync(int descriptor) {
+    ++syncSeen->calls;
+    // The descriptor is write-only: its file is read through another opening.
+    syncSeen->synced = ReadFileBytes("/proc/self/fd/" + std::to_string(descriptor));
+    syncSeen->target = ReadFileBytes(syncTarget);
+    return 0;
+}
+
+TEST_F(WaveFileTest, ASaveReachesTheDiskBeforeItReplacesTheFileUnlessItCanBeMadeAgain) {
+    WriteFileBytes(path, CanonicalWave({{1, 1}}));
+    SyncSeen seen;
+    syncSeen = &seen;
+    syncTarget = path;
+    const auto real = SyncToDisk;
+    SyncToDisk = RecordSync;
+    const int saved = SaveWave(0, 2, path, buffer.data(), ui);
+    SyncToDisk = real;
+    ASSERT_EQ(saved, 0);
+    EXPECT_EQ(seen.calls, 1);
+    EXPECT_EQ(seen.synced, CanonicalWave({Marker, Marker}));  // the new bytes, all written
+    EXPECT_EQ(seen.target, CanonicalWave({{1, 1}}));           // while the old file still stands
+
+    SyncToDisk = RecordSync;
+    EXPECT_EQ(SaveWave(0, 1, path, buffer.data(), ui, Durability::WithTheSystem), 0);
+    SyncToDisk = real;
+    EXPECT_EQ(seen.calls, 1);
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({Marker}));
+}
+
 TEST_F(WaveFileTest, SaveReplacesTheFileWholeOrNotAtAll) {
     WriteFileBytes(path, CanonicalWave({{1, 1}}));
     ::chmod(path.c_str(), 0640);
