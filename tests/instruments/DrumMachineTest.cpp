@@ -189,14 +189,15 @@ TEST(DrumPatternFile, SaveWritesTheBlockWholeAndLoadTakesAShortFileOverTheFront)
     EXPECT_EQ(loaded.pattern(9).length, 5);
     ui.fileChoices = {folder.file("missing.jdp"), std::nullopt};
     EXPECT_FALSE(LoadDrumPatterns(state, loaded.block, "/start", ui));
-    EXPECT_EQ(ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(DrumOpenFailedMessage)});
+    EXPECT_EQ(ui.textsWithCaption("Jorv Error"),
+              std::vector<std::string>{"There has been an error opening the .jdp file."});
     LoadDrumPatterns(state, loaded.block, "/start", ui);
     EXPECT_EQ(ui.fileRequests[3].initialFolder, folder.path());
 
     ui.fileChoices = {folder.file("no/such/folder.jdp")};
     SaveDrumPatterns(state, d.block, "/start", ui);
     EXPECT_EQ(ui.fileRequests[4].initialFolder, folder.path());
-    EXPECT_EQ(ui.messages.back().text, DrumSaveFailedMessage);
+    EXPECT_EQ(ui.messages.back().text, "There has been a warning error saving the .jdp file.");
 }
 
 }  // namespace

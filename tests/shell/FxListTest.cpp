@@ -110,7 +110,7 @@ TEST(EffectListFile, RoundTripsAsItsBytesAndRefusesChainsThatNameNoEffect) {
     WriteFileBytes(path, damaged);
     ui.fileChoices = {path};
     EXPECT_FALSE(LoadEffectList(folders, loaded, "/start", ui));
-    EXPECT_EQ(ui.messages.back().text, ChainOpenFailedMessage);
+    EXPECT_EQ(ui.messages.back().text, "There has been an error opening the .jfx file.");
     EXPECT_EQ(loaded.chainItems[0].effectRow, FftPitchRow);
     WriteFileBytes(path, {bytes.begin(), bytes.begin() + 10});  // short: the rest stays
     EXPECT_TRUE(ReadEffectListFile(loaded, path));
