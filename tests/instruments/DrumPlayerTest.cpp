@@ -95,7 +95,6 @@ TEST_F(DrumPlayerTest, AnEmptySongEndsOnTheFirstTickAndAClosedPlayerStartsNothin
     EXPECT_EQ(timer.starts, 1);
 }
 
-
 // stop() runs with a tick of its own thread in the middle of its send loop, and that tick is let
 // go on between stop()'s two stores: the worst moment. The player lives alone on a page that
 // is made read-only, so stop()'s first store faults; the fault handler opens the page and
@@ -148,6 +147,11 @@ struct ThreadTimer final : TickTimer {
     void join() override {
         if (thread.joinable()) thread.join();
     }
+    // A test that failed early still lets its held tick go before the thread is gone.
+    ~ThreadTimer() override {
+        release = true;
+        join();
+    }
     std::thread thread;
 };
 
@@ -180,8 +184,8 @@ TEST(DrumPlayerStop, ATickInItsSendLoopSendsNothingMoreOnceStopHasBegun) {
     release = false;
     ticksReturned = 0;
     tickRanBetweenTheStores = false;
-    ThreadTimer timer;
     HoldingOutput output;
+    ThreadTimer timer;  // gone before the output its tick sends to
     auto* player = new (memory) DrumPlayer;
     player->open(64, output, timer);
     player->build(drums);
