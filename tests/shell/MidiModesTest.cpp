@@ -86,6 +86,8 @@ TEST_F(Sk1ModeTest, ArmedWithoutAProjectItStartsNothingAndFinishesAtALaterStop) 
     RunCommand(context, cmd::Sk1Mode);
     EXPECT_FALSE(context.modes.sk1Armed);
     EXPECT_EQ(ui.messages.back().caption, "SK1 mode explained");
+    EXPECT_EQ(ui.messages.back().text, "SK1 mode will record MIDI data then substitute the notes played with the contents "
+                                       "of the clipboard as a digitized middle C.  Continue?");
 }
 
 // A speech engine that speaks every word as one frame, or fails on "fail".
