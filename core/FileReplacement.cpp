@@ -21,6 +21,8 @@ std::string ResolveLinks(const std::string& path) {
 
 }  // namespace
 
+int (*SyncToDisk)(int descriptor) = ::fsync;
+
 FileReplacement::FileReplacement(const std::string& path, Durability durability)
     : target_(ResolveLinks(path)), durability_(durability) {
     struct stat status {};
@@ -51,7 +53,7 @@ bool FileReplacement::commit() {
     std::FILE* file = file_.release();
     // A write that failed earlier (a full disk) leaves the stream's error flag, not a failing flush.
     bool written = !std::ferror(file) && std::fflush(file) == 0;
-    if (!temporary_.empty() && durability_ == Durability::OnDisk) written = ::fsync(::fileno(file)) == 0 && written;
+    if (!temporary_.empty() && durability_ == Durability::OnDisk) written = SyncToDisk(::fileno(file)) == 0 && written;
     written = std::fclose(file) == 0 && written;
     if (temporary_.empty()) return written;
     if (written && std::rename(temporary_.c_str(), target_.c_str()) == 0) return true;

@@ -25,6 +25,10 @@ enum class Durability {
 // A link is followed, so the file it points to is replaced and the link kept. A target that
 // exists but is no regular file (a device such as /dev/null) is written in place, as there is
 // nothing to rename over. A read-only target is refused: its protection stays.
+// The call that takes a file's written bytes to the disk (fsync); a test puts its own here to
+// see that an OnDisk replacement makes it, on the temporary file, before the rename.
+extern int (*SyncToDisk)(int descriptor);
+
 class FileReplacement {
 public:
     explicit FileReplacement(const std::string& path, Durability durability = Durability::OnDisk);

@@ -124,7 +124,7 @@ TEST_F(ProjectFileTest, AFifoIsRefusedAtOnceAndSaveReplacesThroughALink) {
     const std::string fifo = f.folder.file("fifo.jor");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
     EXPECT_FALSE(open(fifo));
-    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error").back(), OpenProjectFailedMessage);
+    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error").back(), "There has been a warning error opening the .jor file.");
 
     ASSERT_TRUE(SaveProject(p, f.ui));
     const std::string link = f.folder.file("link.jor");

@@ -38,7 +38,7 @@ TEST(ProjectSettings, StemIsCutAtTheLastDotThenTheLastSeparator) {
 TEST(ProjectSettings, OkAcceptsStemsUpTo15CharactersAndShowsTheTitle) {
     ProjectFixture f(8);
     EXPECT_FALSE(AcceptProjectSettings(f.project, 8, "/x/0123456789abcdef.jor", f.ui));
-    EXPECT_EQ(f.ui.messages.back().text, StemTooLongMessage);
+    EXPECT_EQ(f.ui.messages.back().text, "The filename minus path and extension must be less than 16 characters.");
     EXPECT_EQ(f.ui.messages.back().caption, "ERROR");
     EXPECT_EQ(FieldToUtf8(f.project.block.header.name), "song");
     ASSERT_TRUE(AcceptProjectSettings(f.project, 8, "/x/0123456789abcde.jor", f.ui));
@@ -55,7 +55,7 @@ TEST(ProjectSettings, ANewProjectOverAnotherProjectsFilesAsksFirst) {
     const std::string field = f.folder.file("song.jor");
     f.ui.answers.push_back(Answer::No);
     EXPECT_FALSE(AcceptProjectSettings(f.project, 8, field, f.ui));  // the dialog stays
-    EXPECT_EQ(f.ui.messages.back().caption, NewProjectCaption);
+    EXPECT_EQ(f.ui.messages.back().caption, "New Jorv Project");
     EXPECT_EQ(f.ui.messages.back().kind, MessageKind::Question);
     EXPECT_EQ(f.project.projectDir, "");
     f.ui.answers.push_back(Answer::Yes);

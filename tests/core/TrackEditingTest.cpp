@@ -53,6 +53,12 @@ TEST_F(TrackEditingTest, CutLeavesSilenceInPlaceAndTheClipHoldsTheSelection) {
     select(5, 5);
     EXPECT_EQ(CopySelection(p, f.ui).code(), 0);
     EXPECT_EQ(ReadFileBytes(clip), CanonicalWave({}));
+
+    // A selection reaching (or passing) the buffer's end takes its last frame too.
+    select(Frames - 20, Frames + 50);
+    EXPECT_EQ(CutSelection(p, f.ui).code(), 0);
+    EXPECT_EQ(ReadFileBytes(clip), CanonicalWave(Slice(Ramp(Frames, 7), Frames - 20, Frames)));
+    EXPECT_EQ(range(Frames - 20, Frames), Constant(20, 0, 0));
 }
 
 TEST_F(TrackEditingTest, ACutWhoseClipboardCannotBeWrittenKeepsTheAudio) {

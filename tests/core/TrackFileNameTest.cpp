@@ -31,7 +31,9 @@ TEST(TrackFileName, PathLongerThanTheFieldIsRefusedWithoutTouchingTheRecord) {
     EXPECT_EQ(std::memcmp(&track, &before, sizeof track), 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "Unable to complete request.");
-    EXPECT_EQ(ui.messages[0].text, PathTooLongMessage);
+    EXPECT_EQ(ui.messages[0].text,
+              "The track's wave file path is too long for the project.  Move Jorv to a shorter folder or choose a "
+              "shorter project name.");
 }
 
 TEST(TrackFileName, LengthIsCountedInUtf16UnitsNotBytes) {

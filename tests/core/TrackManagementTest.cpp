@@ -50,7 +50,7 @@ TEST_F(TrackManagementTest, TheSixteenthTrackIsTheLastAndCloningCannotPassIt) {
     EXPECT_EQ(std::memcmp(&p.block, &before, sizeof before), 0);
     ASSERT_EQ(f.ui.messages.size(), 3u);
     for (const auto& m : f.ui.messages) {
-        EXPECT_EQ(m.text, TrackTableFullMessage);
+        EXPECT_EQ(m.text, "You have reached the maximum number of tracks.  Mix tracks down before adding more.");
         EXPECT_EQ(m.caption, "Unable to complete request.");
     }
 }
@@ -73,7 +73,7 @@ TEST_F(TrackManagementTest, DeleteMovesLaterRecordsDownAndSelectsTrackZero) {
 
     ASSERT_TRUE(DeleteTrack(p, f.ui));
     EXPECT_FALSE(DeleteTrack(p, f.ui));
-    EXPECT_EQ(f.ui.messages.back().text, LastTrackMessage);
+    EXPECT_EQ(f.ui.messages.back().text, "You can not delete the only remaining track.");
     EXPECT_EQ(p.block.header.trackCount, 1);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -185,9 +186,23 @@ TEST_F(WaveFileTest, ReadOnlyFileIsReadNotReplacedBySilence) {
     EXPECT_EQ(LoadWave(path, buffer.data(), Frames, ui), 0);
     EXPECT_EQ(buffer[1], (Frame{13, 14}));
     EXPECT_EQ(ReadFileBytes(path), CanonicalWave({{11, 12}, {13, 14}}));
-    if (::geteuid() == 0) GTEST_SKIP() << "root may write read-only files";
-    EXPECT_EQ(SaveWave(0, 2, path, buffer.data(), ui), -1);
-    EXPECT_EQ(errors(), std::vector<std::string>{"Could not save wave file."});
+    // Root may write any file, so the save runs in a child that is an ordinary user; the
+    // folder lets that user write, so only the file's own protection can refuse.
+    ::chmod(folder.path().c_str(), 0777);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+        RecordingUiServices own;
+        const bool refused = SaveWave(0, 2, path, buffer.data(), own) == -1 &&
+                             own.textsWithCaption("Jorv Error") == std::vector<std::string>{"Could not save wave file."};
+        ::_exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({{11, 12}, {13, 14}}));
+    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
 }
 
 TEST_F(WaveFileTest, SaveWritesTheCanonicalHeaderAndTheFramesOfTheRange) {
@@ -202,6 +217,43 @@ TEST_F(WaveFileTest, SaveWritesTheCanonicalHeaderAndTheFramesOfTheRange) {
     ASSERT_EQ(SaveWave(5, 5, path, buffer.data(), ui), 0);
     EXPECT_EQ(ReadFileBytes(path), CanonicalWave({}));
     EXPECT_EQ(ReadFileBytes(path)[4], 36);
+}
+
+// What the sync call saw: the bytes of the file it was given, and what the target held then.
+struct SyncSeen {
+    Bytes synced, target;
+    int calls = 0;
+};
+SyncSeen* syncSeen = nullptr;
+std::string syncTarget;
+
+int RecordSync(int descriptor) {
+    ++syncSeen->calls;
+    // The descriptor is write-only: its file is read through another opening.
+    syncSeen->synced = ReadFileBytes("/proc/self/fd/" + std::to_string(descriptor));
+    syncSeen->target = ReadFileBytes(syncTarget);
+    return 0;
+}
+
+TEST_F(WaveFileTest, ASaveReachesTheDiskBeforeItReplacesTheFileUnlessItCanBeMadeAgain) {
+    WriteFileBytes(path, CanonicalWave({{1, 1}}));
+    SyncSeen seen;
+    syncSeen = &seen;
+    syncTarget = path;
+    const auto real = SyncToDisk;
+    SyncToDisk = RecordSync;
+    const int saved = SaveWave(0, 2, path, buffer.data(), ui);
+    SyncToDisk = real;
+    ASSERT_EQ(saved, 0);
+    EXPECT_EQ(seen.calls, 1);
+    EXPECT_EQ(seen.synced, CanonicalWave({Marker, Marker}));  // the new bytes, all written
+    EXPECT_EQ(seen.target, CanonicalWave({{1, 1}}));           // while the old file still stands
+
+    SyncToDisk = RecordSync;
+    EXPECT_EQ(SaveWave(0, 1, path, buffer.data(), ui, Durability::WithTheSystem), 0);
+    SyncToDisk = real;
+    EXPECT_EQ(seen.calls, 1);
+    EXPECT_EQ(ReadFileBytes(path), CanonicalWave({Marker}));
 }
 
 TEST_F(WaveFileTest, SaveReplacesTheFileWholeOrNotAtAll) {

@@ -92,7 +92,10 @@ TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
     std::fill_n(p.trackBuffer.get(), Frames, Frame{100, -100});  // the current track, mixed over the click
     ASSERT_TRUE(listener->playAndRecord(silence.data(), Frames, heard.data(), Frames));
     ASSERT_EQ(engine.startPlayback(p, 15000, 25000, f.ui), TransportStart::Started);
-    while (engine.playPosition() < 10000) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (engine.playPosition() < 10000 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    EXPECT_GE(engine.playPosition(), 10000u) << "the play position stopped moving";
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     engine.stop(p, f.ui);
     listener->reset();

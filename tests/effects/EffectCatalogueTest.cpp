@@ -126,10 +126,26 @@ TEST_P(EveryEffect, ChangesOnlyItsRangeAndKeepsSilenceSilent) {
         silent.apply(effect.id, 3000, 15000, p[0], p[1], p[2]);
         EXPECT_EQ(silent.snapshot(), std::vector<int16_t>(40000, 0)) << p[0] << " " << p[1];
 
-        EffectBuffer atEnd(12000);
-        atEnd.fillNoise();
-        for (const uint32_t length : {1u, 100u, 300u, 5000u, 12000u})
-            atEnd.apply(effect.id, 12000 - length, 12000, p[0], p[1], p[2]);
+        // The buffer's end: 64 guard frames lie beyond the 12000 the effect is given. Loud or
+        // silent, they must neither change nor change the result (the sanitizer build also
+        // sees any access past the end of a buffer of the exact size).
+        for (const uint32_t length : {1u, 100u, 300u, 5000u, 12000u}) {
+            std::vector<int16_t> results[2];
+            for (const uint32_t guardSeed : {0u, 11u}) {
+                EffectBuffer atEnd(12000 + 64);
+                atEnd.fillNoise();
+                int16_t* guard = atEnd.values() + 2 * 12000;
+                if (guardSeed == 0) std::fill_n(guard, 128, int16_t{0});
+                const std::vector<int16_t> guardBefore(guard, guard + 128);
+                atEnd.project.framesPerTrack = 12000;
+                const auto before = atEnd.snapshot();
+                atEnd.apply(effect.id, 12000 - length, 12000, p[0], p[1], p[2]);
+                EXPECT_EQ(test::FirstChangeOutside(before, atEnd.snapshot(), 12000 - length, 12000), -1) << length;
+                EXPECT_EQ(std::vector<int16_t>(guard, guard + 128), guardBefore) << length;
+                results[guardSeed != 0] = atEnd.snapshot();
+            }
+            EXPECT_EQ(results[0], results[1]) << "read past the end, range of " << length;
+        }
     }
 }
 

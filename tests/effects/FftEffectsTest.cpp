@@ -139,6 +139,51 @@ TEST(FftEngine, EqualizerScalesMagnitudesByItsCurveAndHalvesTheLevelAtItsDefault
     EXPECT_NEAR(LevelAfter(fx::FftEqualizer, 1024 * 10.7666015625, 200, {0, 128, 0}) / once, 4.0 / 3.0, 0.03);
 }
 
+// Two steady tones centred on analysis bins, through the effect; their levels afterwards. A
+// tone on bin k shows in the analysis as bin k at magnitude c and bins k +- 1 at c/2 (the Hann
+// window); the chain returns a tone whose bins are a (centre) and b (each side) as a level of
+// (2a + b)/c times its own, which is 1.5 for the untouched spectrum.
+std::pair<double, double> TwoTonesAfter(EffectId id, std::array<int32_t, 3> p, int binA, double levelA, int binB,
+                                        double levelB) {
+    const double hzA = binA * 44100.0 / 4096, hzB = binB * 44100.0 / 4096;
+    EffectBuffer buffer(40000);
+    buffer.fill([&](uint32_t f) {
+        const double t = 2 * Pi * f / WaveFormat::sampleRate;
+        const auto v = int16_t(levelA * std::sin(hzA * t) + levelB * std::sin(hzB * t));
+        return Frame{v, v};
+    });
+    buffer.apply(id, 0, 40000, p[0], p[1], p[2]);
+    return {ToneLevel(buffer, hzA, 8000, 34000), ToneLevel(buffer, hzB, 8000, 34000)};
+}
+
+TEST(FftEngine, BowScalesEachBinByItsRatioToTheStrongest) {
+    // The strongest tone keeps its centre and its sides drop from c/2 to c/4: (2 + 1/2)/2 = 1.25.
+    // The weaker one, a quarter as strong, is scaled by a quarter as well.
+    const auto [strong, weak] = TwoTonesAfter(fx::FftBow, {2, 2, 2}, 93, 8000, 279, 2000);
+    EXPECT_NEAR(strong, 1.25 * 8000, 80);
+    EXPECT_NEAR(weak, 1.25 * 2000 * 0.25, 10);
+}
+
+TEST(FftEngine, BassBoostAddsTheOctaveAboveToEachLowBin) {
+    // K = 0.5. Bin 93 gains half of bin 186's magnitude; its sides read the empty bins 184 and
+    // 188. So its level is (1.5 * 2000 + 0.5 * 8000) / 1.5; bin 186 reads the empty bin 372
+    // and only loses the division.
+    const auto [octave, low] = TwoTonesAfter(fx::FftBassBoost, {128, 2, 2}, 186, 8000, 93, 2000);
+    EXPECT_NEAR(low, (1.5 * 2000 + 0.5 * 8000) / 1.5, 50);
+    EXPECT_NEAR(octave, 1.5 * 8000 / 1.5, 80);
+}
+
+TEST(FftEngine, HarmonicsAddTheBinsAThirdAFifthAndASeventhBelow) {
+    // Weights 0.5, 0.25, 0.25: norm 0.5. Through the third, bins 131, 132 and 133 read bins
+    // 100, 101 and 102, and no other bin reads those three; through the fifth and the seventh
+    // they read only empty bins. So the tone on bin 132 takes half of the tone on bin 101 at
+    // the same shape: a level of 1.5 * 0.5 * (1000 + 0.5 * 8000).
+    EXPECT_NEAR(TwoTonesAfter(fx::FftHarmonics, {128, 64, 64}, 101, 8000, 132, 1000).second, 1.5 * 0.5 * (1000 + 0.5 * 8000),
+                50);
+    // A tone whose lower bins are empty keeps only its own share.
+    EXPECT_NEAR(TwoTonesAfter(fx::FftHarmonics, {128, 64, 64}, 1000, 4000, 40, 0).first, 1.5 * 0.5 * 4000, 40);
+}
+
 TEST(FftEngine, LeavesTheSelectionAloneWithoutWorkingStorage) {
     EffectBuffer buffer(20000);
     buffer.fillNoise();

@@ -8,6 +8,17 @@ namespace {
 
 using namespace test;
 
+TEST(MiscEffects, MirrorExchangesTheChannelsOfTheRangeOnly) {
+    EffectBuffer buffer(1000);
+    buffer.fill([](uint32_t f) { return Frame{int16_t(f), int16_t(-3 * int(f))}; });
+    buffer.apply(fx::Mirror, 10, 901, 2, 2, 2);
+    for (uint32_t f = 0; f < 1000; ++f) {
+        const bool inside = f >= 10 && f < 901;
+        ASSERT_EQ(buffer.frame(f), (inside ? Frame{int16_t(-3 * int(f)), int16_t(f)} : Frame{int16_t(f), int16_t(-3 * int(f))}))
+            << f;
+    }
+}
+
 TEST(MiscEffects, ReverseAndMirrorTwiceRestoreTheRange) {
     for (const EffectId id : {fx::Reverse, fx::Mirror}) {
         EffectBuffer buffer(1000);

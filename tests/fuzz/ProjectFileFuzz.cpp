@@ -43,8 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memset(&project.block, 0x5A, sizeof project.block);
     const ProjectBlock before = project.block;
     SilentUiServices ui;
-    ui.chosenFile = path;
-    const bool opened = OpenProject(project, ui);
+    const bool opened = OpenProjectFile(project, path, ui);
 
     FUZZ_CHECK(fuzz::StillHolds(path, data, size));
     if (!opened) {

@@ -50,7 +50,7 @@ TEST_F(Sk1ModeTest, YesCapturesWhileTheSelectionPlaysAndTheNextCommandConvertsIt
 
     RunCommand(context, cmd::Stop);
     EXPECT_FALSE(context.modes.sk1Armed);
-    EXPECT_EQ(ui.messages.back().text, Sk1ConvertQuestion);
+    EXPECT_EQ(ui.messages.back().text, "Do you want to convert the MIDI to WAV?");
     EXPECT_EQ(ui.messages.back().caption, "SK1 Mode");
     EXPECT_EQ(project.trackBuffer[441].left, (5000 * 254) >> 8);
     EXPECT_EQ(project.trackBuffer[442].left, 0);
@@ -86,6 +86,8 @@ TEST_F(Sk1ModeTest, ArmedWithoutAProjectItStartsNothingAndFinishesAtALaterStop) 
     RunCommand(context, cmd::Sk1Mode);
     EXPECT_FALSE(context.modes.sk1Armed);
     EXPECT_EQ(ui.messages.back().caption, "SK1 mode explained");
+    EXPECT_EQ(ui.messages.back().text, "SK1 mode will record MIDI data then substitute the notes played with the contents "
+                                       "of the clipboard as a digitized middle C.  Continue?");
 }
 
 // A speech engine that speaks every word as one frame, or fails on "fail".
@@ -120,7 +122,7 @@ TEST_F(TtsModeTest, TheLyricsDialogArmsAndTheStopAsksThenSingsTheWords) {
     ui.answers = {Answer::Yes};
     singNote(u"la");
     EXPECT_FALSE(context.modes.ttsArmed);
-    EXPECT_EQ(ui.messages.back().text, TtsConvertQuestion);
+    EXPECT_EQ(ui.messages.back().text, "Do you want to convert the MIDI to Speech?");
     EXPECT_EQ(ui.messages.back().caption, "TTS Mode");
     EXPECT_EQ(project.trackBuffer[0].left, (int(4000 * 0.9921875f) * 254) >> 8);
     EXPECT_EQ(ui.status, "Converted TTS");

@@ -66,7 +66,7 @@ TEST_F(OptionsTest, TheBufferChoiceTakesEffectOnOkWhereTheDrumsReopenAtItsSize) 
 TEST_F(OptionsTest, ASettingsFileThatCannotBeWrittenIsSaidInsteadOfSaved) {
     context.paths.settings = folder.file("no-such-folder/jorv.ini");
     AcceptOptionsDialog(context, open());
-    EXPECT_EQ(ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(SettingsNotSavedMessage)});
+    EXPECT_EQ(ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"Could not save the settings file jorv.ini."});
     EXPECT_EQ(ui.status, "Uninitialized");
 }
 

@@ -70,7 +70,7 @@ TEST_F(ProjectCommandsTest, UnsavedWorkIsOfferedForSavingBeforeItIsDropped) {
     EXPECT_TRUE(project.projectLoaded);  // Cancel: New does not go on
     EXPECT_TRUE(ui.posted.empty());
     EXPECT_FALSE(MayCloseProject(context));
-    EXPECT_EQ(ui.messages.back().caption, SaveChangesCaption);
+    EXPECT_EQ(ui.messages.back().caption, "Save Jorv Project");
     EXPECT_EQ(ui.messages.back().kind, MessageKind::QuestionWithCancel);
     RunCommand(context, cmd::Open);  // No: nothing is written, the chooser comes (and is cancelled)
     EXPECT_EQ(ui.fileRequests.size(), 1u);
@@ -178,7 +178,7 @@ TEST_F(ProjectCommandsTest, AProjectNamedOnTheCommandLineIsOpenedAtStartUp) {
     FinishStartUp(refused, folder.file("demo-Track 1.wav"));
     DeliverPosted(refused, ui);
     EXPECT_FALSE(refused.project.projectLoaded);
-    EXPECT_EQ(ui.textsWithCaption("Jorv Error").back(), std::string(NoProjectHeaderMessage));
+    EXPECT_EQ(ui.textsWithCaption("Jorv Error").back(), "No JORV header found in .jor file.");
 }
 
 TEST_F(ProjectCommandsTest, FailedOpenWithoutAProjectLeavesNoProjectLoaded) {

@@ -44,7 +44,7 @@ TEST(EffectListFile, RoundTripsAsItsBytesAndRefusesChainsThatNameNoEffect) {
     WriteFileBytes(path, damaged);
     ui.fileChoices = {path};
     EXPECT_FALSE(LoadEffectList(folders, loaded, "/start", ui));
-    EXPECT_EQ(ui.messages.back().text, ChainOpenFailedMessage);
+    EXPECT_EQ(ui.messages.back().text, "There has been an error opening the .jfx file.");
     EXPECT_EQ(loaded.chainItems[0].effectRow, FftPitchRow);
     WriteFileBytes(path, {bytes.begin(), bytes.begin() + 10});  // short: the rest stays
     EXPECT_TRUE(ReadEffectListFile(loaded, path));
@@ -78,14 +78,15 @@ TEST(DrumPatternFile, SaveWritesTheBlockWholeAndLoadTakesAShortFileOverTheFront)
     EXPECT_EQ(loaded.patterns[9].length, 5);
     ui.fileChoices = {folder.file("missing.jdp"), std::nullopt};
     EXPECT_FALSE(LoadDrumPatterns(folders, loaded, "/start", ui));
-    EXPECT_EQ(ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(DrumOpenFailedMessage)});
+    EXPECT_EQ(ui.textsWithCaption("Jorv Error"),
+              std::vector<std::string>{"There has been an error opening the .jdp file."});
     LoadDrumPatterns(folders, loaded, "/start", ui);
     EXPECT_EQ(ui.fileRequests[3].initialFolder, folder.path());
 
     ui.fileChoices = {folder.file("no/such/folder.jdp")};
     SaveDrumPatterns(folders, drums, "/start", ui);
     EXPECT_EQ(ui.fileRequests[4].initialFolder, folder.path());
-    EXPECT_EQ(ui.messages.back().text, DrumSaveFailedMessage);
+    EXPECT_EQ(ui.messages.back().text, "There has been a warning error saving the .jdp file.");
 }
 
 }  // namespace

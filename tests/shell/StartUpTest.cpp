@@ -37,7 +37,8 @@ TEST(StartUp, ASettingsFileThatCannotBeReadIsSaidAndTheDefaultsUsed) {
     std::filesystem::create_directory(folder.file("jorv.ini"));
     ShellFixture shell;
     PrepareStartUp(shell.context, {folder.path(), folder.path()});
-    EXPECT_EQ(shell.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{std::string(SettingsUnreadableMessage)});
+    EXPECT_EQ(shell.ui.textsWithCaption("Jorv Error"),
+              std::vector<std::string>{"The settings file jorv.ini could not be read; the default settings are used."});
     EXPECT_EQ(shell.context.settings.recordLatency, 0);
 }
 

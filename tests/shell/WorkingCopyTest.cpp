@@ -132,7 +132,7 @@ TEST_F(WorkingCopyTest, AfterACrashYesRecoversEveryEditWhileTheSavedFilesWaitFor
     Session s(folder.path());
     s.ui.answers = {Answer::Yes};
     s.open(project);
-    const auto questions = s.ui.textsWithCaption(RecoverCaption);
+    const auto questions = s.ui.textsWithCaption("Recover Jorv Project");
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].rfind("Jorv did not close the project \"demo\", last changed ", 0), 0u) << questions[0];
     EXPECT_EQ(s.context.project.block.header.trackCount, 3);
@@ -152,14 +152,14 @@ TEST_F(WorkingCopyTest, AfterACrashNoDropsTheWorkAndTheQuestionDoesNotComeBack) 
     auto declined = std::make_unique<Session>(folder.path());
     declined->ui.answers = {Answer::No};
     declined->open(project);
-    EXPECT_EQ(declined->ui.textsWithCaption(RecoverCaption).size(), 1u);
+    EXPECT_EQ(declined->ui.textsWithCaption("Recover Jorv Project").size(), 1u);
     EXPECT_EQ(declined->frame(0), (Frame{1111, -1111}));
     EXPECT_EQ(declined->context.project.block.header.trackCount, 2);
     EXPECT_FALSE(declined->context.project.hasUnsavedChanges());
     declined.reset();  // and that run ends without closing too
     Session s(folder.path());
     s.open(project);
-    EXPECT_TRUE(s.ui.textsWithCaption(RecoverCaption).empty());
+    EXPECT_TRUE(s.ui.textsWithCaption("Recover Jorv Project").empty());
 }
 
 TEST_F(WorkingCopyTest, ADamagedJournalIsSaidAndWhatCameBeforeTheDamageIsRecovered) {
@@ -214,7 +214,7 @@ TEST_F(WorkingCopyTest, ATakeCutShortByACrashIsPlacedAsStopWouldHavePlacedIt) {
     Session s(folder.path());
     s.ui.answers = {Answer::Yes};
     s.open(project);
-    ASSERT_EQ(s.ui.textsWithCaption(RecoverCaption).size(), 1u);
+    ASSERT_EQ(s.ui.textsWithCaption("Recover Jorv Project").size(), 1u);
     EXPECT_TRUE(s.ui.textsWithCaption("Jorv Error").empty());
     const std::vector<Frame> recovered(s.context.project.trackBuffer.get(), s.context.project.trackBuffer.get() + 500);
     EXPECT_EQ(recovered, stopped);

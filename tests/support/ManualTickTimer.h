@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 
 #include "devices/TickTimer.h"
@@ -15,8 +17,14 @@ public:
         ++starts;
     }
     void join() override {
-        // A real timer's thread would run its last ticks before it is gone.
-        while (tick_ && tick_()) ++ticks;
+        // A real timer's thread would run its last ticks before it is gone; a tick that never
+        // ends its timer fails the test instead of running forever.
+        for (int run = 0; tick_ && tick_(); ++run, ++ticks) {
+            if (run == 1000000) {
+                ADD_FAILURE() << "the timer never ends itself";
+                break;
+            }
+        }
         tick_ = nullptr;
     }
     // Returns the ticks run.

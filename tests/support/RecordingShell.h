@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <utility>
 #include <string>
@@ -86,9 +88,15 @@ private:
     }
 };
 
-// Delivers posted commands as the window's event loop would, until none is left.
+// Delivers posted commands as the window's event loop would, until none is left; a command
+// that keeps posting commands fails the test instead of running forever.
 inline void DeliverPosted(AppContext& context, RecordingUiServices& ui) {
-    while (!ui.posted.empty()) {
+    for (int delivered = 0; !ui.posted.empty(); ++delivered) {
+        if (delivered == 1000) {
+            ADD_FAILURE() << "commands keep posting commands";
+            ui.posted.clear();
+            return;
+        }
         const PostedCommand next = ui.posted.front();
         ui.posted.pop_front();
         RunCommand(context, next.id, next.notification);
