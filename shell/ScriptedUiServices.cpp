@@ -19,7 +19,7 @@ std::string_view AnswerText(Answer answer) {
 Answer ScriptedUiServices::showMessage(std::string_view text, std::string_view caption, MessageKind kind) {
     if (kind == MessageKind::Error) failureShown_ = true;
     if (!IsQuestion(kind)) {
-        out_ << caption << ": " << text << '\n';
+        out_ << caption << ": " << text << std::endl;
         return Answer::Ok;
     }
     Answer answer = Answer::No;
@@ -29,7 +29,7 @@ Answer ScriptedUiServices::showMessage(std::string_view text, std::string_view c
     }
     // A question without Cancel takes a scripted Cancel as its window would: as No.
     if (answer == Answer::Cancel && kind != MessageKind::QuestionWithCancel) answer = Answer::No;
-    out_ << "question: " << text << " -> " << AnswerText(answer) << '\n';
+    out_ << "question: " << text << " -> " << AnswerText(answer) << std::endl;
     return answer;
 }
 
@@ -40,7 +40,8 @@ std::optional<std::string> ScriptedUiServices::chooseFile(const FileChoice&) {
     return path;
 }
 
-void ScriptedUiServices::setStatus(std::string_view text) { out_ << "status: " << text << '\n'; }
+// Each line goes out at once, so that whoever watches the session sees it as it happens.
+void ScriptedUiServices::setStatus(std::string_view text) { out_ << "status: " << text << std::endl; }
 
 std::optional<ScriptedUiServices::Posted> ScriptedUiServices::takePosted() {
     if (posted_.empty()) return std::nullopt;

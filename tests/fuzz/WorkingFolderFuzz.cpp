@@ -1,0 +1,44 @@
+// Any bytes as a working folder's journals: what is read back is exactly a prefix of the bytes
+// written as the journal writes them, never more than the bytes hold, and the rest is damage.
+#include <cstring>
+
+#include "core/EditJournal.h"
+#include "core/TakeJournal.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+using namespace jorv;
+
+namespace {
+
+void CheckEditJournal(const fuzz::Bytes& bytes) {
+    const EditJournalContents read = DecodeEditJournal(bytes);
+    FUZZ_CHECK(read.records.size() == read.recordEnds.size());
+    fuzz::Bytes again;
+    for (std::size_t k = 0; k < read.records.size(); ++k) {
+        const fuzz::Bytes record = EncodeEdit(read.records[k]);
+        again.insert(again.end(), record.begin(), record.end());
+        FUZZ_CHECK(again.size() == read.recordEnds[k]);
+    }
+    FUZZ_CHECK(again.size() + read.damagedBytes == bytes.size());
+    FUZZ_CHECK(std::memcmp(again.data(), bytes.data(), again.size()) == 0);
+}
+
+void CheckTakeJournal(const fuzz::Bytes& bytes) {
+    const TakeJournalContents read = DecodeTakeJournal(bytes);
+    if (!read.headerRead) {
+        FUZZ_CHECK(read.frames.empty());
+        return;
+    }
+    const fuzz::Bytes header = EncodeTakeHeader(read.header);
+    FUZZ_CHECK(header.size() <= bytes.size() && std::memcmp(header.data(), bytes.data(), header.size()) == 0);
+    FUZZ_CHECK(header.size() + read.frames.size() * sizeof(Frame) <= bytes.size());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const fuzz::Bytes bytes(data, data + size);
+    CheckEditJournal(bytes);
+    CheckTakeJournal(bytes);
+    return 0;
+}
