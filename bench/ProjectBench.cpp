@@ -54,11 +54,10 @@ BENCHMARK(BM_SelectTrackWith15OtherTracks)->Unit(benchmark::kMillisecond);
 
 void BM_OpenSixteenTrackProjectUntilReady(benchmark::State& state) {
     SixteenTracks setup;
-    setup.ui.chosenFile = setup.project.projectPath;
     for (auto _ : state) {
         Project opened;
         opened.exeDir = setup.folder.string();
-        OpenProject(opened, setup.ui);
+        OpenProjectFile(opened, setup.project.projectPath, setup.ui);
         CreateTrackBuffers(opened, opened.block.header.memPerTrackMB, setup.ui);
         SelectTrack(opened, 0, setup.ui);
         benchmark::DoNotOptimize(opened.trackBuffer.get());

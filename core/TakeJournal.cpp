@@ -79,6 +79,7 @@ TakeJournalContents DecodeTakeJournal(const std::vector<unsigned char>& bytes) {
         contents.damaged = !bytes.empty();
         return contents;
     }
+    contents.frames.reserve((bytes.size() - at) / sizeof(Frame));
     while (at < bytes.size()) {
         const unsigned char* p = bytes.data() + at;
         const std::size_t left = bytes.size() - at;

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <span>
 
@@ -26,8 +25,13 @@ namespace fs = std::filesystem;
 namespace {
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) return {};
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg())));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(0, in.gcount())));
+    return bytes;
 }
 
 // The block the work was last written with: its copy, else the saved one.
@@ -76,16 +80,20 @@ bool ApplyEdits(Project& project, std::span<const EditRecord> records) {
     return whole;
 }
 
+// Whether a copy loads as a track; a buffer of one frame reads its header and no more.
+bool Readable(const std::string& copy) {
+    SilentUiServices quiet;
+    Frame first{};
+    return LoadWave(copy, &first, 1, quiet) < FirstWaveFailure;
+}
+
 // A copy that does not load as a track is dropped, so the saved file is read again.
 bool DropUnreadableCopies(Project& project) {
-    const uint32_t framesPerTrack = FramesPerMegabyte * project.block.header.memPerTrackMB;
-    SilentUiServices quiet;
-    std::vector<Frame> track(framesPerTrack);
     bool whole = true;
     std::error_code error;
     for (int t = 0; t < project.usedTracks(); ++t) {
         const std::string copy = project.work.copyOf(FieldToUtf8(project.block.tracks[t].waveFile));
-        if (!fs::exists(copy, error) || LoadWave(copy, track.data(), framesPerTrack, quiet) < FirstWaveFailure) continue;
+        if (!fs::exists(copy, error) || Readable(copy)) continue;
         fs::remove(copy, error);
         whole = false;
     }
@@ -138,7 +146,10 @@ RecoverableWork InspectWork(const Project& project) {
     for (int t = 0; t < std::min<int>(block.header.trackCount, MaxTracks); ++t) {
         const std::string saved = FieldToUtf8(block.tracks[t].waveFile);
         const std::string copy = project.work.copyOf(saved);
-        if (fs::exists(copy, error)) work.tracks.push_back({t, FramesOfCopy(copy)});
+        if (fs::exists(copy, error)) {
+            work.tracks.push_back({t, FramesOfCopy(copy)});
+            work.damaged |= !Readable(copy);
+        }
         else if (edited.count(saved)) work.tracks.push_back({t, edited[saved]});
     }
     return work;

@@ -351,6 +351,19 @@ TEST(Recover, ListsTheWorkLeftBehindAndWithYesSavesItUnlessItIsDamaged) {
     EXPECT_EQ(ReadFileBytes(track), before);
 
     std::filesystem::remove(WorkingCopy::FolderFor(project) + "/edits.journal");
+    {
+        WorkingCopy work;
+        work.claim(project);
+        WriteFileBytes(work.copyOf(track) + ".good", ReadFileBytes(work.copyOf(track)));
+        WriteFileBytes(work.copyOf(track), {'R', 'I', 'F', 'X'});  // a copy that is no wave file
+    }
+    EXPECT_EQ(RunJorvCli({"recover", project, "--yes"}).status, 1);
+    EXPECT_EQ(ReadFileBytes(track), before);
+    {
+        WorkingCopy work;
+        work.claim(project);
+        std::filesystem::rename(work.copyOf(track) + ".good", work.copyOf(track));
+    }
     run = RunJorvCli({"recover", project, "--yes"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "track 0 frames 5\n");
