@@ -1,7 +1,7 @@
 #include "cli/Subcommand.h"
 #include "effects/EffectChain.h"
 #include "effects/EffectListFile.h"
-#include "shell/EffectListDialogs.h"
+#include "shell/RecordFileKinds.h"
 
 namespace jorv::cli {
 

@@ -4,7 +4,7 @@
 #include "instruments/DrumBlockSetup.h"
 #include "instruments/DrumEditor.h"
 #include "instruments/DrumPatternFile.h"
-#include "shell/DrumPatternDialogs.h"
+#include "shell/RecordFileKinds.h"
 
 namespace jorv::cli {
 

@@ -14,7 +14,7 @@
 #include "core/UiServices.h"
 #include "devices/WaveTransport.h"
 #include "shell/EffectDialogState.h"
-#include "shell/EffectListDialogs.h"
+#include "shell/RecordFileDialogs.h"
 #include "devices/MediaPlayer.h"
 #include "devices/MidiCapture.h"
 #include "effects/EffectRandom.h"

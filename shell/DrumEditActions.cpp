@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "core/Utf16Text.h"
-#include "shell/DrumPatternDialogs.h"
+#include "shell/RecordFileKinds.h"
 
 namespace jorv {
 
@@ -27,11 +27,11 @@ void StopAuditionDrums(AppContext& context) {
 void DrumEditClosed(AppContext& context) { context.drums.stop(); }
 
 void SaveDrumEditPatterns(AppContext& context) {
-    SaveDrumPatterns(context.drumPatternFolders, Drums(context), context.project.folder(), context.ui);
+    SaveRecord(DrumPatternFiles, context.drumPatternFolders, Drums(context), context.project.folder(), context.ui);
 }
 
 std::optional<std::u16string> LoadDrumEditPatterns(AppContext& context) {
-    if (!LoadDrumPatterns(context.drumPatternFolders, Drums(context), context.project.folder(), context.ui)) return std::nullopt;
+    if (!LoadRecord(DrumPatternFiles, context.drumPatternFolders, Drums(context), context.project.folder(), context.ui)) return std::nullopt;
     const DrumBlock& drums = Drums(context);
     return std::u16string(FieldText(drums.songPattern, std::size(drums.songPattern)));
 }

@@ -6,7 +6,7 @@
 
 #include "effects/EffectCatalogue.h"
 #include "effects/EffectListFile.h"
-#include "shell/EffectListDialogs.h"
+#include "shell/RecordFileKinds.h"
 
 namespace jorv {
 
@@ -83,11 +83,11 @@ bool AuditionFxList(AppContext& context, const EffectChain& chain, const ChainPr
 }
 
 void SaveFxList(AppContext& context, const EffectChain& chain) {
-    SaveEffectList(context.effectListFolders, chain, context.project.folder(), context.ui);
+    SaveRecord(EffectListFiles, context.effectListFolders, chain, context.project.folder(), context.ui);
 }
 
 bool LoadFxList(AppContext& context, EffectChain& chain) {
-    return LoadEffectList(context.effectListFolders, chain, context.project.folder(), context.ui);
+    return LoadRecord(EffectListFiles, context.effectListFolders, chain, context.project.folder(), context.ui);
 }
 
 }  // namespace jorv

@@ -36,4 +36,25 @@ void SaveRecordFile(const RecordFileKind& kind, RememberedFolders& folders, cons
 bool LoadRecordFile(const RecordFileKind& kind, RememberedFolders& folders, const std::string& defaultFolder,
                     UiServices& ui, const RecordFileAccess& read);
 
+// A kind of file with the functions that write and read its record.
+template <typename Record>
+struct RecordFiles {
+    RecordFileKind kind;
+    bool (*write)(const Record& record, const std::string& path);
+    bool (*read)(Record& record, const std::string& path);
+};
+
+template <typename Record>
+void SaveRecord(const RecordFiles<Record>& files, RememberedFolders& folders, const Record& record,
+                const std::string& defaultFolder, UiServices& ui) {
+    SaveRecordFile(files.kind, folders, defaultFolder, ui, [&](const std::string& path) { return files.write(record, path); });
+}
+
+// Whether a record was read.
+template <typename Record>
+bool LoadRecord(const RecordFiles<Record>& files, RememberedFolders& folders, Record& record,
+                const std::string& defaultFolder, UiServices& ui) {
+    return LoadRecordFile(files.kind, folders, defaultFolder, ui, [&](const std::string& path) { return files.read(record, path); });
+}
+
 }  // namespace jorv

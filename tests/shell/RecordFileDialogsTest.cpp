@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/DrumPatternDialogs.h"
-#include "shell/EffectListDialogs.h"
+#include "shell/RecordFileKinds.h"
 #include "effects/EffectListFile.h"
 #include "instruments/DrumBlockSetup.h"
 #include "instruments/DrumEditor.h"
@@ -22,7 +21,7 @@ TEST(EffectListFile, RoundTripsAsItsBytesAndRefusesChainsThatNameNoEffect) {
     AddChainItem(chain, {FftPitchRow, 10, 20, 30});
     const std::string path = folder.file("chain.jfx");
     ui.fileChoices = {path};
-    SaveEffectList(folders, chain, "/start", ui);
+    SaveRecord(EffectListFiles, folders, chain, "/start", ui);
     EXPECT_EQ(ui.fileRequests[0].title, "Save JFX File");
     const Bytes bytes = ReadFileBytes(path);
     ASSERT_EQ(bytes.size(), 268u);
@@ -31,7 +30,7 @@ TEST(EffectListFile, RoundTripsAsItsBytesAndRefusesChainsThatNameNoEffect) {
 
     EffectChain loaded = NewEffectChain();
     ui.fileChoices = {path};
-    EXPECT_TRUE(LoadEffectList(folders, loaded, "/start", ui));
+    EXPECT_TRUE(LoadRecord(EffectListFiles, folders, loaded, "/start", ui));
     EXPECT_EQ(loaded.chainItems[0].p3, 30);
     EXPECT_EQ(ui.fileRequests[1].initialFolder, "/start");
 
@@ -43,7 +42,7 @@ TEST(EffectListFile, RoundTripsAsItsBytesAndRefusesChainsThatNameNoEffect) {
     damaged[12] = 35;  // no such row
     WriteFileBytes(path, damaged);
     ui.fileChoices = {path};
-    EXPECT_FALSE(LoadEffectList(folders, loaded, "/start", ui));
+    EXPECT_FALSE(LoadRecord(EffectListFiles, folders, loaded, "/start", ui));
     EXPECT_EQ(ui.messages.back().text, "There has been an error opening the .jfx file.");
     EXPECT_EQ(loaded.chainItems[0].effectRow, FftPitchRow);
     WriteFileBytes(path, {bytes.begin(), bytes.begin() + 10});  // short: the rest stays
@@ -60,7 +59,7 @@ TEST(DrumPatternFile, SaveWritesTheBlockWholeAndLoadTakesAShortFileOverTheFront)
     StoreSongPattern(drums, u"0120");
     const std::string path = folder.file("beat.jdp");
     ui.fileChoices = {path};
-    SaveDrumPatterns(folders, drums, "/start", ui);
+    SaveRecord(DrumPatternFiles, folders, drums, "/start", ui);
     EXPECT_EQ(ui.fileRequests[0].title, "Save Jorv Drum Pattern");
     EXPECT_EQ(ui.fileRequests[0].initialFolder, "/start");
     EXPECT_TRUE(ui.fileRequests[0].confirmOverwrite);
@@ -73,18 +72,18 @@ TEST(DrumPatternFile, SaveWritesTheBlockWholeAndLoadTakesAShortFileOverTheFront)
     loaded.patterns[9].length = 5;
     WriteFileBytes(path, {bytes.begin(), bytes.begin() + 100});
     ui.fileChoices = {path};
-    EXPECT_TRUE(LoadDrumPatterns(folders, loaded, "/start", ui));
+    EXPECT_TRUE(LoadRecord(DrumPatternFiles, folders, loaded, "/start", ui));
     EXPECT_EQ(ui.fileRequests[1].initialFolder, "/start");  // Load remembers its own folder
     EXPECT_EQ(loaded.patterns[9].length, 5);
     ui.fileChoices = {folder.file("missing.jdp"), std::nullopt};
-    EXPECT_FALSE(LoadDrumPatterns(folders, loaded, "/start", ui));
+    EXPECT_FALSE(LoadRecord(DrumPatternFiles, folders, loaded, "/start", ui));
     EXPECT_EQ(ui.textsWithCaption("Jorv Error"),
               std::vector<std::string>{"There has been an error opening the .jdp file."});
-    LoadDrumPatterns(folders, loaded, "/start", ui);
+    LoadRecord(DrumPatternFiles, folders, loaded, "/start", ui);
     EXPECT_EQ(ui.fileRequests[3].initialFolder, folder.path());
 
     ui.fileChoices = {folder.file("no/such/folder.jdp")};
-    SaveDrumPatterns(folders, drums, "/start", ui);
+    SaveRecord(DrumPatternFiles, folders, drums, "/start", ui);
     EXPECT_EQ(ui.fileRequests[4].initialFolder, folder.path());
     EXPECT_EQ(ui.messages.back().text, "There has been a warning error saving the .jdp file.");
 }
