@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "core/Gains.h"
 #include "core/TakePlacement.h"
+#include "core/TakeJournal.h"
 #include "core/TrackSwitching.h"
 #include "tests/support/FakeWaveDevice.h"
 #include "tests/support/ProjectFixture.h"
+#include "tests/support/WaveBytes.h"
 
 namespace jorv::test {
 namespace {
@@ -154,6 +159,26 @@ TEST_F(WaveEngineTest, ClosingWhileRecordingDiscardsTheTake) {
     EXPECT_FALSE(p.trackDirty);
     SelectTrack(p, 0, f.ui);
     EXPECT_EQ(p.trackBuffer[100], saved(100));
+}
+
+// While the device captures on its own thread (here the test's), the journal's thread copies what
+// has been counted as captured: at the stop the journal holds the whole take as captured.
+TEST_F(WaveEngineTest, ATakeIsJournaledFromItsOwnThreadWhileTheDeviceCaptures) {
+    ASSERT_EQ(p.work.claim(f.folder.file("demo.jor")), WorkingCopy::Claim::Fresh);
+    ASSERT_EQ(engine.startRecording(p, {100, 30100, true, 4}, f.ui), TransportStart::Started);
+    for (int period = 0; period < 120; ++period) {
+        device.advance(256);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    engine.stop(p, f.ui);
+    const TakeJournalContents journal = DecodeTakeJournal(ReadFileBytes(p.work.takeJournal()));
+    ASSERT_TRUE(journal.headerRead);
+    EXPECT_EQ(journal.header.start, 100u);
+    EXPECT_EQ(journal.header.end, 30100u);
+    EXPECT_TRUE(journal.header.merge);
+    EXPECT_EQ(journal.header.latency, 4);
+    EXPECT_EQ(journal.frames, std::vector<Frame>(device.signal.begin(), device.signal.begin() + 120 * 256));
+    EXPECT_TRUE(f.ui.messages.empty());
 }
 
 }  // namespace
