@@ -83,8 +83,11 @@ void MainWindow::deliver(int id, Notification notification) {
 
 void MainWindow::buildMenus() {
     for (const MenuEntry& top : MenuBarEntries()) addMenuEntries(menuBar()->addMenu(ToQt(top.text)), top.children);
-    for (const CommandShortcut& shortcut : CommandShortcuts())
-        widgets_.actions.at(shortcut.id)->setShortcut(QKeySequence(ToQt(shortcut.keys)));
+    // A command may have more than one key (Redo: Ctrl+Shift+Z and Ctrl+Y); the first is shown.
+    for (const CommandShortcut& shortcut : CommandShortcuts()) {
+        QAction* action = widgets_.actions.at(shortcut.id);
+        action->setShortcuts(action->shortcuts() << QKeySequence(ToQt(shortcut.keys)));
+    }
     // Alt+"?" and Alt+"/" both open About.
     widgets_.actions.at(cmd::About)->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
     // Space plays the selection, or stops what runs, wherever the focus is in the window.
@@ -133,6 +136,7 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             }
             button->setAutoRaise(!entry.sunken);
             connect(button, &QToolButton::clicked, this, [this, id] { deliver(id, Notification::Clicked); });
+            widgets_.buttons[id] = button;
             widget = button;
             break;
         }

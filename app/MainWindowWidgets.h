@@ -7,6 +7,7 @@ class QCheckBox;
 class QLabel;
 class QMainWindow;
 class QScrollBar;
+class QToolButton;
 
 namespace jorv {
 
@@ -22,6 +23,7 @@ struct MainWindowWidgets {
     std::map<int, QScrollBar*> scrollBars;  // by control id
     std::map<int, QCheckBox*> checkBoxes;  // by command id
     std::map<int, QAction*> actions;       // menu items by command id
+    std::map<int, QToolButton*> buttons;   // toolbar buttons by command id
 };
 
 }  // namespace jorv

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QProgressDialog>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -72,6 +73,13 @@ void QtUiServices::setChecked(int commandId, bool checked) {
         action->second->setChecked(checked);
     if (auto box = widgets_.checkBoxes.find(commandId); box != widgets_.checkBoxes.end())
         box->second->setChecked(checked);
+}
+
+void QtUiServices::setEnabled(int commandId, bool enabled) {
+    if (auto action = widgets_.actions.find(commandId); action != widgets_.actions.end())
+        action->second->setEnabled(enabled);
+    if (auto button = widgets_.buttons.find(commandId); button != widgets_.buttons.end())
+        button->second->setEnabled(enabled);
 }
 
 void QtUiServices::postCommand(int commandId, Notification notification) {

@@ -22,6 +22,7 @@ public:
     void setStatus(std::string_view text) override;
     void setTitle(std::string_view text) override;
     void setChecked(int commandId, bool checked) override;
+    void setEnabled(int commandId, bool enabled) override;
     void postCommand(int commandId, Notification notification) override;
     void invalidateWave() override;
     void redrawAll() override;

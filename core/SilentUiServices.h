@@ -16,6 +16,7 @@ public:
     void setStatus(std::string_view) override {}
     void setTitle(std::string_view) override {}
     void setChecked(int, bool) override {}
+    void setEnabled(int, bool) override {}
     void postCommand(int, Notification) override {}
     void invalidateWave() override {}
     void redrawAll() override {}

@@ -98,14 +98,6 @@ EditResult NegateClip(Project& project, UiServices& ui) {
     });
 }
 
-void UndoTrack(Project& project, UiServices& ui) {
-    if (!project.trackDirty || !project.buffersReady()) return;
-    const std::string file = TrackFileToRead(project, project.current());
-    // A file that cannot be read leaves the buffer as it was, and its changes still unsaved.
-    if (LoadWave(file, project.trackBuffer.get(), project.framesPerTrack, ui) >= FirstWaveFailure) return;
-    project.trackDirty = false;
-}
-
 void CopyFromFile(Project& project, UiServices& ui) {
     const auto path = ui.chooseFile({.save = false,
                                      .mustExist = true,

@@ -38,8 +38,6 @@ EditResult PasteClip(Project& project, PasteMode mode, UiServices& ui);
 EditResult RingClip(Project& project, UiServices& ui);
 // The clip is subtracted from the selection.
 EditResult NegateClip(Project& project, UiServices& ui);
-// Goes back to the track's wave file when the buffer holds changes.
-void UndoTrack(Project& project, UiServices& ui);
 // Asks for a wave file and copies it over the clipboard.
 void CopyFromFile(Project& project, UiServices& ui);
 

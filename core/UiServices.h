@@ -50,6 +50,8 @@ public:
     virtual void setTitle(std::string_view text) = 0;
     // The menu item's check mark and, where the window has one, the check box of the same id.
     virtual void setChecked(int commandId, bool checked) = 0;
+    // Whether the menu item, and the toolbar button of the same id, can be chosen.
+    virtual void setEnabled(int commandId, bool enabled) = 0;
     // Delivered after the command being handled returns, in posting order.
     virtual void postCommand(int commandId, Notification notification = Notification::Clicked) = 0;
     virtual void invalidateWave() = 0;

@@ -21,6 +21,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* LockName = "lock";
+// The undo history's folder, which outlives a Save (its owner removes it).
+constexpr const char* HistoryName = "history";
 
 uint64_t Fnv1a(const std::string& text) {
     uint64_t hash = 1469598103934665603ull;
@@ -92,7 +94,7 @@ WorkingCopy::Claim WorkingCopy::claim(const std::string& projectPath) {
     }
     lock_ = fd;
     for (const auto& entry : fs::directory_iterator(folder_, error))
-        if (entry.path().filename() != LockName) return Claim::LeftBehind;
+        if (entry.path().filename() != LockName && entry.path().filename() != HistoryName) return Claim::LeftBehind;
     return Claim::Fresh;
 }
 
@@ -150,7 +152,7 @@ void WorkingCopy::clear() {
     if (!active()) return;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder_, error))
-        if (entry.path().filename() != LockName) fs::remove_all(entry.path(), error);
+        if (entry.path().filename() != LockName && entry.path().filename() != HistoryName) fs::remove_all(entry.path(), error);
 }
 
 void WorkingCopy::discard() {

@@ -47,6 +47,7 @@ public:
     std::string projectCopy() const { return folder_ + "/project.jor"; }
     std::string editJournal() const { return folder_ + "/edits.journal"; }
     std::string takeJournal() const { return folder_ + "/take.journal"; }
+    std::string historyFolder() const { return folder_ + "/history"; }
 
     // Appends one edit of a track (frames start..start+frames.size()-1 as they now are) and makes
     // it durable; false when it could not be written.
@@ -57,7 +58,7 @@ public:
     // Save: each listed track's working copy replaces its saved file whole; false, after which
     // the copies stay, when one could not.
     bool commitTracks(const std::vector<std::string>& savedTrackFiles);
-    // Removes the work but keeps the folder for this run.
+    // Removes the work but keeps the folder, and the undo history in it, for this run.
     void clear();
     // Removes the folder and lets it go.
     void discard();

@@ -1,6 +1,7 @@
 #include "shell/CommandDispatch.h"
 
 #include "shell/CommandTable.h"
+#include "shell/MenuPaths.h"
 #include "shell/StopAll.h"
 #include "effects/EffectCatalogue.h"
 
@@ -31,7 +32,8 @@ CommandResult Dispatch(AppContext& context, int id, Notification notification) {
 CommandResult RunCommand(AppContext& context, int id, Notification notification) {
     StopAll(context);
     const CommandResult result = Dispatch(context, id, notification);
-    SyncWorkingCopy(context);
+    SyncWorkingCopy(context, StepName(id));
+    ShowUndoState(context);
     return result;
 }
 

@@ -52,5 +52,6 @@ constexpr int PasteNegate = 32854;
 constexpr int TtsMode = 32855;
 constexpr int SaveWave = 32858;
 constexpr int AlignToBeat = 32861;
+constexpr int Redo = 32862;
 
 }  // namespace jorv::cmd

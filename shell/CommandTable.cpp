@@ -117,6 +117,10 @@ void MuteCommand(AppContext& context, Notification) {
     context.ui.setChecked(cmd::Mute, ToggleMute(context.project));
 }
 
+void Undo(AppContext& context, Notification) { UndoStep(context); }
+
+void Redo(AppContext& context, Notification) { RedoStep(context); }
+
 void SelectAll(AppContext& context, Notification) { SelectWholeTrack(context.project); }
 
 template <PasteMode Mode>
@@ -132,7 +136,8 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::SaveWave, OnProject<SaveMixdown>, Redraw::Nothing},
     {cmd::Exit, OnWindow<&ShellWindow::closeWindow>, Redraw::Nothing},
 
-    {cmd::Undo, OnProject<UndoTrack>, Redraw::Wave},
+    {cmd::Undo, Undo, Redraw::Wave},
+    {cmd::Redo, Redo, Redraw::Wave},
     {cmd::Cut, OnProject<CutSelection>, Redraw::Wave},
     {cmd::Copy, OnProject<CopySelection>, Redraw::Nothing},
     {cmd::Paste, Paste<PasteMode::Replace>, Redraw::Wave},

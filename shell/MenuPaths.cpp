@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/CommandIds.h"
 #include "shell/MenuTable.h"
 
 namespace jorv {
@@ -48,5 +49,28 @@ std::optional<int> Find(const std::vector<MenuEntry>& entries, const std::vector
 }  // namespace
 
 std::optional<int> FindMenuCommand(std::string_view path) { return Find(MenuBarEntries(), Levels(path), 0); }
+
+namespace {
+
+std::optional<std::string> TextOf(const std::vector<MenuEntry>& entries, int id) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.kind == MenuEntry::Kind::Item && entry.id == id) {
+            std::string text;
+            for (const char c : entry.text)
+                if (c != '&') text += c;
+            while (!text.empty() && (text.back() == ' ' || text.back() == '.')) text.pop_back();
+            return text;
+        }
+        if (const auto text = TextOf(entry.children, id)) return text;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string StepName(int commandId) {
+    if (commandId == cmd::Stop) return "Record";
+    return TextOf(MenuBarEntries(), commandId).value_or("Edit");
+}
 
 }  // namespace jorv

@@ -32,7 +32,7 @@ std::vector<MenuEntry> BuildMenuBar() {
         Submenu("&File", {Item("&New ...", cmd::New), Item("&Open ...", cmd::Open),
                           Item("&Properties ...", cmd::ProjectProperties), Item("&Save", cmd::Save),
                           Item("Save &Wave ...", cmd::SaveWave), Separator(), Item("E&xit", cmd::Exit)}),
-        Submenu("&Edit", {Item("&Undo", cmd::Undo), Item("C&ut", cmd::Cut), Item("&Copy", cmd::Copy),
+        Submenu("&Edit", {Item("&Undo", cmd::Undo), Item("&Redo", cmd::Redo), Item("C&ut", cmd::Cut), Item("&Copy", cmd::Copy),
                           Item("&Paste", cmd::Paste), Separator(),
                           Submenu("Paste Sp&ecial", {Item("&Merge", cmd::PasteMerge), Item("&Ring", cmd::PasteRing),
                                                      Item("&Negate", cmd::PasteNegate)}),
@@ -59,6 +59,7 @@ std::vector<MenuEntry> BuildMenuBar() {
 constexpr CommandShortcut Shortcuts[] = {
     {cmd::New, "Ctrl+N"}, {cmd::Open, "Ctrl+O"}, {cmd::Save, "Ctrl+S"},  {cmd::Cut, "Ctrl+X"},
     {cmd::Copy, "Ctrl+C"}, {cmd::Paste, "Ctrl+V"}, {cmd::Undo, "Ctrl+Z"}, {cmd::SelectAll, "Ctrl+A"},
+    {cmd::Redo, "Ctrl+Shift+Z"}, {cmd::Redo, "Ctrl+Y"},
 };
 
 }  // namespace

@@ -93,6 +93,7 @@ void OpenWithWork(AppContext& context, const std::string& named) {
     }
     project.work = std::move(work);
     ForgetWorkingCopySync(context);
+    StartUndoHistory(context);
     if (claim == WorkingCopy::Claim::LeftBehind) OfferRecovery(context);
 }
 
@@ -126,6 +127,7 @@ bool OfferToSaveChanges(AppContext& context) {
     }
     project.work.discard();
     ForgetWorkingCopySync(context);
+    StartUndoHistory(context);
     return true;
 }
 
@@ -162,6 +164,7 @@ void AfterProjectSettings(AppContext& context) {
             work.clear();
         project.work = std::move(work);
         ForgetWorkingCopySync(context);
+        StartUndoHistory(context);
     }
 }
 

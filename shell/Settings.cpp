@@ -2,6 +2,8 @@
 
 #include "shell/IniFile.h"
 
+#include <algorithm>
+
 namespace jorv {
 
 void ReadSettings(Settings& settings, const std::string& iniPath) {
@@ -14,6 +16,7 @@ void ReadSettings(Settings& settings, const std::string& iniPath) {
     settings.audioApi = ReadIniString(iniPath, SettingsSection, "AudioApi", "");
     settings.audioOutput = ReadIniString(iniPath, SettingsSection, "AudioOutDev", "");
     settings.audioInput = ReadIniString(iniPath, SettingsSection, "AudioInDev", "");
+    settings.undoLimitMB = std::max(1, ReadIniInt(iniPath, SettingsSection, "UndoLimitMB", 1024));
 }
 
 bool WriteSettings(const Settings& settings, const std::string& iniPath) {
@@ -26,7 +29,8 @@ bool WriteSettings(const Settings& settings, const std::string& iniPath) {
                            {"MidiOutDev", settings.midiOutDevice},
                            {"AudioApi", settings.audioApi},
                            {"AudioOutDev", settings.audioOutput},
-                           {"AudioInDev", settings.audioInput}});
+                           {"AudioInDev", settings.audioInput},
+                           {"UndoLimitMB", std::to_string(settings.undoLimitMB)}});
 }
 
 }  // namespace jorv

@@ -24,6 +24,8 @@ struct Settings {
     std::string audioApi;
     std::string audioOutput;
     std::string audioInput;
+    // The disk the undo history of one project may take, in megabytes; the oldest steps go first.
+    int undoLimitMB = 1024;
 };
 
 inline constexpr const char* SettingsSection = "Jorv";

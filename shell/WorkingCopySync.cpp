@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "shell/AppContext.h"
+#include "shell/CommandIds.h"
 #include "core/ProjectFile.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
@@ -13,6 +14,7 @@ namespace jorv {
 
 namespace {
 
+inline constexpr std::string_view StepNotKeptMessage = "This edit cannot be undone: Jorv could not keep a copy of it.";
 inline constexpr std::string_view JournalFailedMessage =
     "Jorv cannot keep a copy of this edit on disk; it will be lost if Jorv does not close normally.";
 
@@ -24,7 +26,7 @@ void SyncBlock(Project& project, WorkingCopySync& sync) {
     sync.block = project.block;
 }
 
-void SyncTrack(AppContext& context, WorkingCopySync& sync) {
+void SyncTrack(AppContext& context, WorkingCopySync& sync, const std::string& stepName) {
     Project& project = context.project;
     const std::string track = FieldToUtf8(project.current().waveFile);
     const Frame* now = project.trackBuffer.get();
@@ -44,20 +46,70 @@ void SyncTrack(AppContext& context, WorkingCopySync& sync) {
     const auto start = static_cast<uint32_t>(first.first - now);
     const std::vector<Frame> changed(now + start, now + last);
     if (!project.work.appendEdit(track, start, changed)) context.ui.showMessage(JournalFailedMessage, ErrorCaption, MessageKind::Plain);
+    const std::vector<Frame> before(sync.frames.begin() + start, sync.frames.begin() + last);
+    if (!sync.history.record(track, stepName, start, before, changed))
+        context.ui.showMessage(StepNotKeptMessage, ErrorCaption, MessageKind::Plain);
     std::copy(changed.begin(), changed.end(), sync.frames.begin() + start);
+}
+
+// Puts a step's frames back into the track as the history gave them; they go to the journal but
+// make no step of their own.
+void Replay(AppContext& context, const std::optional<UndoHistory::Replay>& replay, std::string_view verb) {
+    Project& project = context.project;
+    WorkingCopySync& sync = context.workSync;
+    if (!replay || uint64_t{replay->step.start} + replay->frames.size() > project.framesPerTrack) return;
+    std::copy(replay->frames.begin(), replay->frames.end(), project.trackBuffer.get() + replay->step.start);
+    if (sync.frames.size() == project.framesPerTrack)
+        std::copy(replay->frames.begin(), replay->frames.end(), sync.frames.begin() + replay->step.start);
+    project.work.appendEdit(sync.track, replay->step.start, replay->frames);
+    project.trackDirty = true;
+    context.ui.setStatus(std::string(verb) + " " + replay->step.name);
+}
+
+bool Replayable(const AppContext& context) {
+    const Project& project = context.project;
+    return project.work.active() && project.projectLoaded && project.buffersReady() && !project.busy &&
+           context.workSync.track == FieldToUtf8(project.block.tracks[project.currentTrack].waveFile);
 }
 
 }  // namespace
 
-void SyncWorkingCopy(AppContext& context) {
+void SyncWorkingCopy(AppContext& context, const std::string& stepName) {
     Project& project = context.project;
     if (!project.work.active() || !project.projectLoaded || project.busy) return;
     SyncBlock(project, context.workSync);
-    if (project.buffersReady()) SyncTrack(context, context.workSync);
+    if (project.buffersReady()) SyncTrack(context, context.workSync, stepName);
     // A take once placed is in the edit journal: its own journal has done its work.
     std::remove(project.work.takeJournal().c_str());
 }
 
-void ForgetWorkingCopySync(AppContext& context) { context.workSync = {}; }
+void ForgetWorkingCopySync(AppContext& context) {
+    WorkingCopySync& sync = context.workSync;
+    sync.track.clear();
+    sync.frames.clear();
+    sync.blockWritten = false;
+}
+
+void StartUndoHistory(AppContext& context) {
+    UndoHistory& history = context.workSync.history;
+    history.clear();
+    history.useFolder(context.project.work.active() ? context.project.work.historyFolder() : std::string());
+    history.setLimit(context.settings.undoLimitMB * uint64_t{1024 * 1024});
+}
+
+void UndoStep(AppContext& context) {
+    if (Replayable(context)) Replay(context, context.workSync.history.undo(context.workSync.track), "Undo");
+}
+
+void RedoStep(AppContext& context) {
+    if (Replayable(context)) Replay(context, context.workSync.history.redo(context.workSync.track), "Redo");
+}
+
+void ShowUndoState(AppContext& context) {
+    const bool ready = Replayable(context);
+    const UndoHistory& history = context.workSync.history;
+    context.ui.setEnabled(cmd::Undo, ready && history.canUndo(context.workSync.track));
+    context.ui.setEnabled(cmd::Redo, ready && history.canRedo(context.workSync.track));
+}
 
 }  // namespace jorv

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/UndoHistory.h"
 #include "core/ProjectBlock.h"
 #include "core/WaveFormat.h"
 
@@ -17,14 +18,25 @@ struct WorkingCopySync {
     std::vector<Frame> frames;
     bool blockWritten = false;
     ProjectBlock block{};
+    // Every track's steps while the project is open.
+    UndoHistory history;
 };
 
-// After every command: the frames an edit changed go to the journal, the project block to its
-// copy, so that a crash loses no finished command. A track newly in the buffer with changes of
-// its own (a clone) is written whole.
-void SyncWorkingCopy(AppContext& context);
+// After every command: the frames an edit changed go to the journal and, as a step named after
+// the command, to the undo history; the project block goes to its copy. So a crash loses no
+// finished command. A track newly in the buffer with changes of its own (a clone) is written
+// whole.
+void SyncWorkingCopy(AppContext& context, const std::string& stepName);
 
-// The working folder now holds exactly what is saved, or is gone.
+// The working folder now holds exactly what is saved.
 void ForgetWorkingCopySync(AppContext& context);
+// A project with a working folder opens or closes: its undo history starts empty.
+void StartUndoHistory(AppContext& context);
+
+// Edit > Undo and Edit > Redo of the current track; the status line says which step.
+void UndoStep(AppContext& context);
+void RedoStep(AppContext& context);
+// Undo and Redo are offered only where there is something to take back or do again.
+void ShowUndoState(AppContext& context);
 
 }  // namespace jorv

@@ -145,24 +145,6 @@ TEST_F(TrackEditingTest, AClipboardThatCannotBeReadChangesNothing) {
     EXPECT_FALSE(p.trackDirty);
 }
 
-TEST_F(TrackEditingTest, UndoGoesBackToTheTrackFileOnlyWhenThereAreChanges) {
-    f.writeTrackFile(0, Constant(Frames, 4, 4));
-    UndoTrack(p, f.ui);
-    EXPECT_EQ(f.trackBufferFrames(), Ramp(Frames, 7));
-
-    CutSelection(p, f.ui);
-    UndoTrack(p, f.ui);
-    EXPECT_EQ(f.trackBufferFrames(), Constant(Frames, 4, 4));
-    EXPECT_FALSE(p.trackDirty);
-
-    // A file that became unreadable keeps the changes, still to be saved.
-    WriteFileBytes(f.waveFileOf(0), {'x'});
-    CutSelection(p, f.ui);
-    UndoTrack(p, f.ui);
-    EXPECT_EQ(range(100, 200), Constant(100, 0, 0));
-    EXPECT_TRUE(p.trackDirty);
-}
-
 TEST_F(TrackEditingTest, CopyFromReplacesTheClipboardOrSaysWhyNot) {
     const std::string source = f.folder.file("source.wav");
     WriteFileBytes(source, CanonicalWave(Constant(3, 1, 2)));

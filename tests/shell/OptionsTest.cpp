@@ -32,7 +32,7 @@ TEST_F(OptionsTest, AFirstRunShowsTheDefaultsAndOkWritesEveryKey) {
     EXPECT_EQ(ui.status, "Options Saved");
     EXPECT_EQ(ReadFileText(context.paths.settings),
               "[Jorv]\r\nAudioMixer=SNDVOL32.EXE\r\nMIDISequencer=\r\nMidiInDev=0\r\nMidiBufSel=0\r\nLatency=0\r\n"
-              "MidiOutDev=\r\nAudioApi=\r\nAudioOutDev=\r\nAudioInDev=\r\n");
+              "MidiOutDev=\r\nAudioApi=\r\nAudioOutDev=\r\nAudioInDev=\r\nUndoLimitMB=1024\r\n");
 }
 
 TEST_F(OptionsTest, TheBufferChoiceTakesEffectOnOkWhereTheDrumsReopenAtItsSize) {

@@ -15,47 +15,13 @@
 #include "tests/support/FakeWaveDevice.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingShell.h"
+#include "tests/support/ShellSession.h"
 #include "tests/support/WaveBytes.h"
 
 namespace jorv::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// One run of the program, on the real engine with a fake device; destroying it without closing
-// the project is a crash (the take journal's thread stops first, as a dead process's would,
-// before the buffers it reads go).
-struct Session {
-    explicit Session(const std::string& folder) {
-        context.project.exeDir = folder;
-        context.project.clipperPath = folder + "/clipper.wav";
-    }
-    ~Session() { engine.takeJournal.reset(); }
-    void command(int id, Notification notification = Notification::Clicked) {
-        RunCommand(context, id, notification);
-        DeliverPosted(context, ui);
-    }
-    void open(const std::string& path) {
-        ui.fileChoices.push_back(path);
-        command(cmd::Open);
-    }
-    void selectTrack(int track) {
-        ui.trackListSelection = track;
-        command(cmd::TrackList, Notification::SelectionChange);
-    }
-    void cut(uint32_t start, uint32_t end) {
-        context.project.selectionStart = start;
-        context.project.selectionEnd = end;
-        command(cmd::Cut);
-    }
-    Frame frame(uint32_t at) const { return context.project.trackBuffer[at]; }
-
-    RecordingUiServices ui;
-    FakeWaveDevice device;
-    WaveEngine engine{device};
-    RecordingWindow window;
-    AppContext context{ui, engine, window};
-};
 
 // A saved project of two tracks of known audio, and its files' bytes.
 class WorkingCopyTest : public ::testing::Test {

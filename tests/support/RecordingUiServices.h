@@ -30,6 +30,8 @@ public:
     void setStatus(std::string_view text) override { status = text; }
     void setTitle(std::string_view text) override { title = text; }
     void setChecked(int commandId, bool checked) override { checks[commandId] = checked; }
+    void setEnabled(int commandId, bool enabled) override { enabled_[commandId] = enabled; }
+    bool enabled(int commandId) const { return !enabled_.count(commandId) || enabled_.at(commandId); }
     void postCommand(int commandId, Notification notification) override { posted.push_back({commandId, notification}); }
     void invalidateWave() override { ++waveInvalidations; }
     void redrawAll() override { ++fullRedraws; }
@@ -72,6 +74,7 @@ public:
     std::vector<Controls> shownControls;
     std::vector<std::string> trackList;
     int trackListSelection = -1;
+    std::map<int, bool> enabled_;
 };
 
 }  // namespace jorv::test

@@ -1,0 +1,111 @@
+#include "shell/UndoHistory.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "core/FileHandle.h"
+
+namespace jorv {
+
+namespace {
+
+uint64_t StepBytes(const UndoHistory::Step& step) { return 2 * uint64_t{step.frames} * sizeof(Frame); }
+
+}  // namespace
+
+std::string UndoHistory::fileOf(const Step& step) const { return folder_ + "/" + std::to_string(step.serial) + ".step"; }
+
+bool UndoHistory::record(const std::string& track, const std::string& name, uint32_t start,
+                         const std::vector<Frame>& before, const std::vector<Frame>& after) {
+    TrackSteps& steps = tracks_[track];
+    for (const Step& dropped : steps.undone) forget(dropped);
+    steps.undone.clear();
+    if (folder_.empty()) return false;
+    const Step step{name, start, static_cast<uint32_t>(before.size()), nextSerial_++};
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    FileHandle file(std::fopen(fileOf(step).c_str(), "wb"));
+    if (!file) return false;
+    const std::size_t bytes = before.size() * sizeof(Frame);
+    bool written = std::fwrite(before.data(), 1, bytes, file.get()) == bytes &&
+                   std::fwrite(after.data(), 1, bytes, file.get()) == bytes;
+    written = std::fclose(file.release()) == 0 && written;
+    if (!written) {
+        std::remove(fileOf(step).c_str());
+        return false;
+    }
+    steps.done.push_back(step);
+    bytes_ += StepBytes(step);
+    dropOldestUntilWithinLimit();
+    return true;
+}
+
+bool UndoHistory::canUndo(const std::string& track) const {
+    const auto steps = tracks_.find(track);
+    return steps != tracks_.end() && !steps->second.done.empty();
+}
+
+bool UndoHistory::canRedo(const std::string& track) const {
+    const auto steps = tracks_.find(track);
+    return steps != tracks_.end() && !steps->second.undone.empty();
+}
+
+std::optional<UndoHistory::Replay> UndoHistory::undo(const std::string& track) {
+    if (!canUndo(track)) return std::nullopt;
+    TrackSteps& steps = tracks_[track];
+    const Step step = steps.done.back();
+    auto frames = read(step, false);
+    if (!frames) return std::nullopt;
+    steps.done.pop_back();
+    steps.undone.push_back(step);
+    return Replay{step, std::move(*frames)};
+}
+
+std::optional<UndoHistory::Replay> UndoHistory::redo(const std::string& track) {
+    if (!canRedo(track)) return std::nullopt;
+    TrackSteps& steps = tracks_[track];
+    const Step step = steps.undone.back();
+    auto frames = read(step, true);
+    if (!frames) return std::nullopt;
+    steps.undone.pop_back();
+    steps.done.push_back(step);
+    return Replay{step, std::move(*frames)};
+}
+
+void UndoHistory::clear() {
+    tracks_.clear();
+    bytes_ = 0;
+    std::error_code error;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, error);
+}
+
+void UndoHistory::forget(const Step& step) {
+    std::remove(fileOf(step).c_str());
+    bytes_ -= std::min(bytes_, StepBytes(step));
+}
+
+// The oldest step of any track is the one with the lowest serial.
+void UndoHistory::dropOldestUntilWithinLimit() {
+    while (bytes_ > limitBytes_) {
+        TrackSteps* oldest = nullptr;
+        for (auto& [track, steps] : tracks_)
+            if (!steps.done.empty() && (!oldest || steps.done.front().serial < oldest->done.front().serial))
+                oldest = &steps;
+        if (!oldest) return;
+        forget(oldest->done.front());
+        oldest->done.erase(oldest->done.begin());
+    }
+}
+
+std::optional<std::vector<Frame>> UndoHistory::read(const Step& step, bool after) const {
+    FileHandle file(std::fopen(fileOf(step).c_str(), "rb"));
+    std::vector<Frame> frames(step.frames);
+    const std::size_t bytes = frames.size() * sizeof(Frame);
+    if (!file || std::fseek(file.get(), after ? long(bytes) : 0, SEEK_SET) != 0 ||
+        std::fread(frames.data(), 1, bytes, file.get()) != bytes)
+        return std::nullopt;
+    return frames;
+}
+
+}  // namespace jorv

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "shell/EffectDialogState.h"
+#include "shell/ProjectCommands.h"
+#include "shell/TrackPropertiesDialogLogic.h"
+#include "effects/EffectCatalogue.h"
+#include "tests/support/ProjectFixture.h"
+#include "tests/support/ShellSession.h"
+#include "tests/support/WaveBytes.h"
+
+namespace jorv::test {
+namespace {
+
+constexpr uint32_t Watched = 4000;  // every edit stays within these frames of a track
+
+// A saved project of two tracks of different ramps, open in a session whose effect dialog
+// applies what it is given.
+class UndoHistoryTest : public ::testing::Test {
+protected:
+    UndoHistoryTest() {
+        {
+            Session first(folder.path());
+            first.window.projectSettings = [&] { AcceptProjectSettingsDialog(first.context, 2, project); };
+            first.window.trackProperties = [&] { AcceptTrackProperties(first.context.project, "Take", first.ui); };
+            first.command(cmd::New);
+            first.command(cmd::AddTrack);
+            first.command(cmd::Save);
+            EXPECT_TRUE(MayCloseProject(first.context));
+        }
+        WriteFileBytes(folder.file("demo-Track 1.wav"), CanonicalWave(Ramp(Watched, 3)));
+        WriteFileBytes(folder.file("demo-Track 2.wav"), CanonicalWave(Ramp(Watched, -5)));
+        s.window.effectDialog = [this] {
+            OpenEffectDialog(s.context.effectDialog);
+            AcceptEffectDialog(s.context.effectDialog, s.context.project, s.context.effectRandom, s.ui);
+            return EffectDialogOk;
+        };
+        s.open(project);
+    }
+    void select(uint32_t start, uint32_t end) {
+        s.context.project.selectionStart = start;
+        s.context.project.selectionEnd = end;
+    }
+    std::vector<Frame> watched() const {
+        return {s.context.project.trackBuffer.get(), s.context.project.trackBuffer.get() + Watched};
+    }
+
+    TempFolder folder;
+    const std::string project = folder.file("demo.jor");
+    Session s{folder.path()};
+};
+
+// Each track's states as a list and where the track stands in it.
+struct ModelTrack {
+    std::vector<std::vector<Frame>> states;
+    std::size_t at = 0;
+};
+
+TEST_F(UndoHistoryTest, LongRandomRunsOfEditsUndosRedosSwitchesAndSavesFollowAPlainModel) {
+    std::mt19937 random(2026);
+    ModelTrack model[2];
+    for (int t : {1, 0}) {
+        s.selectTrack(t);
+        model[t].states = {watched()};
+    }
+    int current = 0;
+    for (int step = 0; step < 200; ++step) {
+        const int what = int(random() % 10);
+        ModelTrack& track = model[current];
+        if (what < 5) {
+            const uint32_t start = random() % (Watched - 100), end = start + 1 + random() % 99;
+            select(start, end);
+            const int command = std::array{cmd::Cut, cmd::Paste, fx::Reverse, fx::Negate, cmd::PasteMerge}[random() % 5];
+            s.command(command);
+            if (watched() != track.states[track.at]) {  // a change that changes nothing is no step
+                track.states.resize(++track.at);
+                track.states.push_back(watched());
+            }
+        } else if (what < 7) {
+            s.command(cmd::Undo);
+            if (track.at > 0) --track.at;
+        } else if (what < 9) {
+            s.command(cmd::Redo);
+            if (track.at + 1 < track.states.size()) ++track.at;
+        } else if (random() % 2) {
+            current = 1 - current;
+            s.selectTrack(current);
+        } else {
+            s.command(cmd::Save);
+        }
+        ASSERT_EQ(watched(), model[current].states[model[current].at]) << "step " << step << " did " << what;
+        EXPECT_EQ(s.ui.enabled(cmd::Undo), model[current].at > 0) << step;
+        EXPECT_EQ(s.ui.enabled(cmd::Redo), model[current].at + 1 < model[current].states.size()) << step;
+    }
+}
+
+TEST_F(UndoHistoryTest, TheStatusSaysWhatWasUndoneAndANewEditDropsWhatCouldBeRedone) {
+    select(10, 20);
+    s.command(fx::Reverse);
+    s.command(cmd::Cut);
+    s.command(cmd::Undo);
+    EXPECT_EQ(s.ui.status, "Undo Cut");
+    s.command(cmd::Undo);
+    EXPECT_EQ(s.ui.status, "Undo Reverse");
+    s.command(cmd::Redo);
+    EXPECT_EQ(s.ui.status, "Redo Reverse");
+    select(30, 40);
+    s.command(cmd::Cut);
+    EXPECT_FALSE(s.ui.enabled(cmd::Redo));
+    EXPECT_EQ(s.context.workSync.history.bytesKept(), 2 * 2 * 10 * sizeof(Frame));  // before and after, two steps
+}
+
+TEST_F(UndoHistoryTest, TheLimitDropsTheOldestStepsAndAStepThatCannotBeKeptIsSaid) {
+    s.context.workSync.history.setLimit(3 * 2 * 100 * sizeof(Frame));  // three steps of 100 frames
+    for (uint32_t k = 0; k < 5; ++k) {
+        select(100 * k + 1, 100 * k + 101);
+        s.command(cmd::Cut);
+    }
+    int undone = 0;
+    while (s.ui.enabled(cmd::Undo) && undone < 10) {
+        s.command(cmd::Undo);
+        ++undone;
+    }
+    EXPECT_EQ(undone, 3);
+    EXPECT_EQ(s.frame(150), (Frame{0, 0}));  // the two oldest cuts stay
+    EXPECT_NE(s.frame(250), (Frame{0, 0}));
+
+    // The history's folder cannot be made: the edit happens all the same, and the user is told.
+    std::filesystem::remove_all(s.context.project.work.historyFolder());
+    WriteFileText(s.context.project.work.historyFolder(), "in the way");
+    select(1000, 1100);
+    s.command(cmd::Cut);
+    EXPECT_EQ(s.frame(1050), (Frame{0, 0}));
+    EXPECT_EQ(s.ui.messages.back().text, "This edit cannot be undone: Jorv could not keep a copy of it.");
+}
+
+}  // namespace
+}  // namespace jorv::test
