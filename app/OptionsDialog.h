@@ -34,6 +34,7 @@ private:
     QComboBox* audioOutput_;
     QComboBox* audioInput_;
     QLineEdit* latency_;
+    QLineEdit* undoLimit_;
     QLineEdit* audioMixer_;
     QLineEdit* midiSequencer_;
 };

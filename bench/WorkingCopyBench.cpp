@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -11,6 +12,7 @@
 #include "core/WaveFile.h"
 #include "core/WorkRecovery.h"
 #include "devices/TakeJournalWriter.h"
+#include "shell/UndoHistory.h"
 
 namespace jorv {
 namespace {
@@ -97,6 +99,40 @@ void BM_SaveCommitting16Tracks(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveCommitting16Tracks)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Undo and Redo of an effect over a whole 4 MB track: the step's frames read back.
+void BM_UndoRedoOfAWhole4MegabyteTrack(benchmark::State& state) {
+    Folder folder(1, 4);
+    UndoHistory history;
+    history.useFolder(folder.project.work.historyFolder());
+    const std::vector<Frame> before = Audio(4 * FramesPerMegabyte), after(before.rbegin(), before.rend());
+    history.record(folder.track(0), "Reverse", 0, before);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(history.undo(folder.track(0), after));
+        benchmark::DoNotOptimize(history.redo(folder.track(0), before));
+    }
+}
+BENCHMARK(BM_UndoRedoOfAWhole4MegabyteTrack)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 1000 steps of one second each: the disk they take against the frames they changed (the
+// counter is their ratio), and closing the project with them.
+void BM_AThousandOneSecondStepsAndClosing(benchmark::State& state) {
+    Folder folder(1, 64);
+    const std::vector<Frame> second = Audio(WaveFormat::sampleRate);
+    for (auto _ : state) {
+        UndoHistory history;
+        history.useFolder(folder.project.work.historyFolder());
+        for (int step = 0; step < 1000; ++step) history.record(folder.track(0), "Gain", step * 1000, second);
+        uint64_t disk = 0;
+        for (const auto& file : fs::directory_iterator(folder.project.work.historyFolder())) disk += file.file_size();
+        state.counters["disk_per_frames_changed"] = double(disk) / double(1000 * second.size() * sizeof(Frame));
+        const auto closing = std::chrono::steady_clock::now();
+        history.clear();
+        state.counters["closing_ms"] =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - closing).count();
+    }
+}
+BENCHMARK(BM_AThousandOneSecondStepsAndClosing)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 }  // namespace
 }  // namespace jorv

@@ -46,6 +46,7 @@ OptionsDeviceLists GatherDeviceLists(const std::string& audioApi) {
 OptionsDialogState OpenOptionsDialog(const Settings& settings, OptionsDeviceLists lists) {
     OptionsDialogState state;
     state.latencyText = std::to_string(settings.recordLatency);
+    state.undoLimitText = std::to_string(settings.undoLimitMB);
     state.bufferChoice = IndexWithin(settings.midiBufferChoice, MidiBufferTexts().size());
     state.audioMixer = settings.audioMixerPath;
     state.midiSequencer = settings.midiSequencerPath;
@@ -71,6 +72,10 @@ void AcceptOptionsDialog(AppContext& context, const OptionsDialogState& state) {
     // The field takes digits only, so a number below 0 cannot have been meant.
     if (const auto latency = LeadingNumber(state.latencyText.substr(0, LatencyCharactersRead)); latency && *latency >= 0)
         settings.recordLatency = static_cast<int>(*latency);
+    // A history needs room for at least one step; what is kept beyond the new limit goes at once.
+    if (const auto limit = LeadingNumber(state.undoLimitText.substr(0, LatencyCharactersRead)); limit && *limit >= 1)
+        settings.undoLimitMB = static_cast<int>(*limit);
+    context.workSync.history.setLimit(settings.undoLimitMB * uint64_t{1024 * 1024});
     settings.midiOutDevice = state.midiOutput;
     if (!state.audioApiFixed) settings.audioApi = state.audioApi;
     settings.audioOutput = state.audioOutput;

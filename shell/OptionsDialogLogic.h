@@ -13,6 +13,8 @@ constexpr int AudioMixer = 1117, MidiSequencer = 1118, ChooseAudioMixer = 1120, 
 constexpr int MidiBuffer = 1122, MidiInput = 1123, RecordLatency = 1182, Ok = 1, Cancel = 2;
 // Beyond the classic controls: the audio system and devices, and the drums' MIDI output.
 constexpr int AudioSystem = 1190, AudioOutput = 1191, AudioInput = 1192, MidiOutput = 1193;
+// The disk the undo history of a project may take, in megabytes.
+constexpr int UndoLimit = 1194;
 }  // namespace options
 
 // "65536" .. "262144": the MIDI buffer sizes in list order.
@@ -36,6 +38,7 @@ struct OptionsDialogState {
     std::string audioMixer;
     std::string midiSequencer;
     std::string latencyText;
+    std::string undoLimitText;
     int bufferChoice = -1;
     int midiInput = -1;
     std::string midiOutput;

@@ -10,14 +10,14 @@ namespace jorv {
 
 namespace {
 
-uint64_t StepBytes(const UndoHistory::Step& step) { return 2 * uint64_t{step.frames} * sizeof(Frame); }
+uint64_t StepBytes(const UndoHistory::Step& step) { return uint64_t{step.frames} * sizeof(Frame); }
 
 }  // namespace
 
 std::string UndoHistory::fileOf(const Step& step) const { return folder_ + "/" + std::to_string(step.serial) + ".step"; }
 
 bool UndoHistory::record(const std::string& track, const std::string& name, uint32_t start,
-                         const std::vector<Frame>& before, const std::vector<Frame>& after) {
+                         const std::vector<Frame>& before) {
     TrackSteps& steps = tracks_[track];
     for (const Step& dropped : steps.undone) forget(dropped);
     steps.undone.clear();
@@ -28,8 +28,7 @@ bool UndoHistory::record(const std::string& track, const std::string& name, uint
     FileHandle file(std::fopen(fileOf(step).c_str(), "wb"));
     if (!file) return false;
     const std::size_t bytes = before.size() * sizeof(Frame);
-    bool written = std::fwrite(before.data(), 1, bytes, file.get()) == bytes &&
-                   std::fwrite(after.data(), 1, bytes, file.get()) == bytes;
+    bool written = std::fwrite(before.data(), 1, bytes, file.get()) == bytes;
     written = std::fclose(file.release()) == 0 && written;
     if (!written) {
         std::remove(fileOf(step).c_str());
@@ -51,22 +50,22 @@ bool UndoHistory::canRedo(const std::string& track) const {
     return steps != tracks_.end() && !steps->second.undone.empty();
 }
 
-std::optional<UndoHistory::Replay> UndoHistory::undo(const std::string& track) {
+std::optional<UndoHistory::Replay> UndoHistory::undo(const std::string& track, const std::vector<Frame>& audio) {
     if (!canUndo(track)) return std::nullopt;
     TrackSteps& steps = tracks_[track];
     const Step step = steps.done.back();
-    auto frames = read(step, false);
+    auto frames = trade(step, audio);
     if (!frames) return std::nullopt;
     steps.done.pop_back();
     steps.undone.push_back(step);
     return Replay{step, std::move(*frames)};
 }
 
-std::optional<UndoHistory::Replay> UndoHistory::redo(const std::string& track) {
+std::optional<UndoHistory::Replay> UndoHistory::redo(const std::string& track, const std::vector<Frame>& audio) {
     if (!canRedo(track)) return std::nullopt;
     TrackSteps& steps = tracks_[track];
     const Step step = steps.undone.back();
-    auto frames = read(step, true);
+    auto frames = trade(step, audio);
     if (!frames) return std::nullopt;
     steps.undone.pop_back();
     steps.done.push_back(step);
@@ -98,12 +97,13 @@ void UndoHistory::dropOldestUntilWithinLimit() {
     }
 }
 
-std::optional<std::vector<Frame>> UndoHistory::read(const Step& step, bool after) const {
-    FileHandle file(std::fopen(fileOf(step).c_str(), "rb"));
+std::optional<std::vector<Frame>> UndoHistory::trade(const Step& step, const std::vector<Frame>& audio) const {
+    if (uint64_t{step.start} + step.frames > audio.size()) return std::nullopt;
+    FileHandle file(std::fopen(fileOf(step).c_str(), "r+b"));
     std::vector<Frame> frames(step.frames);
     const std::size_t bytes = frames.size() * sizeof(Frame);
-    if (!file || std::fseek(file.get(), after ? long(bytes) : 0, SEEK_SET) != 0 ||
-        std::fread(frames.data(), 1, bytes, file.get()) != bytes)
+    if (!file || std::fread(frames.data(), 1, bytes, file.get()) != bytes || std::fseek(file.get(), 0, SEEK_SET) != 0 ||
+        std::fwrite(audio.data() + step.start, 1, bytes, file.get()) != bytes || std::fclose(file.release()) != 0)
         return std::nullopt;
     return frames;
 }

@@ -10,10 +10,12 @@
 
 namespace jorv {
 
-// Each track's steps while its project is open: a step is what one command changed in the
-// track's audio, the frames before and after, kept in a file of its own in the working folder
-// (memory holds only their names and places). The oldest steps of the project go first when
-// their files pass the limit.
+// Each track's steps while its project is open: a step is the range of the track's audio that
+// one command changed, kept in a file of its own in the working folder (memory holds only names
+// and places). The file holds the range as the track does not: before the command while it is
+// done, after it once undone, the two trading places at each Undo and Redo, so a step takes no
+// more disk than the frames it changed. The oldest steps of the project go first when their
+// files pass the limit.
 class UndoHistory {
 public:
     inline static constexpr uint64_t DefaultLimitBytes = uint64_t{1} << 30;
@@ -27,22 +29,25 @@ public:
 
     // Steps are kept in folder (created on first use); nothing is kept without one.
     void useFolder(const std::string& folder) { folder_ = folder; }
-    void setLimit(uint64_t bytes) { limitBytes_ = bytes; }
+    void setLimit(uint64_t bytes) {
+        limitBytes_ = bytes;
+        dropOldestUntilWithinLimit();
+    }
 
-    // A new step of track: what could have been redone there is gone. False, after which the
-    // step is not kept, when its file could not be written.
-    bool record(const std::string& track, const std::string& name, uint32_t start, const std::vector<Frame>& before,
-                const std::vector<Frame>& after);
+    // A new step of track, the range before the command changed it: what could have been redone
+    // there is gone. False, after which the step is not kept, when its file could not be written.
+    bool record(const std::string& track, const std::string& name, uint32_t start, const std::vector<Frame>& before);
     bool canUndo(const std::string& track) const;
     bool canRedo(const std::string& track) const;
-    // The step taken back (or done again) and the frames that go back into the track; nothing
-    // when there is none or its file cannot be read.
+    // The step taken back (or done again) and the frames that go back into the track, whose
+    // audio (`audio`, all of it) the step's file takes in their place; nothing when there is no
+    // step, or its file cannot be read or written.
     struct Replay {
         Step step;
         std::vector<Frame> frames;
     };
-    std::optional<Replay> undo(const std::string& track);
-    std::optional<Replay> redo(const std::string& track);
+    std::optional<Replay> undo(const std::string& track, const std::vector<Frame>& audio);
+    std::optional<Replay> redo(const std::string& track, const std::vector<Frame>& audio);
     // The project closes: every step goes.
     void clear();
     uint64_t bytesKept() const { return bytes_; }
@@ -55,7 +60,8 @@ private:
     std::string fileOf(const Step& step) const;
     void forget(const Step& step);
     void dropOldestUntilWithinLimit();
-    std::optional<std::vector<Frame>> read(const Step& step, bool after) const;
+    // Reads the step's frames and puts the track's in their place.
+    std::optional<std::vector<Frame>> trade(const Step& step, const std::vector<Frame>& audio) const;
 
     std::string folder_;
     uint64_t limitBytes_ = DefaultLimitBytes;

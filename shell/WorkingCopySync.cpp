@@ -47,7 +47,7 @@ void SyncTrack(AppContext& context, WorkingCopySync& sync, const std::string& st
     const std::vector<Frame> changed(now + start, now + last);
     if (!project.work.appendEdit(track, start, changed)) context.ui.showMessage(JournalFailedMessage, ErrorCaption, MessageKind::Plain);
     const std::vector<Frame> before(sync.frames.begin() + start, sync.frames.begin() + last);
-    if (!sync.history.record(track, stepName, start, before, changed))
+    if (!sync.history.record(track, stepName, start, before))
         context.ui.showMessage(StepNotKeptMessage, ErrorCaption, MessageKind::Plain);
     std::copy(changed.begin(), changed.end(), sync.frames.begin() + start);
 }
@@ -97,12 +97,15 @@ void StartUndoHistory(AppContext& context) {
     history.setLimit(context.settings.undoLimitMB * uint64_t{1024 * 1024});
 }
 
+// The track as the history knows it: the frames the last sync saw, which are the buffer's.
 void UndoStep(AppContext& context) {
-    if (Replayable(context)) Replay(context, context.workSync.history.undo(context.workSync.track), "Undo");
+    WorkingCopySync& sync = context.workSync;
+    if (Replayable(context)) Replay(context, sync.history.undo(sync.track, sync.frames), "Undo");
 }
 
 void RedoStep(AppContext& context) {
-    if (Replayable(context)) Replay(context, context.workSync.history.redo(context.workSync.track), "Redo");
+    WorkingCopySync& sync = context.workSync;
+    if (Replayable(context)) Replay(context, sync.history.redo(sync.track, sync.frames), "Redo");
 }
 
 void ShowUndoState(AppContext& context) {

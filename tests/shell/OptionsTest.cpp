@@ -48,8 +48,10 @@ TEST_F(OptionsTest, TheBufferChoiceTakesEffectOnOkWhereTheDrumsReopenAtItsSize) 
     state.audioMixer = std::string(120, 'm');
     state.audioApi = "alsa";
     state.audioOutput = "hw:1";
+    state.undoLimitText = "64";
     AcceptOptionsDialog(context, state);
     EXPECT_EQ(context.settings.midiBufferEntries, 262144);
+    EXPECT_EQ(ReadIniValue(context.paths.settings, "Jorv", "UndoLimitMB"), "64");
     EXPECT_EQ(context.drums.events().capacity(), 262144u);
     EXPECT_EQ(context.settings.midiInDevice, 1);
     EXPECT_EQ(context.settings.recordLatency, 1234567);
@@ -59,7 +61,9 @@ TEST_F(OptionsTest, TheBufferChoiceTakesEffectOnOkWhereTheDrumsReopenAtItsSize) 
     EXPECT_EQ(ReadFileText(context.paths.settings).rfind("; mine", 0), 0u);
 
     state.latencyText = "ms";
+    state.undoLimitText = "0";  // a history needs room for one step: the limit stays
     AcceptOptionsDialog(context, state);
+    EXPECT_EQ(context.settings.undoLimitMB, 64);
     EXPECT_EQ(context.settings.recordLatency, 1234567);
 }
 

@@ -109,11 +109,11 @@ TEST_F(UndoHistoryTest, TheStatusSaysWhatWasUndoneAndANewEditDropsWhatCouldBeRed
     select(30, 40);
     s.command(cmd::Cut);
     EXPECT_FALSE(s.ui.enabled(cmd::Redo));
-    EXPECT_EQ(s.context.workSync.history.bytesKept(), 2 * 2 * 10 * sizeof(Frame));  // before and after, two steps
+    EXPECT_EQ(s.context.workSync.history.bytesKept(), 2 * 10 * sizeof(Frame));  // two steps of ten frames
 }
 
 TEST_F(UndoHistoryTest, TheLimitDropsTheOldestStepsAndAStepThatCannotBeKeptIsSaid) {
-    s.context.workSync.history.setLimit(3 * 2 * 100 * sizeof(Frame));  // three steps of 100 frames
+    s.context.workSync.history.setLimit(3 * 100 * sizeof(Frame));  // three steps of 100 frames
     for (uint32_t k = 0; k < 5; ++k) {
         select(100 * k + 1, 100 * k + 101);
         s.command(cmd::Cut);
