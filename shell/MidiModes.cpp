@@ -17,6 +17,7 @@ void FinishSk1(AppContext& context) {
     context.midiCapture.stop();
     if (context.ui.showMessage(Sk1ConvertQuestion, "SK1 Mode", MessageKind::Question) == Answer::Yes) {
         context.ui.setStatus("Creating SK1 effect");
+        context.workSync.nextStepName = "SK1 Mode";
         FlushTrack(project, context.ui);
         RenderSk1(project, context.midiCapture.entries(), TrackFileToRead(project, project.current()), context.ui);
     }
@@ -37,6 +38,7 @@ void FinishTts(AppContext& context) {
     const auto engine = StartSpeechEngine(context);
     if (engine && context.ui.showMessage(TtsConvertQuestion, "TTS Mode", MessageKind::Question) == Answer::Yes) {
         context.ui.setStatus("Creating TTS effect");
+        context.workSync.nextStepName = "TTS Mode";
         FlushTrack(project, context.ui);
         const TtsOutcome outcome = RenderTts(project, context.midiCapture.entries(), context.modes.lyricsText, *engine,
                                              TrackFileToRead(project, project.current()), context.ui);

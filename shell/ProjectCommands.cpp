@@ -71,10 +71,12 @@ void OfferRecovery(AppContext& context) {
     const std::string question = "Jorv did not close the project \"" + FieldToUtf8(project.block.header.name) +
                                  "\", last changed " + LastChanged(project.work.folder()) +
                                  ". Recover the work that was not saved?";
-    if (context.ui.showMessage(question, RecoverCaption, MessageKind::Question) == Answer::Yes)
+    if (context.ui.showMessage(question, RecoverCaption, MessageKind::Question) == Answer::Yes) {
         RecoverWork(project, context.ui);
-    else
+        RecordRecoveryAsSteps(context);
+    } else {
         project.work.clear();
+    }
 }
 
 // Opens the project file at named with its working folder, unless another run holds it.

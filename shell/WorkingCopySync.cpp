@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <utility>
 
 #include "shell/AppContext.h"
 #include "shell/CommandIds.h"
 #include "core/ProjectFile.h"
+#include "core/SilentUiServices.h"
+#include "core/WaveFile.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
 
@@ -78,7 +82,8 @@ void SyncWorkingCopy(AppContext& context, const std::string& stepName) {
     Project& project = context.project;
     if (!project.work.active() || !project.projectLoaded || project.busy) return;
     SyncBlock(project, context.workSync);
-    if (project.buffersReady()) SyncTrack(context, context.workSync, stepName);
+    const std::string name = std::exchange(context.workSync.nextStepName, {});
+    if (project.buffersReady()) SyncTrack(context, context.workSync, name.empty() ? stepName : name);
     // A take once placed is in the edit journal: its own journal has done its work.
     std::remove(project.work.takeJournal().c_str());
 }
@@ -98,6 +103,30 @@ void StartUndoHistory(AppContext& context) {
 }
 
 // The track as the history knows it: the frames the last sync saw, which are the buffer's.
+void RecordRecoveryAsSteps(AppContext& context) {
+    Project& project = context.project;
+    const uint32_t frames = FramesPerMegabyte * project.block.header.memPerTrackMB;
+    SilentUiServices quiet;
+    std::error_code error;
+    for (int t = 0; t < project.usedTracks(); ++t) {
+        const std::string saved = FieldToUtf8(project.block.tracks[t].waveFile);
+        const std::string copy = project.work.copyOf(saved);
+        if (!std::filesystem::exists(copy, error)) continue;
+        std::vector<Frame> before(frames), after(frames);
+        // A saved file that is not there is silence; reading it must not make one.
+        if (std::filesystem::exists(saved, error)) LoadWave(saved, before.data(), frames, quiet);
+        LoadWave(copy, after.data(), frames, quiet);
+        const auto first = std::mismatch(before.begin(), before.end(), after.begin(),
+                                         [](const Frame& a, const Frame& b) { return a.left == b.left && a.right == b.right; });
+        if (first.first == before.end()) continue;
+        auto last = before.end();
+        while (last[-1].left == after[std::size_t(last - before.begin()) - 1].left &&
+               last[-1].right == after[std::size_t(last - before.begin()) - 1].right)
+            --last;
+        context.workSync.history.record(saved, "Recover", uint32_t(first.first - before.begin()), {first.first, last});
+    }
+}
+
 void UndoStep(AppContext& context) {
     WorkingCopySync& sync = context.workSync;
     if (Replayable(context)) Replay(context, sync.history.undo(sync.track, sync.frames), "Undo");

@@ -20,6 +20,9 @@ struct WorkingCopySync {
     ProjectBlock block{};
     // Every track's steps while the project is open.
     UndoHistory history;
+    // The name of the next step where it is not the command's (a MIDI mode converting when a
+    // command stops it).
+    std::string nextStepName;
 };
 
 // After every command: the frames an edit changed go to the journal and, as a step named after
@@ -32,6 +35,8 @@ void SyncWorkingCopy(AppContext& context, const std::string& stepName);
 void ForgetWorkingCopySync(AppContext& context);
 // A project with a working folder opens or closes: its undo history starts empty.
 void StartUndoHistory(AppContext& context);
+// What recovery brought back is a step of each track it changed, so Undo returns the saved audio.
+void RecordRecoveryAsSteps(AppContext& context);
 
 // Edit > Undo and Edit > Redo of the current track; the status line says which step.
 void UndoStep(AppContext& context);

@@ -314,6 +314,16 @@ TEST_F(Script, RunsTheWindowsCommandsAndPrintsWhatTheUserWouldSee) {
     EXPECT_TRUE(std::equal(expected.begin() + 44, expected.end(), written.begin() + 44));
 }
 
+TEST_F(Script, UndoAndRedoTakeBackAndRedoOneStepEach) {
+    const CliRun run = this->run("select 0 10\nEdit > Cut\nselect 50 60\nEdit > Cut\nEdit > Undo\nEdit > Undo\nEdit > Redo\nFile > Save\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "status: Project Loaded\nstatus: Undo Cut\nstatus: Undo Cut\nstatus: Redo Cut\nstatus: Project Saved\n");
+    std::vector<Frame> frames = Constant(100, 1000, -1000);
+    std::fill_n(frames.begin(), 10, Frame{0, 0});
+    const Bytes expected = CanonicalWave(frames), written = track(1);
+    EXPECT_TRUE(std::equal(expected.begin() + 44, expected.end(), written.begin() + 44));
+}
+
 TEST_F(Script, QuestionsTakeTheScriptsAnswersAndALineItDoesNotKnowRunsNothing) {
     const Bytes before = track(1);
     CliRun run = this->run("select 0 10\nEdit > Cut\nanswer cancel\nanswer yes\nFile > Exit\n");

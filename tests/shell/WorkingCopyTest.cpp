@@ -109,6 +109,12 @@ TEST_F(WorkingCopyTest, AfterACrashYesRecoversEveryEditWhileTheSavedFilesWaitFor
     EXPECT_EQ(s.frame(15), (Frame{0, 0}));
     EXPECT_TRUE(s.context.project.hasUnsavedChanges());
     EXPECT_EQ(savedFiles(), saved);
+    // The recovery is a step of each track it changed: Undo brings the saved audio back.
+    s.command(cmd::Undo);
+    EXPECT_EQ(s.ui.status, "Undo Recover");
+    EXPECT_EQ(s.frame(15), (Frame{2222, -2222}));
+    s.command(cmd::Redo);
+    EXPECT_EQ(s.frame(15), (Frame{0, 0}));
     s.command(cmd::Save);
     EXPECT_NE(savedFiles(), saved);
 }
