@@ -50,7 +50,7 @@ EditJournalContents DecodeEditJournal(const std::vector<unsigned char>& bytes) {
         if (left < length || Crc32(p, length - 4) != GetU32(p + length - 4)) break;
         EditRecord record{std::string(reinterpret_cast<const char*>(p + 8), pathBytes), start,
                           std::vector<Frame>(frames)};
-        std::memcpy(record.frames.data(), after + 8, std::size_t{frames} * sizeof(Frame));
+        if (frames > 0) std::memcpy(record.frames.data(), after + 8, std::size_t{frames} * sizeof(Frame));
         contents.records.push_back(std::move(record));
         at += length;
         contents.recordEnds.push_back(at);

@@ -40,6 +40,7 @@ std::size_t DecodeHeader(const std::vector<unsigned char>& bytes, TakeJournalHea
 
 // The chunk's frames need not be aligned in the file's bytes.
 void AppendFrames(std::vector<Frame>& frames, const unsigned char* bytes, std::size_t count) {
+    if (count == 0) return;
     const std::size_t had = frames.size();
     frames.resize(had + count);
     std::memcpy(frames.data() + had, bytes, count * sizeof(Frame));

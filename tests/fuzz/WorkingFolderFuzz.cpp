@@ -1,6 +1,6 @@
 // Any bytes as a working folder's journals: what is read back is exactly a prefix of the bytes
 // written as the journal writes them, never more than the bytes hold, and the rest is damage.
-#include <cstring>
+#include <algorithm>
 
 #include "core/EditJournal.h"
 #include "core/TakeJournal.h"
@@ -20,7 +20,7 @@ void CheckEditJournal(const fuzz::Bytes& bytes) {
         FUZZ_CHECK(again.size() == read.recordEnds[k]);
     }
     FUZZ_CHECK(again.size() + read.damagedBytes == bytes.size());
-    FUZZ_CHECK(std::memcmp(again.data(), bytes.data(), again.size()) == 0);
+    FUZZ_CHECK(std::equal(again.begin(), again.end(), bytes.begin()));
 }
 
 void CheckTakeJournal(const fuzz::Bytes& bytes) {
@@ -30,7 +30,7 @@ void CheckTakeJournal(const fuzz::Bytes& bytes) {
         return;
     }
     const fuzz::Bytes header = EncodeTakeHeader(read.header);
-    FUZZ_CHECK(header.size() <= bytes.size() && std::memcmp(header.data(), bytes.data(), header.size()) == 0);
+    FUZZ_CHECK(header.size() <= bytes.size() && std::equal(header.begin(), header.end(), bytes.begin()));
     FUZZ_CHECK(header.size() + read.frames.size() * sizeof(Frame) <= bytes.size());
 }
 
