@@ -1,5 +1,6 @@
 #include "core/TakeJournal.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/Crc32.h"
@@ -85,7 +86,8 @@ TakeJournalContents DecodeTakeJournal(const std::vector<unsigned char>& bytes) {
         const unsigned char* p = bytes.data() + at;
         const std::size_t left = bytes.size() - at;
         if (left < 8 || std::memcmp(p, ChunkMagic, 4) != 0) {
-            contents.damaged = left >= 8 || std::memcmp(p, ChunkMagic, left) != 0;
+            // A chunk cut short before its count is where the take ended; anything else is damage.
+            contents.damaged = left >= 8 || std::memcmp(p, ChunkMagic, std::min<std::size_t>(left, 4)) != 0;
             break;
         }
         const uint32_t count = GetU32(p + 4);
