@@ -53,22 +53,23 @@ bool UndoHistory::canRedo(const std::string& track) const {
 std::optional<UndoHistory::Replay> UndoHistory::undo(const std::string& track, const std::vector<Frame>& audio) {
     if (!canUndo(track)) return std::nullopt;
     TrackSteps& steps = tracks_[track];
-    const Step step = steps.done.back();
-    auto frames = trade(step, audio);
-    if (!frames) return std::nullopt;
-    steps.done.pop_back();
-    steps.undone.push_back(step);
-    return Replay{step, std::move(*frames)};
+    return move(steps.done, steps.undone, audio);
 }
 
 std::optional<UndoHistory::Replay> UndoHistory::redo(const std::string& track, const std::vector<Frame>& audio) {
     if (!canRedo(track)) return std::nullopt;
     TrackSteps& steps = tracks_[track];
-    const Step step = steps.undone.back();
+    return move(steps.undone, steps.done, audio);
+}
+
+// The last step of `from` trades its frames with the track's and goes to `to`.
+std::optional<UndoHistory::Replay> UndoHistory::move(std::vector<Step>& from, std::vector<Step>& to,
+                                                     const std::vector<Frame>& audio) {
+    const Step step = from.back();
     auto frames = trade(step, audio);
     if (!frames) return std::nullopt;
-    steps.undone.pop_back();
-    steps.done.push_back(step);
+    from.pop_back();
+    to.push_back(step);
     return Replay{step, std::move(*frames)};
 }
 

@@ -58,6 +58,7 @@ private:
         std::vector<Step> undone;
     };
     std::string fileOf(const Step& step) const;
+    std::optional<Replay> move(std::vector<Step>& from, std::vector<Step>& to, const std::vector<Frame>& audio);
     void forget(const Step& step);
     void dropOldestUntilWithinLimit();
     // Reads the step's frames and puts the track's in their place.

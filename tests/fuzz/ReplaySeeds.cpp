@@ -1,5 +1,5 @@
-// Runs a harness on every file of its seed folder, as an ordinary program: the seeds are then
-// checked by every build, not only by the fuzzing run that needs clang.
+// Feeds a harness every starting input in one folder, as an ordinary program, so that each
+// build checks those inputs and not only the fuzzing run that needs clang.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>

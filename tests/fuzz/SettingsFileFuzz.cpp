@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(number("midiindev", settings.midiInDevice));
     FUZZ_CHECK(number("midibufsel", settings.midiBufferChoice));
     FUZZ_CHECK(number("latency", settings.recordLatency));
-    // A reader that always gave the defaults would pass the checks above; the seed jorv.ini
-    // (and any input that starts as it does) must give its own values.
+    // A reader that always gave the defaults would pass the checks above: a settings file that
+    // starts like the sample jorv.ini must give that file's values.
     if (text.rfind("[Jorv]\r\nAudioMixer=pavucontrol\r\nMIDISequencer=\"/usr/bin/seq\"\r\nMidiInDev=1\r\n", 0) == 0)
         FUZZ_CHECK(settings.audioMixerPath == "pavucontrol" && settings.midiSequencerPath == "/usr/bin/seq" &&
                    settings.midiInDevice == 1);

@@ -5,7 +5,6 @@
 
 #include "shell/EffectDialogState.h"
 #include "shell/ProjectCommands.h"
-#include "shell/TrackPropertiesDialogLogic.h"
 #include "effects/EffectCatalogue.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/ShellSession.h"
@@ -21,15 +20,7 @@ constexpr uint32_t Watched = 4000;  // every edit stays within these frames of a
 class UndoHistoryTest : public ::testing::Test {
 protected:
     UndoHistoryTest() {
-        {
-            Session first(folder.path());
-            first.window.projectSettings = [&] { AcceptProjectSettingsDialog(first.context, 2, project); };
-            first.window.trackProperties = [&] { AcceptTrackProperties(first.context.project, "Take", first.ui); };
-            first.command(cmd::New);
-            first.command(cmd::AddTrack);
-            first.command(cmd::Save);
-            EXPECT_TRUE(MayCloseProject(first.context));
-        }
+        MakeSavedProject(folder.path(), project, 2);
         WriteFileBytes(folder.file("demo-Track 1.wav"), CanonicalWave(Ramp(Watched, 3)));
         WriteFileBytes(folder.file("demo-Track 2.wav"), CanonicalWave(Ramp(Watched, -5)));
         s.window.effectDialog = [this] {

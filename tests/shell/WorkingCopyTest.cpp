@@ -8,7 +8,6 @@
 #include "shell/CommandDispatch.h"
 #include "shell/CommandIds.h"
 #include "shell/ProjectCommands.h"
-#include "shell/TrackPropertiesDialogLogic.h"
 #include "core/TakeJournal.h"
 #include "core/WorkRecovery.h"
 #include "devices/WaveEngine.h"
@@ -27,13 +26,7 @@ namespace fs = std::filesystem;
 class WorkingCopyTest : public ::testing::Test {
 protected:
     WorkingCopyTest() {
-        Session first(folder.path());
-        first.window.projectSettings = [&] { AcceptProjectSettingsDialog(first.context, 2, project); };
-        first.window.trackProperties = [&] { AcceptTrackProperties(first.context.project, "Take", first.ui); };
-        first.command(cmd::New);
-        first.command(cmd::AddTrack);
-        first.command(cmd::Save);
-        EXPECT_TRUE(MayCloseProject(first.context));
+        MakeSavedProject(folder.path(), project, 2);
         WriteFileBytes(track(1), CanonicalWave(Constant(1000, 1111, -1111)));
         WriteFileBytes(track(2), CanonicalWave(Constant(1000, 2222, -2222)));
         saved = savedFiles();

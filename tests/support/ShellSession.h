@@ -4,6 +4,8 @@
 
 #include "shell/CommandDispatch.h"
 #include "shell/CommandIds.h"
+#include "shell/ProjectCommands.h"
+#include "shell/TrackPropertiesDialogLogic.h"
 #include "devices/WaveEngine.h"
 #include "tests/support/FakeWaveDevice.h"
 #include "tests/support/RecordingShell.h"
@@ -44,5 +46,16 @@ struct Session {
     RecordingWindow window;
     AppContext context{ui, engine, window};
 };
+
+// Makes a saved project of `tracks` tracks at path through New, Add and Save, then closes it.
+inline void MakeSavedProject(const std::string& folder, const std::string& path, int tracks) {
+    Session first(folder);
+    first.window.projectSettings = [&] { AcceptProjectSettingsDialog(first.context, 2, path); };
+    first.window.trackProperties = [&] { AcceptTrackProperties(first.context.project, "Take", first.ui); };
+    first.command(cmd::New);
+    for (int t = 1; t < tracks; ++t) first.command(cmd::AddTrack);
+    first.command(cmd::Save);
+    MayCloseProject(first.context);
+}
 
 }  // namespace jorv::test
