@@ -33,7 +33,7 @@ std::vector<unsigned char> EncodeEdit(const EditRecord& record) {
     return out;
 }
 
-EditJournalContents DecodeEditJournal(const std::vector<unsigned char>& bytes) {
+EditJournalContents DecodeEditJournal(std::span<const unsigned char> bytes) {
     EditJournalContents contents;
     std::size_t at = 0;
     const std::size_t size = bytes.size();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,6 @@ struct EditJournalContents {
     // Bytes after the last whole record (a cut-short or damaged tail).
     std::size_t damagedBytes = 0;
 };
-EditJournalContents DecodeEditJournal(const std::vector<unsigned char>& bytes);
+EditJournalContents DecodeEditJournal(std::span<const unsigned char> bytes);
 
 }  // namespace jorv

@@ -21,30 +21,32 @@ void PutU32(std::vector<unsigned char>& out, uint32_t value) {
 uint32_t GetU32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t{p[3]} << 24; }
 
 // The header's length, or 0 when the bytes hold no whole, valid header.
-std::size_t DecodeHeader(const std::vector<unsigned char>& bytes, TakeJournalHeader& header) {
+std::size_t DecodeHeader(std::span<const unsigned char> bytes, TakeJournalHeader& header) {
     if (bytes.size() < 8 || std::memcmp(bytes.data(), HeaderMagic, 4) != 0) return 0;
     const uint32_t pathBytes = GetU32(bytes.data() + 4);
     const std::size_t length = 8 + std::size_t{pathBytes} + 29;
     if (pathBytes > MaxPathBytes || bytes.size() < length) return 0;
     const unsigned char* p = bytes.data();
-    if (Crc32(p, length - 4) != GetU32(p + length - 4)) return 0;
-    header.savedTrackFile.assign(reinterpret_cast<const char*>(p + 8), pathBytes);
     const unsigned char* q = p + 8 + pathBytes;
+    // The writer stores merge as 0 or 1: anything else is not a header it wrote.
+    if (Crc32(p, length - 4) != GetU32(p + length - 4) || q[12] > 1) return 0;
+    header.savedTrackFile.assign(reinterpret_cast<const char*>(p + 8), pathBytes);
     header.track = static_cast<int32_t>(GetU32(q));
     header.start = GetU32(q + 4);
     header.end = GetU32(q + 8);
-    header.merge = q[12] != 0;
+    header.merge = q[12] == 1;
     header.latency = static_cast<int32_t>(GetU32(q + 13));
     header.editJournalBytes = GetU32(q + 17) | uint64_t{GetU32(q + 21)} << 32;
     return length;
 }
 
-// The chunk's frames need not be aligned in the file's bytes.
-void AppendFrames(std::vector<Frame>& frames, const unsigned char* bytes, std::size_t count) {
-    if (count == 0) return;
-    const std::size_t had = frames.size();
-    frames.resize(had + count);
-    std::memcpy(frames.data() + had, bytes, count * sizeof(Frame));
+// Counts a chunk's frames and copies those that still fit; they need not be aligned in the bytes.
+void TakeFrames(TakeJournalContents& contents, std::span<Frame> into, const unsigned char* bytes, std::size_t count) {
+    if (contents.frames < into.size()) {
+        const std::size_t fit = std::min<std::size_t>(count, into.size() - contents.frames);
+        if (fit > 0) std::memcpy(into.data() + contents.frames, bytes, fit * sizeof(Frame));
+    }
+    contents.frames += count;
 }
 
 }  // namespace
@@ -73,7 +75,13 @@ std::vector<unsigned char> EncodeTakeChunk(const Frame* frames, uint32_t count) 
     return out;
 }
 
-TakeJournalContents DecodeTakeJournal(const std::vector<unsigned char>& bytes) {
+std::optional<TakeJournalHeader> DecodeTakeHeader(std::span<const unsigned char> bytes) {
+    TakeJournalHeader header;
+    if (DecodeHeader(bytes, header) == 0) return std::nullopt;
+    return header;
+}
+
+TakeJournalContents DecodeTakeJournal(std::span<const unsigned char> bytes, std::span<Frame> into) {
     TakeJournalContents contents;
     std::size_t at = DecodeHeader(bytes, contents.header);
     contents.headerRead = at > 0;
@@ -81,7 +89,6 @@ TakeJournalContents DecodeTakeJournal(const std::vector<unsigned char>& bytes) {
         contents.damaged = !bytes.empty();
         return contents;
     }
-    contents.frames.reserve((bytes.size() - at) / sizeof(Frame));
     while (at < bytes.size()) {
         const unsigned char* p = bytes.data() + at;
         const std::size_t left = bytes.size() - at;
@@ -94,14 +101,14 @@ TakeJournalContents DecodeTakeJournal(const std::vector<unsigned char>& bytes) {
         const std::size_t length = ChunkOverhead + std::size_t{count} * sizeof(Frame);
         if (left < length) {
             // The end of the file cut this chunk short: its whole frames are the take's last.
-            AppendFrames(contents.frames, p + 8, std::min<std::size_t>((left - 8) / sizeof(Frame), count));
+            TakeFrames(contents, into, p + 8, std::min<std::size_t>((left - 8) / sizeof(Frame), count));
             break;
         }
         if (Crc32(p, length - 4) != GetU32(p + length - 4)) {
             contents.damaged = true;
             break;
         }
-        AppendFrames(contents.frames, p + 8, count);
+        TakeFrames(contents, into, p + 8, count);
         at += length;
     }
     return contents;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,10 +30,14 @@ std::vector<unsigned char> EncodeTakeChunk(const Frame* frames, uint32_t count);
 struct TakeJournalContents {
     bool headerRead = false;
     TakeJournalHeader header;
-    std::vector<Frame> frames;
+    uint64_t frames = 0;  // whole frames the journal holds
     // Bytes that are neither whole chunks nor the cut-short end of the last one.
     bool damaged = false;
 };
-TakeJournalContents DecodeTakeJournal(const std::vector<unsigned char>& bytes);
+// The header alone, when the bytes begin with a whole, valid one.
+std::optional<TakeJournalHeader> DecodeTakeHeader(std::span<const unsigned char> bytes);
+// Reads a journal's bytes; its first frames, as many as `into` holds, are copied there, so that
+// a recovered take goes straight into its track's buffer.
+TakeJournalContents DecodeTakeJournal(std::span<const unsigned char> bytes, std::span<Frame> into = {});
 
 }  // namespace jorv

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <span>
 
 #include "core/EditJournal.h"
 #include "core/Gains.h"
+#include "core/MappedFile.h"
 #include "core/TakeJournal.h"
 #include "core/TakePlacement.h"
 #include "core/TrackBuffers.h"
@@ -23,16 +23,6 @@ namespace jorv {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return {};
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(std::max<std::streamoff>(0, in.tellg())));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(0, in.gcount())));
-    return bytes;
-}
 
 // The block the work was last written with: its copy, else the saved one.
 ProjectBlock WorkingBlock(const Project& project, bool& damaged) {
@@ -102,31 +92,27 @@ bool DropUnreadableCopies(Project& project) {
 
 // Places a take cut short as Stop would have: its track loaded, the frames captured over the
 // front of the buffer, then moved by the latency and spliced in; the track's copy then holds it.
-bool PlaceTakeLeftBehind(Project& project, const TakeJournalContents& take) {
+// Whether all of it could be read and placed.
+bool PlaceTakeLeftBehind(Project& project, std::span<const unsigned char> journal) {
+    const std::optional<TakeJournalHeader> header = DecodeTakeHeader(journal);
+    if (!header) return journal.empty();
     SilentUiServices quiet;
-    const TakeJournalHeader& header = take.header;
     int track = -1;
     for (int t = 0; t < project.usedTracks(); ++t)
-        if (FieldToUtf8(project.block.tracks[t].waveFile) == header.savedTrackFile) track = t;
+        if (FieldToUtf8(project.block.tracks[t].waveFile) == header->savedTrackFile) track = t;
     if (track < 0 || !CreateTrackBuffers(project, project.block.header.memPerTrackMB, quiet)) return false;
     project.currentTrack = static_cast<uint16_t>(track);
     ComputeGains(project);
     const uint32_t frames = project.framesPerTrack;
-    LoadWave(project.work.fileToRead(header.savedTrackFile), project.trackBuffer.get(), frames, quiet);
-    std::copy_n(take.frames.begin(), std::min<std::size_t>(take.frames.size(), frames), project.trackBuffer.get());
-    const FrameRange range = LimitToBuffer(project, header.start, header.end);
-    PlaceTake(project, range.start, range.end, header.merge, header.latency, quiet);
-    const bool saved = SaveWave(0, frames, project.work.copyOf(header.savedTrackFile), project.trackBuffer.get(), quiet) == WaveSaved;
+    LoadWave(project.work.fileToRead(header->savedTrackFile), project.trackBuffer.get(), frames, quiet);
+    const bool read = !DecodeTakeJournal(journal, {project.trackBuffer.get(), frames}).damaged;
+    const FrameRange range = LimitToBuffer(project, header->start, header->end);
+    PlaceTake(project, range.start, range.end, header->merge, header->latency, quiet);
+    const bool saved = SaveWave(0, frames, project.work.copyOf(header->savedTrackFile), project.trackBuffer.get(), quiet) == WaveSaved;
     ReleaseTrackBuffers(project);
     project.currentTrack = 0;
     project.trackDirty = false;
-    return saved;
-}
-
-TakeJournalContents ReadTake(const Project& project) {
-    std::error_code error;
-    if (!fs::exists(project.work.takeJournal(), error)) return {};
-    return DecodeTakeJournal(ReadBytes(project.work.takeJournal()));
+    return read && saved;
 }
 
 }  // namespace
@@ -135,13 +121,14 @@ RecoverableWork InspectWork(const Project& project) {
     RecoverableWork work;
     const ProjectBlock block = WorkingBlock(project, work.damaged);
     work.projectChanged = std::memcmp(&block, &project.savedBlock, sizeof block) != 0;
-    const EditJournalContents journal = DecodeEditJournal(ReadBytes(project.work.editJournal()));
+    const EditJournalContents journal = DecodeEditJournal(MappedFile(project.work.editJournal()).bytes());
     work.damaged |= journal.damagedBytes > 0;
     std::map<std::string, uint32_t> edited;
     for (const EditRecord& edit : journal.records) edited[edit.savedTrackFile] += uint32_t(edit.frames.size());
-    const TakeJournalContents take = ReadTake(project);
+    const MappedFile takeFile(project.work.takeJournal());
+    const TakeJournalContents take = DecodeTakeJournal(takeFile.bytes());
     work.damaged |= take.damaged;
-    if (take.headerRead) work.take = {take.header.track, take.header.start, uint32_t(take.frames.size())};
+    if (take.headerRead) work.take = {take.header.track, take.header.start, uint32_t(std::min<uint64_t>(take.frames, UINT32_MAX))};
     std::error_code error;
     for (int t = 0; t < std::min<int>(block.header.trackCount, MaxTracks); ++t) {
         const std::string saved = FieldToUtf8(block.tracks[t].waveFile);
@@ -164,18 +151,18 @@ void RecoverWork(Project& project, UiServices& ui) {
     else
         std::remove(project.work.projectCopy().c_str());
     damaged |= !DropUnreadableCopies(project);
-    const EditJournalContents journal = DecodeEditJournal(ReadBytes(project.work.editJournal()));
+    const EditJournalContents journal = DecodeEditJournal(MappedFile(project.work.editJournal()).bytes());
     damaged |= journal.damagedBytes > 0;
-    const TakeJournalContents take = ReadTake(project);
-    damaged |= take.damaged;
+    const MappedFile take(project.work.takeJournal());
+    const std::optional<TakeJournalHeader> header = DecodeTakeHeader(take.bytes());
     // The edits made before the take, the take, then the edits after it.
     std::size_t before = journal.records.size();
-    if (take.headerRead)
-        before = std::upper_bound(journal.recordEnds.begin(), journal.recordEnds.end(), take.header.editJournalBytes) -
+    if (header)
+        before = std::upper_bound(journal.recordEnds.begin(), journal.recordEnds.end(), header->editJournalBytes) -
                  journal.recordEnds.begin();
     const std::span<const EditRecord> records = journal.records;
     damaged |= !ApplyEdits(project, records.first(before));
-    if (take.headerRead) damaged |= !PlaceTakeLeftBehind(project, take);
+    damaged |= !PlaceTakeLeftBehind(project, take.bytes());
     damaged |= !ApplyEdits(project, records.subspan(before));
     project.work.clearEdits();
     std::remove(project.work.takeJournal().c_str());

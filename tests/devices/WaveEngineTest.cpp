@@ -171,13 +171,16 @@ TEST_F(WaveEngineTest, ATakeIsJournaledFromItsOwnThreadWhileTheDeviceCaptures) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     engine.stop(p, f.ui);
-    const TakeJournalContents journal = DecodeTakeJournal(ReadFileBytes(p.work.takeJournal()));
+    std::vector<Frame> frames(120 * 256 + 1);
+    const TakeJournalContents journal = DecodeTakeJournal(ReadFileBytes(p.work.takeJournal()), frames);
     ASSERT_TRUE(journal.headerRead);
     EXPECT_EQ(journal.header.start, 100u);
     EXPECT_EQ(journal.header.end, 30100u);
     EXPECT_TRUE(journal.header.merge);
     EXPECT_EQ(journal.header.latency, 4);
-    EXPECT_EQ(journal.frames, std::vector<Frame>(device.signal.begin(), device.signal.begin() + 120 * 256));
+    ASSERT_EQ(journal.frames, 120u * 256);
+    frames.pop_back();
+    EXPECT_EQ(frames, std::vector<Frame>(device.signal.begin(), device.signal.begin() + 120 * 256));
     EXPECT_TRUE(f.ui.messages.empty());
 }
 

@@ -172,7 +172,7 @@ TEST_F(WorkingCopyTest, ATakeCutShortByACrashIsPlacedAsStopWouldHavePlacedIt) {
         // The journal's thread keeps up with the take on its own.
         const std::string journal = workFolder() + "/take.journal";
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (DecodeTakeJournal(ReadFileBytes(journal)).frames.size() < 200 && std::chrono::steady_clock::now() < deadline)
+        while (DecodeTakeJournal(ReadFileBytes(journal)).frames < 200 && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_EQ(savedFiles(), saved);
