@@ -4,8 +4,10 @@
 #include <random>
 
 #include "shell/EffectDialogState.h"
+#include "shell/MidiModes.h"
 #include "shell/ProjectCommands.h"
 #include "effects/EffectCatalogue.h"
+#include "tests/support/FakeMidiInput.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/ShellSession.h"
 #include "tests/support/WaveBytes.h"
@@ -101,6 +103,46 @@ TEST_F(UndoHistoryTest, TheStatusSaysWhatWasUndoneAndANewEditDropsWhatCouldBeRed
     s.command(cmd::Cut);
     EXPECT_FALSE(s.ui.enabled(cmd::Redo));
     EXPECT_EQ(s.context.workSync.history.bytesKept(), 2 * 10 * sizeof(Frame));  // two steps of ten frames
+}
+
+// Speaks every word as one loud frame.
+struct OneFrameSpeech final : SpeechEngine {
+    bool speakWordToFile(std::u16string_view, const std::string& path) override {
+        WriteFileBytes(path, CanonicalWave(Constant(1, 4000, 4000)));
+        return true;
+    }
+};
+
+// A MIDI performance turned into audio is one step, named after the mode that made it.
+TEST_F(UndoHistoryTest, AConversionOfMidiIsOneStepNamedAfterItsMode) {
+    FakeMidiInput* input = nullptr;
+    s.context.makeMidiInput = [&input](const Settings&) {
+        auto made = std::make_unique<FakeMidiInput>();
+        input = made.get();
+        return made;
+    };
+    s.context.startSpeechEngine = [] { return std::make_unique<OneFrameSpeech>(); };
+    WriteFileBytes(s.context.project.clipperPath, CanonicalWave(Constant(1, 10000, 10000)));
+    select(0, Watched);
+    const std::vector<Frame> before = watched();
+    s.ui.answers = {Answer::Yes, Answer::Yes};
+    s.command(cmd::Sk1Mode);
+    input->play(0x90 | 60 << 8 | 64 << 16, 10);
+    s.command(cmd::Stop);
+    ASSERT_NE(watched(), before);
+    s.command(cmd::Undo);
+    EXPECT_EQ(s.ui.status, "Undo SK1 Mode");
+    EXPECT_EQ(watched(), before);
+
+    s.command(cmd::TtsMode);
+    AcceptLyrics(s.context, u"la");
+    input->play(0x90 | 60 << 8 | 127 << 16, 0);
+    s.ui.answers = {Answer::Yes};
+    s.command(cmd::Stop);
+    ASSERT_NE(watched(), before);
+    s.command(cmd::Undo);
+    EXPECT_EQ(s.ui.status, "Undo TTS Mode");
+    EXPECT_EQ(watched(), before);
 }
 
 TEST_F(UndoHistoryTest, TheLimitDropsTheOldestStepsAndAStepThatCannotBeKeptIsSaid) {
