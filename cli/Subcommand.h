@@ -68,5 +68,6 @@ const Subcommand& RipCommand();
 const Subcommand& ChainCommand();
 const Subcommand& ScriptCommand();
 const Subcommand& RecoverCommand();
+const Subcommand& ImportCommand();
 
 }  // namespace jorv::cli

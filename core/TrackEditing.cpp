@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/FileCopy.h"
 #include "core/Mixing.h"
 #include "core/TrackSwitching.h"
 #include "core/Utf16Text.h"
@@ -96,23 +95,6 @@ EditResult NegateClip(Project& project, UiServices& ui) {
         track.left = Clamp(int64_t{track.left} - clip.left);
         track.right = Clamp(int64_t{track.right} - clip.right);
     });
-}
-
-void CopyFromFile(Project& project, UiServices& ui) {
-    const auto path = ui.chooseFile({.save = false,
-                                     .mustExist = true,
-                                     .filterLabel = "Wave Files",
-                                     .filterPattern = "*.wav",
-                                     .title = "Open Wave File",
-                                     .defaultExtension = ".wav",
-                                     .initialFolder = project.exeDir,
-                                     .initialFile = {}});
-    if (!path) return;
-    if (!CopyFileOver(*path, project.clipperPath)) {
-        ShowError(ui, CopyFromFailedMessage);
-        return;
-    }
-    ui.setStatus("Copied to clipper");
 }
 
 }  // namespace jorv

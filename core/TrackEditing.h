@@ -11,7 +11,6 @@
 // changes its length.
 namespace jorv {
 
-inline constexpr std::string_view CopyFromFailedMessage = "Could not copy wave file.";
 
 // What an edit did. After a failure its message has been shown and the track is as it was.
 struct EditResult {
@@ -38,7 +37,5 @@ EditResult PasteClip(Project& project, PasteMode mode, UiServices& ui);
 EditResult RingClip(Project& project, UiServices& ui);
 // The clip is subtracted from the selection.
 EditResult NegateClip(Project& project, UiServices& ui);
-// Asks for a wave file and copies it over the clipboard.
-void CopyFromFile(Project& project, UiServices& ui);
 
 }  // namespace jorv

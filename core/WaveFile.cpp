@@ -1,5 +1,6 @@
 #include "core/WaveFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -185,6 +186,23 @@ WaveLoadResult LoadWave(const std::string& path, Frame* buffer, uint32_t framesP
     if (framesLoaded) *framesLoaded = frames;
     if (format.warning != WaveLoaded) ShowWarning(ui, WaveWarningMessage);
     return format.warning;
+}
+
+WaveHeaderInfo InspectWave(const std::string& path) {
+    FileForReading opened = OpenForReading(path);
+    if (!opened.file) return {};
+    FormatInfo format;
+    uint32_t dataBytes = 0;
+    WaveHeaderInfo info;
+    info.result = ReadHeader(opened.file.get(), format, dataBytes);
+    if (info.result != WaveLoaded) return info;
+    info.result = format.warning;
+    const long samplesAt = std::ftell(opened.file.get());
+    std::fseek(opened.file.get(), 0, SEEK_END);
+    const long end = std::ftell(opened.file.get());
+    const uint64_t held = std::min<uint64_t>(dataBytes, samplesAt >= 0 && end > samplesAt ? uint64_t(end - samplesAt) : 0);
+    info.frames = static_cast<uint32_t>(held / (format.channels == 1 ? 2 : WaveFormat::bytesPerFrame));
+    return info;
 }
 
 WaveSaveResult SaveWave(uint32_t from, uint32_t to, const std::string& path, const Frame* buffer, UiServices& ui,

@@ -40,6 +40,15 @@ std::string_view WaveFailureMessage(int result);
 WaveLoadResult LoadWave(const std::string& path, Frame* buffer, uint32_t framesPerTrack, UiServices& ui,
                         uint32_t* framesLoaded = nullptr);
 
+// What LoadWave would make of a file, from its header alone: the result it would return (a
+// file that is not there is WaveUnreadable here; nothing is created) and the whole frames of
+// samples the file holds.
+struct WaveHeaderInfo {
+    WaveLoadResult result = WaveUnreadable;
+    uint32_t frames = 0;
+};
+WaveHeaderInfo InspectWave(const std::string& path);
+
 // SaveWave's result, with the numbers the described program returns.
 enum WaveSaveResult : int {
     WaveSaved = 0,

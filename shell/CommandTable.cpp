@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "shell/ImportCommands.h"
 #include "shell/MidiModes.h"
 #include "shell/ProjectCommands.h"
 #include "shell/TransportRun.h"
@@ -90,6 +91,11 @@ void OnProject(AppContext& context, Notification) {
     Operation(context.project, context.ui);
 }
 
+template <void (*Operation)(AppContext&)>
+void OnContext(AppContext& context, Notification) {
+    Operation(context);
+}
+
 template <void (ShellWindow::*Run)()>
 void OnWindow(AppContext& context, Notification) {
     (context.window.*Run)();
@@ -144,7 +150,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::PasteMerge, Paste<PasteMode::Add>, Redraw::Wave},
     {cmd::PasteRing, OnProject<RingClip>, Redraw::Wave},
     {cmd::PasteNegate, OnProject<NegateClip>, Redraw::Wave},
-    {cmd::CopyFrom, OnProject<CopyFromFile>, Redraw::Nothing},
+    {cmd::CopyFrom, OnContext<CopyFromFile>, Redraw::Nothing},
     {cmd::SelectAll, SelectAll, Redraw::Wave},
     {cmd::AlignToBeat, ToggleAlignToBeat, Redraw::Nothing},
 

@@ -145,27 +145,6 @@ TEST_F(TrackEditingTest, AClipboardThatCannotBeReadChangesNothing) {
     EXPECT_FALSE(p.trackDirty);
 }
 
-TEST_F(TrackEditingTest, CopyFromReplacesTheClipboardOrSaysWhyNot) {
-    const std::string source = f.folder.file("source.wav");
-    WriteFileBytes(source, CanonicalWave(Constant(3, 1, 2)));
-    setClip(Constant(1, 9, 9));
-    f.ui.fileChoices = {std::nullopt, source, f.folder.file("missing.wav"), clip};
-    CopyFromFile(p, f.ui);  // cancelled
-    EXPECT_EQ(f.ui.status, "Uninitialized");
-    CopyFromFile(p, f.ui);
-    EXPECT_EQ(ReadFileBytes(clip), CanonicalWave(Constant(3, 1, 2)));
-    EXPECT_EQ(f.ui.status, "Copied to clipper");
-    EXPECT_EQ(f.ui.fileRequests[0].title, "Open Wave File");
-    EXPECT_EQ(f.ui.fileRequests[0].initialFolder, p.exeDir);
-
-    f.ui.status.clear();
-    CopyFromFile(p, f.ui);
-    EXPECT_EQ(f.ui.textsWithCaption("Jorv Error"), std::vector<std::string>{"Could not copy wave file."});
-    EXPECT_EQ(f.ui.status, "");
-    CopyFromFile(p, f.ui);  // the clipboard onto itself
-    EXPECT_EQ(ReadFileBytes(clip), CanonicalWave(Constant(3, 1, 2)));
-}
-
 TEST_F(TrackEditingTest, SaveWaveWritesTheMixOfTheSelectionAndReportsOnlyAWrittenFile) {
     setTrack(Constant(Frames, 256, 512));
     std::fill_n(p.backingMix.get(), Frames, Frame{1, -1});

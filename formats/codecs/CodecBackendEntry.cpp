@@ -1,0 +1,8 @@
+#include "formats/codecs/CodecBackend.h"
+
+#include "formats/codecs/SndfileDecoder.h"
+
+extern "C" __attribute__((visibility("default"))) const jorv::CodecBackend* jorv_codecs_backend() {
+    static const jorv::CodecBackend backend{.decode = jorv::DecodeToTrackFormat};
+    return &backend;
+}
