@@ -18,6 +18,10 @@ namespace {
 constexpr std::size_t BlockFrames = 16384;
 // A wave file's sizes are 32-bit: the clipboard file cannot hold more frames than this.
 constexpr std::size_t MaxFrames = (uint64_t{UINT32_MAX} - 64) / sizeof(Frame);
+constexpr std::size_t ReservedFrames = std::size_t{1} << 24;
+// Rates outside these are no audio anyone records; a file that claims one is refused, so that a
+// few bytes cannot ask for hours of converted frames.
+constexpr int MinRate = 1000, MaxRate = 768000;
 
 struct CloseSndfile {
     void operator()(SNDFILE* file) const { sf_close(file); }
@@ -113,8 +117,8 @@ DecodedAudio DecodeToTrackFormat(const std::string& path, const ImportProgress& 
     DecodedAudio decoded;
     SF_INFO info{};
     const std::unique_ptr<SNDFILE, CloseSndfile> file(sf_open(path.c_str(), SFM_READ, &info));
-    if (!file || info.channels < 1 || info.samplerate < 1) {
-        decoded.problem = file ? "The file names no channels or no rate." : sf_strerror(nullptr);
+    if (!file || info.channels < 1 || info.samplerate < MinRate || info.samplerate > MaxRate) {
+        decoded.problem = file ? "The file's channels or rate are not those of audio." : sf_strerror(nullptr);
         return decoded;
     }
     decoded.source = {info.samplerate, info.channels, SndfileFormatName(info.format)};
@@ -125,8 +129,8 @@ DecodedAudio DecodeToTrackFormat(const std::string& path, const ImportProgress& 
         return decoded;
     }
     const double expected = info.frames > 0 ? double(info.frames) : 0.0;
-    decoded.frames.reserve(std::min<std::size_t>(MaxFrames, std::size_t(std::min(expected, 1e8) * WaveFormat::sampleRate /
-                                                                        info.samplerate) + 1024));
+    // A header may claim any length: room for a few minutes at most is made before reading.
+    decoded.frames.reserve(std::size_t(std::min(expected * WaveFormat::sampleRate / info.samplerate, double(ReservedFrames))));
     std::vector<float> block(BlockFrames * std::size_t(info.channels)), stereo(2 * BlockFrames);
     decoded.outcome = DecodedAudio::Outcome::Decoded;
     double read = 0;
