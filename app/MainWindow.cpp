@@ -3,8 +3,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
@@ -64,6 +67,7 @@ MainWindow::MainWindow(const AppFolders& folders, const std::string& projectFile
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     buildMenus();
+    setAcceptDrops(true);
     context_.launcher = std::make_unique<DesktopLauncher>();
     PrepareStartUp(context_, folders);
     buildControls();
@@ -245,6 +249,29 @@ void MainWindow::runFxList() {
 }
 
 void MainWindow::closeWindow() { close(); }
+
+namespace {
+
+// The one local file a drop carries, or an empty string.
+QString DroppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!shutDown_ && !DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = DroppedFile(event->mimeData());
+    if (shutDown_ || file.isEmpty()) return;
+    event->acceptProposedAction();
+    const QPoint client = widgets_.wave->mapFrom(this, event->position().toPoint()) + QPoint(ViewLeft, ViewTop);
+    context_.drop = {file.toStdString(), DropFrame(context_.view, context_.project, client.x(), client.y())};
+    deliver(cmd::DropFile, Notification::Clicked);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!shutDown_ && !MayCloseProject(context_)) {

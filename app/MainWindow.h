@@ -44,6 +44,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A file dropped anywhere on the window: a project opens, audio is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void deliver(int id, Notification notification);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -72,6 +73,11 @@ struct AppContext {
     std::unique_ptr<Launcher> launcher;
     // The project file the command line named, opened once the window is up.
     std::string startupProject;
+    // A file dropped on the window, for the DropFile command, and the frame it was dropped on.
+    struct {
+        std::string path;
+        uint32_t frame = 0;
+    } drop;
 
     UiServices& ui;
     WaveTransport& wave;

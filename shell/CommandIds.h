@@ -15,6 +15,8 @@ constexpr int PositionBar = 204;
 constexpr int TrackPropertiesClosed = 205;
 // Posted at start-up when the command line names a project file.
 constexpr int OpenStartupProject = 206;
+// Sent when a file is dropped on the window (AppContext::drop names it).
+constexpr int DropFile = 207;
 
 constexpr int New = 32771;
 constexpr int Open = 32772;
@@ -53,5 +55,6 @@ constexpr int TtsMode = 32855;
 constexpr int SaveWave = 32858;
 constexpr int AlignToBeat = 32861;
 constexpr int Redo = 32862;
+constexpr int ImportAudio = 32863;
 
 }  // namespace jorv::cmd

@@ -91,7 +91,7 @@ void OnProject(AppContext& context, Notification) {
     Operation(context.project, context.ui);
 }
 
-template <void (*Operation)(AppContext&)>
+template <auto Operation>
 void OnContext(AppContext& context, Notification) {
     Operation(context);
 }
@@ -151,6 +151,8 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::PasteRing, OnProject<RingClip>, Redraw::Wave},
     {cmd::PasteNegate, OnProject<NegateClip>, Redraw::Wave},
     {cmd::CopyFrom, OnContext<CopyFromFile>, Redraw::Nothing},
+    {cmd::ImportAudio, OnContext<ImportAudioIntoTrack>, Redraw::Wave},
+    {cmd::DropFile, OnContext<DropFile>, Redraw::Wave},
     {cmd::SelectAll, SelectAll, Redraw::Wave},
     {cmd::AlignToBeat, ToggleAlignToBeat, Redraw::Nothing},
 

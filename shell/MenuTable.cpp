@@ -31,7 +31,8 @@ std::vector<MenuEntry> BuildMenuBar() {
     return {
         Submenu("&File", {Item("&New ...", cmd::New), Item("&Open ...", cmd::Open),
                           Item("&Properties ...", cmd::ProjectProperties), Item("&Save", cmd::Save),
-                          Item("Save &Wave ...", cmd::SaveWave), Separator(), Item("E&xit", cmd::Exit)}),
+                          Item("&Import Audio ...", cmd::ImportAudio), Item("Save &Wave ...", cmd::SaveWave), Separator(),
+                          Item("E&xit", cmd::Exit)}),
         Submenu("&Edit", {Item("&Undo", cmd::Undo), Item("&Redo", cmd::Redo), Item("C&ut", cmd::Cut), Item("&Copy", cmd::Copy),
                           Item("&Paste", cmd::Paste), Separator(),
                           Submenu("Paste Sp&ecial", {Item("&Merge", cmd::PasteMerge), Item("&Ring", cmd::PasteRing),

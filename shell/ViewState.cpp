@@ -15,6 +15,8 @@ uint32_t FrameUnderPointer(const ViewState& view, const Project& project, int x)
     return project.alignToBeat ? SnapToBeat(project, frame) : frame;
 }
 
+bool InView(int x, int y) { return x >= ViewLeft && x <= ViewLeft + ViewWidth && y >= ViewTop && y <= ViewTop + ViewHeight; }
+
 }  // namespace
 
 void ScaleViewToTrack(ViewState& view, uint32_t framesPerTrack) {
@@ -36,8 +38,12 @@ int32_t FrameToPixel(const ViewState& view, double frame) {
     return static_cast<int32_t>(std::clamp(std::trunc(x), -Limit, Limit));
 }
 
+uint32_t DropFrame(const ViewState& view, const Project& project, int x, int y) {
+    return InView(x, y) ? FrameUnderPointer(view, project, x) : project.selectionStart;
+}
+
 void PressInView(ViewState& view, Project& project, int x, int y) {
-    if (x < ViewLeft || x > ViewLeft + ViewWidth || y < ViewTop || y > ViewTop + ViewHeight) return;
+    if (!InView(x, y)) return;
     view.dragging = true;
     project.selectionStart = FrameUnderPointer(view, project, x);
     project.selectionEnd = project.selectionStart;

@@ -37,5 +37,8 @@ int32_t FrameToPixel(const ViewState& view, double frame);
 void PressInView(ViewState& view, Project& project, int x, int y);
 bool MoveSelection(const ViewState& view, Project& project, int x);
 void ReleaseInView(ViewState& view);
+// Where a file dropped at client x, y goes: the frame under it inside the view (snapped as a
+// press is), else the selection's start.
+uint32_t DropFrame(const ViewState& view, const Project& project, int x, int y);
 
 }  // namespace jorv

@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QFile>
@@ -17,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QScrollBar>
@@ -31,10 +34,12 @@
 #include "app/EffectParameterDialog.h"
 #include "app/FxListDialog.h"
 #include "app/OptionsDialog.h"
+#include "app/WaveformView.h"
 #include "core/TrackSwitching.h"
 #include "instruments/DrumEditor.h"
 #include "core/Utf16Text.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/WaveBytes.h"
 
 namespace jorv::test {
 namespace {
@@ -84,7 +89,7 @@ TEST_F(MainWindowTest, MenuBarShowsTheDocumentedMenusWithTheirCommands) {
     for (const auto& item : shown) (item.first.startsWith("&FX/") ? effects : others).push_back(item);
     const std::vector<std::pair<QString, int>> expected = {
         {"&File/&New ...", 32771}, {"&File/&Open ...", 32772}, {"&File/&Properties ...", 32777}, {"&File/&Save", 32773},
-        {"&File/Save &Wave ...", 32858}, {"&File/-", 0}, {"&File/E&xit", 105},
+        {"&File/&Import Audio ...", 32863}, {"&File/Save &Wave ...", 32858}, {"&File/-", 0}, {"&File/E&xit", 105},
         {"&Edit/&Undo", 32779}, {"&Edit/&Redo", 32862}, {"&Edit/C&ut", 32774}, {"&Edit/&Copy", 32775}, {"&Edit/&Paste", 32776}, {"&Edit/-", 0},
         {"&Edit/Paste Sp&ecial/&Merge", 32780}, {"&Edit/Paste Sp&ecial/&Ring", 32853},
         {"&Edit/Paste Sp&ecial/&Negate", 32854}, {"&Edit/Copy &From ...", 32781}, {"&Edit/-", 0},
@@ -295,6 +300,28 @@ TEST_F(MainWindowTest, TheToolbarCutsPastesAndUndoesThroughTheClipboardFile) {
     });
     action(cmd::SaveWave)->trigger();
     EXPECT_TRUE(asks);
+}
+
+// A 48 kHz file dropped on the view comes in at the track's rate where it fell.
+TEST_F(MainWindowTest, AnAudioFileDroppedOnTheViewIsImportedWhereItFell) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    std::vector<int16_t> samples(2 * 4800, 16000);  // a tenth of a second of stereo
+    WriteFileBytes(folder.file("loud.wav"), RiffFile({FmtChunk({.sampleRate = 48000}), Chunk("data", SampleBytes(samples))}));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(folder.file("loud.wav")))});
+    auto* view = window.findChild<WaveformView*>();
+    const QPoint at = view->mapTo(&window, QPoint(view->width() / 2, view->height() / 2));
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    const uint32_t start = project.selectionStart;
+    EXPECT_GT(start, 0u);
+    EXPECT_NEAR(project.selectionEnd - start, 4410, 1);
+    EXPECT_EQ(project.trackBuffer[start + 2000].left, 16000 * 254 / 256);
+    EXPECT_EQ(project.trackBuffer[start + 4500].left, 0);
 }
 
 TEST_F(MainWindowTest, TheDrumEditBarsStoreStepsForTheChosenPatternAndInstrument) {
