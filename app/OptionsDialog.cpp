@@ -65,12 +65,16 @@ OptionsDialog::OptionsDialog(QWidget* parent, AppContext& context, OptionsDevice
     undoLimit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), undoLimit_));
     grid->addWidget(new QLabel(QStringLiteral("Undo Limit MB"), this), 9, 0);
     grid->addWidget(undoLimit_, 9, 1);
+    exportQuality_ = NameControl(new QLineEdit(ToQt(state_.exportQualityText), this), options::ExportQuality);
+    exportQuality_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), exportQuality_));
+    grid->addWidget(new QLabel(QStringLiteral("Export Quality (0-10)"), this), 10, 0);
+    grid->addWidget(exportQuality_, 10, 1);
 
     auto* ok = NameControl(new QPushButton(QStringLiteral("OK"), this), options::Ok);
     auto* cancel = NameControl(new QPushButton(QStringLiteral("Cancel"), this), options::Cancel);
     ok->setDefault(true);
-    grid->addWidget(ok, 10, 1);
-    grid->addWidget(cancel, 10, 2);
+    grid->addWidget(ok, 11, 1);
+    grid->addWidget(cancel, 11, 2);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -125,6 +129,7 @@ void OptionsDialog::accept() {
     state_.midiSequencer = midiSequencer_->text().toStdString();
     state_.latencyText = latency_->text().toStdString();
     state_.undoLimitText = undoLimit_->text().toStdString();
+    state_.exportQualityText = exportQuality_->text().toStdString();
     state_.midiOutput = midiOutput_->currentData().toString().toStdString();
     state_.audioOutput = audioOutput_->currentData().toString().toStdString();
     state_.audioInput = audioInput_->currentData().toString().toStdString();

@@ -35,6 +35,7 @@ private:
     QComboBox* audioInput_;
     QLineEdit* latency_;
     QLineEdit* undoLimit_;
+    QLineEdit* exportQuality_;
     QLineEdit* audioMixer_;
     QLineEdit* midiSequencer_;
 };

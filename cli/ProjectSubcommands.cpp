@@ -2,7 +2,7 @@
 #include <thread>
 
 #include "cli/Subcommand.h"
-#include "core/Mixdown.h"
+#include "shell/ExportCommands.h"
 #include "core/ProjectFile.h"
 #include "core/TrackBuffers.h"
 #include "core/TrackSwitching.h"
@@ -77,7 +77,9 @@ int Prepare(SubcommandContext& c, Project& project, std::size_t selectionAt, con
 int RunMixdown(SubcommandContext& c) {
     Project project;
     if (const int status = Prepare(c, project, 1, "--track", nullptr)) return status;
-    return WriteMixdown(project, c.arguments.positional[3], c.ui) == WaveSaved ? ExitSuccess : ExitFailure;
+    const auto quality = ExportQuality(c.arguments);
+    if (!quality) return ExitUsage;
+    return WriteMixdown(project, c.arguments.positional[3], *quality, c.ui) == ExportOutcome::Written ? ExitSuccess : ExitFailure;
 }
 
 // A rip source (the first word) is armed as the Rip MCI dialog's OK arms it; the player is
@@ -135,7 +137,8 @@ const Subcommand& ProjectInfoCommand() {
 
 const Subcommand& MixdownCommand() {
     static const Subcommand command{
-        "mixdown", "PROJECT START END OUT [--track N]", {{"PROJECT", "START", "END", "OUT"}, {"--track"}, {}}, RunMixdown};
+        "mixdown", "PROJECT START END OUT [--track N] [--quality Q]",
+        {{"PROJECT", "START", "END", "OUT"}, {"--track", "--quality"}, {}}, RunMixdown};
     return command;
 }
 

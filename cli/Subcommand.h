@@ -69,5 +69,8 @@ const Subcommand& ChainCommand();
 const Subcommand& ScriptCommand();
 const Subcommand& RecoverCommand();
 const Subcommand& ImportCommand();
+const Subcommand& ExportCommand();
+// The lossy encoders' quality: --quality, else as Options has set it; nothing when out of range.
+std::optional<int> ExportQuality(const Arguments& arguments);
 
 }  // namespace jorv::cli

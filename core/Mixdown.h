@@ -1,17 +1,13 @@
 #pragma once
 
-#include <string>
+#include <cstdint>
 
 #include "core/Project.h"
-#include "core/UiServices.h"
-#include "core/WaveFile.h"
 
 namespace jorv {
 
-// Save Wave: asks for a file and writes the mix there.
-void SaveMixdown(Project& project, UiServices& ui);
-// Writes the mix of every audible track over the selection to path; "Saved as .wav" only once
-// it is written. Without buffers nothing is written.
-WaveSaveResult WriteMixdown(Project& project, const std::string& path, UiServices& ui);
+// The mix of every audible track over the selection, as Save Wave writes it, into the scratch
+// buffer from its first frame; returns its frames (0 without buffers).
+uint32_t MixSelection(Project& project);
 
 }  // namespace jorv

@@ -2,16 +2,13 @@
 
 #include "core/FileCopy.h"
 #include "core/FileHandle.h"
-#include "core/LoadedModule.h"
 #include "core/SilentUiServices.h"
 #include "core/WaveFile.h"
-#include "formats/codecs/CodecBackend.h"
+#include "formats/Codecs.h"
 
 namespace jorv {
 
 namespace {
-
-const CodecBackend* Codecs() { return LoadModuleTable<CodecBackend>("jorv-codecs", "jorv_codecs_backend"); }
 
 ImportReport Convert(const std::string& source, const std::string& wave, const ImportProgress& progress) {
     ImportReport report;

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <array>
 
+#include "shell/ExportCommands.h"
 #include "shell/ImportCommands.h"
 #include "shell/MidiModes.h"
 #include "shell/ProjectCommands.h"
 #include "shell/TransportRun.h"
 #include "shell/CommandIds.h"
 #include "shell/ExternalTools.h"
-#include "core/Mixdown.h"
 #include "core/ProjectFile.h"
 #include "core/TrackEditing.h"
 #include "core/TrackManagement.h"
@@ -139,7 +139,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::Open, Open, Redraw::Wave},
     {cmd::ProjectProperties, ProjectProperties, Redraw::Wave},
     {cmd::Save, Save, Redraw::Nothing},
-    {cmd::SaveWave, OnProject<SaveMixdown>, Redraw::Nothing},
+    {cmd::SaveWave, OnContext<SaveMixdown>, Redraw::Nothing},
     {cmd::Exit, OnWindow<&ShellWindow::closeWindow>, Redraw::Nothing},
 
     {cmd::Undo, Undo, Redraw::Wave},

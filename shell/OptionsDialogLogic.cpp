@@ -1,5 +1,7 @@
 #include "shell/OptionsDialogLogic.h"
 
+#include <algorithm>
+
 #include "shell/DrumOutput.h"
 #include "shell/IniFile.h"
 #include "core/Utf16Text.h"
@@ -11,7 +13,8 @@ namespace jorv {
 namespace {
 
 constexpr std::size_t MaxPathCharacters = 99;
-constexpr std::size_t LatencyCharactersRead = 7;
+// The latency, the undo limit and the quality are read from their first seven characters.
+constexpr std::size_t NumberCharactersRead = 7;
 
 std::string FirstCharacters(const std::string& text, std::size_t count) {
     const std::u16string wide = Utf8ToUtf16(text);
@@ -47,6 +50,7 @@ OptionsDialogState OpenOptionsDialog(const Settings& settings, OptionsDeviceList
     OptionsDialogState state;
     state.latencyText = std::to_string(settings.recordLatency);
     state.undoLimitText = std::to_string(settings.undoLimitMB);
+    state.exportQualityText = std::to_string(settings.exportQuality);
     state.bufferChoice = IndexWithin(settings.midiBufferChoice, MidiBufferTexts().size());
     state.audioMixer = settings.audioMixerPath;
     state.midiSequencer = settings.midiSequencerPath;
@@ -70,12 +74,15 @@ void AcceptOptionsDialog(AppContext& context, const OptionsDialogState& state) {
     settings.audioMixerPath = FirstCharacters(state.audioMixer, MaxPathCharacters);
     settings.midiSequencerPath = FirstCharacters(state.midiSequencer, MaxPathCharacters);
     // The field takes digits only, so a number below 0 cannot have been meant.
-    if (const auto latency = LeadingNumber(state.latencyText.substr(0, LatencyCharactersRead)); latency && *latency >= 0)
+    if (const auto latency = LeadingNumber(state.latencyText.substr(0, NumberCharactersRead)); latency && *latency >= 0)
         settings.recordLatency = static_cast<int>(*latency);
     // A history needs room for at least one step; what is kept beyond the new limit goes at once.
-    if (const auto limit = LeadingNumber(state.undoLimitText.substr(0, LatencyCharactersRead)); limit && *limit >= 1)
+    if (const auto limit = LeadingNumber(state.undoLimitText.substr(0, NumberCharactersRead)); limit && *limit >= 1)
         settings.undoLimitMB = static_cast<int>(*limit);
     context.workSync.history.setLimit(settings.undoLimitMB * uint64_t{1024 * 1024});
+    // A quality beyond the scale is taken as its end.
+    if (const auto quality = LeadingNumber(state.exportQualityText.substr(0, NumberCharactersRead)))
+        settings.exportQuality = static_cast<int>(std::clamp<long long>(*quality, 0, MaxExportQuality));
     settings.midiOutDevice = state.midiOutput;
     if (!state.audioApiFixed) settings.audioApi = state.audioApi;
     settings.audioOutput = state.audioOutput;

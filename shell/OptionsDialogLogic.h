@@ -15,6 +15,8 @@ constexpr int MidiBuffer = 1122, MidiInput = 1123, RecordLatency = 1182, Ok = 1,
 constexpr int AudioSystem = 1190, AudioOutput = 1191, AudioInput = 1192, MidiOutput = 1193;
 // The disk the undo history of a project may take, in megabytes.
 constexpr int UndoLimit = 1194;
+// The lossy encoders' quality for Save Wave, 0..10.
+constexpr int ExportQuality = 1195;
 }  // namespace options
 
 // "65536" .. "262144": the MIDI buffer sizes in list order.
@@ -39,6 +41,7 @@ struct OptionsDialogState {
     std::string midiSequencer;
     std::string latencyText;
     std::string undoLimitText;
+    std::string exportQualityText;
     int bufferChoice = -1;
     int midiInput = -1;
     std::string midiOutput;

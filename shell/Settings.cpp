@@ -17,6 +17,8 @@ void ReadSettings(Settings& settings, const std::string& iniPath) {
     settings.audioOutput = ReadIniString(iniPath, SettingsSection, "AudioOutDev", "");
     settings.audioInput = ReadIniString(iniPath, SettingsSection, "AudioInDev", "");
     settings.undoLimitMB = std::max(1, ReadIniInt(iniPath, SettingsSection, "UndoLimitMB", 1024));
+    settings.exportQuality =
+        std::clamp(ReadIniInt(iniPath, SettingsSection, "ExportQuality", DefaultExportQuality), 0, MaxExportQuality);
 }
 
 bool WriteSettings(const Settings& settings, const std::string& iniPath) {
@@ -30,7 +32,8 @@ bool WriteSettings(const Settings& settings, const std::string& iniPath) {
                            {"AudioApi", settings.audioApi},
                            {"AudioOutDev", settings.audioOutput},
                            {"AudioInDev", settings.audioInput},
-                           {"UndoLimitMB", std::to_string(settings.undoLimitMB)}});
+                           {"UndoLimitMB", std::to_string(settings.undoLimitMB)},
+                           {"ExportQuality", std::to_string(settings.exportQuality)}});
 }
 
 }  // namespace jorv

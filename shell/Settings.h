@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "formats/ExportType.h"
+
 // The machine-wide settings kept in jorv.ini.
 namespace jorv {
 
@@ -26,6 +28,8 @@ struct Settings {
     std::string audioInput;
     // The disk the undo history of one project may take, in megabytes; the oldest steps go first.
     int undoLimitMB = 1024;
+    // The lossy encoders' quality for Save Wave, 0..10.
+    int exportQuality = DefaultExportQuality;
 };
 
 inline constexpr const char* SettingsSection = "Jorv";

@@ -366,8 +366,13 @@ TEST_F(MainWindowTest, OptionsShowsItsListsTakesDigitsOnlyAndSavesOnOk) {
     QTest::keyClicks(latency, "x2y5");
     EXPECT_EQ(latency->text(), "25");
     dialog.findChild<QComboBox*>("control1122")->setCurrentIndex(1);
+    auto* quality = dialog.findChild<QLineEdit*>("control1195");
+    EXPECT_EQ(quality->text(), "6");
+    quality->clear();
+    QTest::keyClicks(quality, "q3");
     QTest::mouseClick(dialog.findChild<QPushButton*>("control1"), Qt::LeftButton);
     EXPECT_EQ(context.settings.recordLatency, 25);
+    EXPECT_EQ(context.settings.exportQuality, 3);
     EXPECT_EQ(context.settings.midiBufferEntries, 131072);
     EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Options Saved");
     EXPECT_TRUE(QFile::exists(QString::fromStdString(folder.file("jorv.ini"))));

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "core/Gains.h"
-#include "core/Mixdown.h"
 #include "core/WaveFile.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/WaveBytes.h"
@@ -143,19 +142,6 @@ TEST_F(TrackEditingTest, AClipboardThatCannotBeReadChangesNothing) {
     EXPECT_EQ(f.ui.messages.size(), 3u);
     EXPECT_EQ(f.trackBufferFrames(), Ramp(Frames, 7));
     EXPECT_FALSE(p.trackDirty);
-}
-
-TEST_F(TrackEditingTest, SaveWaveWritesTheMixOfTheSelectionAndReportsOnlyAWrittenFile) {
-    setTrack(Constant(Frames, 256, 512));
-    std::fill_n(p.backingMix.get(), Frames, Frame{1, -1});
-    select(2, 6);
-    f.ui.fileChoices = {f.folder.file("gone/mix.wav"), f.folder.file("mix.wav")};
-    SaveMixdown(p, f.ui);
-    EXPECT_TRUE(f.ui.fileRequests[0].confirmOverwrite);
-    EXPECT_EQ(f.ui.status, "Uninitialized");
-    SaveMixdown(p, f.ui);
-    EXPECT_EQ(f.ui.status, "Saved as .wav");
-    EXPECT_EQ(ReadFileBytes(f.folder.file("mix.wav")), CanonicalWave(Constant(4, 255, 507)));  // over the backing mix
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/WaveFile.h"
 #include "dsp/SixteenBitQuantizer.h"
 #include "dsp/StereoFold.h"
+#include "formats/AudioExport.h"
 #include "tests/support/ProjectFixture.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WaveBytes.h"
@@ -181,6 +182,43 @@ TEST_F(AudioImportTest, WhatIsNotAudioIsSaidAndLeavesTheClipboardAlone) {
     ASSERT_TRUE(cut.succeeded());
     EXPECT_GT(cut.frames, 44100u);
     EXPECT_LT(cut.frames, 3u * 44100);
+}
+
+// Written out and read back: FLAC is bit for bit; the lossy types keep the length and the place
+// of the audio to a frame and resemble it closely.
+TEST_F(AudioImportTest, WhatIsExportedComesBackInPlace) {
+    std::vector<Frame> music(3 * 44100);
+    for (std::size_t k = 0; k < music.size(); ++k) {
+        const double t = double(k) / 44100;
+        const double envelope = std::min(1.0, 4 * std::abs(std::sin(3.1 * t)));
+        music[k].left = int16_t(9000 * envelope * std::sin(2 * std::numbers::pi * 440 * t));
+        music[k].right = int16_t(7000 * envelope * std::sin(2 * std::numbers::pi * 660 * t + 1));
+    }
+    RecordingUiServices ui;
+    ASSERT_EQ(ExportFrames(music.data(), uint32_t(music.size()), file("music.flac"), 6, ui), ExportOutcome::Written);
+    ASSERT_EQ(import("music.flac").frames, music.size());
+    EXPECT_EQ(ReadTrack(file("clip.wav"), uint32_t(music.size())), music);
+
+    for (const char* name : {"music.mp3", "music.ogg", "music.opus"}) {
+        ASSERT_EQ(ExportFrames(music.data(), uint32_t(music.size()), file(name), 6, ui), ExportOutcome::Written) << name;
+        const ImportReport back = import(name);
+        ASSERT_TRUE(back.succeeded()) << name;
+        EXPECT_NEAR(double(back.frames), double(music.size()), 1.0) << name;
+        const std::vector<Frame> decoded = ReadTrack(file("clip.wav"), back.frames);
+        // The correlation at no shift beats the one a frame either way, and is close to 1.
+        const auto correlation = [&](int shift) {
+            double xy = 0, xx = 0, yy = 0;
+            for (std::size_t k = 1000; k + 1000 < music.size(); ++k) {
+                const double x = music[k].left, y = decoded[std::size_t(int(k) + shift)].left;
+                xy += x * y;
+                xx += x * x;
+                yy += y * y;
+            }
+            return xy / std::sqrt(xx * yy);
+        };
+        EXPECT_GE(correlation(0), 0.99) << name;
+        EXPECT_GT(correlation(0), std::max(correlation(-2), correlation(2))) << name;
+    }
 }
 
 TEST(SixteenBitQuantizer, RoundsExactlyWithoutDitherAndStaysWithinOneAndAHalfStepsWithIt) {

@@ -32,7 +32,7 @@ TEST_F(OptionsTest, AFirstRunShowsTheDefaultsAndOkWritesEveryKey) {
     EXPECT_EQ(ui.status, "Options Saved");
     EXPECT_EQ(ReadFileText(context.paths.settings),
               "[Jorv]\r\nAudioMixer=SNDVOL32.EXE\r\nMIDISequencer=\r\nMidiInDev=0\r\nMidiBufSel=0\r\nLatency=0\r\n"
-              "MidiOutDev=\r\nAudioApi=\r\nAudioOutDev=\r\nAudioInDev=\r\nUndoLimitMB=1024\r\n");
+              "MidiOutDev=\r\nAudioApi=\r\nAudioOutDev=\r\nAudioInDev=\r\nUndoLimitMB=1024\r\nExportQuality=6\r\n");
 }
 
 TEST_F(OptionsTest, TheBufferChoiceTakesEffectOnOkWhereTheDrumsReopenAtItsSize) {
@@ -49,7 +49,10 @@ TEST_F(OptionsTest, TheBufferChoiceTakesEffectOnOkWhereTheDrumsReopenAtItsSize) 
     state.audioApi = "alsa";
     state.audioOutput = "hw:1";
     state.undoLimitText = "64";
+    state.exportQualityText = "12";
     AcceptOptionsDialog(context, state);
+    EXPECT_EQ(context.settings.exportQuality, 10);
+    EXPECT_EQ(ReadIniValue(context.paths.settings, "Jorv", "ExportQuality"), "10");
     EXPECT_EQ(context.settings.midiBufferEntries, 262144);
     EXPECT_EQ(ReadIniValue(context.paths.settings, "Jorv", "UndoLimitMB"), "64");
     EXPECT_EQ(context.drums.events().capacity(), 262144u);
