@@ -18,7 +18,8 @@ namespace {
 constexpr std::size_t BlockFrames = 16384;
 // A wave file's sizes are 32-bit: the clipboard file cannot hold more frames than this.
 constexpr std::size_t MaxFrames = (uint64_t{UINT32_MAX} - 64) / sizeof(Frame);
-constexpr std::size_t ReservedFrames = std::size_t{1} << 24;
+// Reserving does not touch memory: room for up to 25 minutes is asked before reading.
+constexpr std::size_t ReservedFrames = std::size_t{1} << 26;
 // Rates outside these are no audio anyone records; a file that claims one is refused, so that a
 // few bytes cannot ask for hours of converted frames.
 constexpr int MinRate = 1000, MaxRate = 768000;
@@ -68,7 +69,9 @@ public:
         soxr_error_t error = nullptr;
         const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
         const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_VHQ, 0);
-        resampler_.reset(soxr_create(rate, WaveFormat::sampleRate, 2, &error, &io, &quality, nullptr));
+        // Both channels at once, each on a core of its own where there are two.
+        const soxr_runtime_spec_t runtime = soxr_runtime_spec(2);
+        resampler_.reset(soxr_create(rate, WaveFormat::sampleRate, 2, &error, &io, &quality, &runtime));
         converted_.resize(2 * (BlockFrames * WaveFormat::sampleRate / std::size_t(std::max(rate, 1)) + 64));
     }
     bool usable() const { return converted_.empty() || resampler_ != nullptr; }
@@ -129,7 +132,7 @@ DecodedAudio DecodeToTrackFormat(const std::string& path, const ImportProgress& 
         return decoded;
     }
     const double expected = info.frames > 0 ? double(info.frames) : 0.0;
-    // A header may claim any length: room for a few minutes at most is made before reading.
+    // A header may claim any length: what it claims is reserved only up to a bound.
     decoded.frames.reserve(std::size_t(std::min(expected * WaveFormat::sampleRate / info.samplerate, double(ReservedFrames))));
     std::vector<float> block(BlockFrames * std::size_t(info.channels)), stereo(2 * BlockFrames);
     decoded.outcome = DecodedAudio::Outcome::Decoded;
