@@ -6,6 +6,7 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <type_traits>
 
 #include "core/SilentUiServices.h"
 #include "core/WaveFile.h"
@@ -21,27 +22,20 @@ namespace {
 
 using Samples = std::vector<float>;
 
-// A file of interleaved samples written by libsndfile in the given format.
-void WriteSound(const std::string& path, int format, int rate, int channels, const Samples& samples) {
+// A file written by libsndfile in the given format: interleaved float samples, or 16-bit frames
+// written as they are.
+template <typename Sample>
+void WriteSound(const std::string& path, int format, int rate, int channels, const std::vector<Sample>& data) {
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
     info.format = format;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
-    sf_writef_float(file, samples.data(), sf_count_t(samples.size() / std::size_t(channels)));
-    sf_close(file);
-}
-
-// 16-bit frames written as they are.
-void WriteSound(const std::string& path, int format, int rate, int channels, const std::vector<Frame>& frames) {
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = format;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
-    sf_writef_short(file, reinterpret_cast<const short*>(frames.data()), sf_count_t(frames.size()));
+    if constexpr (std::is_same_v<Sample, Frame>)
+        sf_writef_short(file, reinterpret_cast<const short*>(data.data()), sf_count_t(data.size()));
+    else
+        sf_writef_float(file, data.data(), sf_count_t(data.size() / std::size_t(channels)));
     sf_close(file);
 }
 

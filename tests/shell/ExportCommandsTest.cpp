@@ -15,11 +15,9 @@ namespace {
 // Save Wave writes the mix of the selection over the backing mix, in the type the name asks for,
 // and says so only once it is written.
 TEST(SaveWave, WritesTheMixOfTheSelectionInTheTypeItsNameAsksFor) {
-    ShellFixture shell;
-    ProjectFixture files(300);
-    files.addTrack();
-    Project& p = shell.context.project;
-    p = std::move(files.project);
+    OneTrackShell shell(300);
+    const ProjectFixture& files = shell.files;
+    Project& p = shell.project;
     ComputeGains(p);
     std::fill_n(p.trackBuffer.get(), 300, Frame{256, 512});
     std::fill_n(p.backingMix.get(), 300, Frame{1, -1});

@@ -51,12 +51,9 @@ TEST(CopyFrom, TheChosenFileBecomesTheClipboardOrTheUserIsToldWhyNot) {
 // both sides, with the track's gains, and the rest of the track stays; what does not fit before
 // the track's end is cut there, and the user told.
 TEST(ImportAudio, PastesTheConvertedFileAtTheSelectionStart) {
-    ShellFixture shell;
-    ProjectFixture files(8000);
-    files.addTrack();
-    Project& p = shell.context.project;
-    p = std::move(files.project);
-    p.clipperPath = files.folder.file("clipper.wav");
+    OneTrackShell shell(8000);
+    const ProjectFixture& files = shell.files;
+    Project& p = shell.project;
     std::fill_n(p.trackBuffer.get(), 8000, Frame{5, 5});
     p.projectLoaded = true;
     p.selectionStart = 1000;

@@ -9,6 +9,7 @@
 
 #include "shell/AppContext.h"
 #include "shell/CommandDispatch.h"
+#include "tests/support/ProjectFixture.h"
 #include "tests/support/RecordingUiServices.h"
 
 namespace jorv::test {
@@ -108,6 +109,17 @@ struct ShellFixture {
     RecordingWave wave;
     RecordingWindow window;
     AppContext context{ui, wave, window};
+};
+
+// A shell whose project is one track of the given frames, its files in a temporary folder.
+struct OneTrackShell : ShellFixture {
+    explicit OneTrackShell(uint32_t frames) : files(frames) {
+        files.addTrack();
+        context.project = std::move(files.project);
+        context.project.clipperPath = files.folder.file("clipper.wav");
+    }
+    ProjectFixture files;
+    Project& project = context.project;
 };
 
 }  // namespace jorv::test
