@@ -95,17 +95,35 @@ void QtUiServices::redrawAll() { widgets_.window->update(); widgets_.wave->updat
 void QtUiServices::playNotificationSound() { PlayNotificationSound(); }
 
 // The effect runs on this thread, so the dialog is painted from here; input waits until the end.
+namespace {
+
+constexpr int ProgressSteps = 1000;
+
+int ProgressValue(int64_t done, int64_t total) { return total > 0 ? int(done * ProgressSteps / total) : 0; }
+
+}  // namespace
+
+void QtUiServices::openProgress(std::string_view caption, const QString& cancelText) {
+    if (progress_) return;
+    progress_ = std::make_unique<QProgressDialog>(ToQt(caption), cancelText, 0, ProgressSteps, widgets_.window);
+    progress_->setWindowTitle(QStringLiteral("Jorv"));
+    progress_->setWindowModality(Qt::WindowModal);
+    progress_->setMinimumDuration(0);
+    progress_->setAutoClose(false);
+}
+
 void QtUiServices::showProgress(std::string_view caption, int64_t done, int64_t total) {
-    constexpr int Steps = 1000;
-    if (!progress_) {
-        progress_ = std::make_unique<QProgressDialog>(ToQt(caption), QString(), 0, Steps, widgets_.window);
-        progress_->setWindowTitle(QStringLiteral("Jorv"));
-        progress_->setWindowModality(Qt::WindowModal);
-        progress_->setMinimumDuration(0);
-        progress_->setAutoClose(false);
-    }
-    progress_->setValue(total > 0 ? int(done * Steps / total) : 0);
+    openProgress(caption, QString());
+    progress_->setValue(ProgressValue(done, total));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// The dialog is window-modal, so the user's input reaches its Cancel button and nothing else.
+bool QtUiServices::showCancellableProgress(std::string_view caption, int64_t done, int64_t total) {
+    openProgress(caption, QStringLiteral("Cancel"));
+    progress_->setValue(ProgressValue(done, total));
+    QCoreApplication::processEvents();
+    return !progress_->wasCanceled();
 }
 
 void QtUiServices::endProgress() { progress_.reset(); }

@@ -7,6 +7,7 @@
 #include "core/UiServices.h"
 
 class QProgressDialog;
+class QString;
 
 namespace jorv {
 
@@ -29,12 +30,15 @@ public:
     void playNotificationSound() override;
     void showProgress(std::string_view caption, int64_t done, int64_t total) override;
     void endProgress() override;
+    bool showCancellableProgress(std::string_view caption, int64_t done, int64_t total) override;
     void showTrackControls(int volume, int pan, bool mute) override;
     void setScrollPosition(int barId, int position) override;
     void fillTrackList(const std::vector<std::string>& titles, int selected) override;
     int selectedTrackEntry() override;
 
 private:
+    void openProgress(std::string_view caption, const QString& cancelText);
+
     MainWindowWidgets& widgets_;
     CommandSink deliver_;
     std::unique_ptr<QProgressDialog> progress_;

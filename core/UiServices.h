@@ -61,6 +61,12 @@ public:
     // A long operation's progress, shown with its caption while it runs; endProgress hides it.
     virtual void showProgress(std::string_view caption, int64_t done, int64_t total) = 0;
     virtual void endProgress() = 0;
+    // The same for an operation the user may stop: whether to go on (false once Cancel was
+    // pressed). Where nobody can press Cancel it is the progress above, going on.
+    virtual bool showCancellableProgress(std::string_view caption, int64_t done, int64_t total) {
+        showProgress(caption, done, total);
+        return true;
+    }
 
     virtual void showTrackControls(int volume, int pan, bool mute) = 0;
     virtual void setScrollPosition(int barId, int position) = 0;

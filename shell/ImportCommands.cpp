@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <filesystem>
 #include <utility>
 
@@ -13,19 +12,15 @@ namespace jorv {
 
 namespace {
 
-// Says how far a long import has come, in steps of a tenth.
-ImportProgress StatusProgress(UiServices& ui) {
-    return [&ui, shown = -1](double done) mutable {
-        const int tenth = int(std::floor(done * 10));
-        if (tenth != shown) ui.setStatus("Importing " + std::to_string(tenth * 10) + "%");
-        shown = tenth;
-        return true;
-    };
+// Shows how far an import has come, with a Cancel button.
+ImportProgress CancellableProgress(UiServices& ui) {
+    return [&ui](double done) { return ui.showCancellableProgress("Importing audio", int64_t(done * 1000), 1000); };
 }
 
 // The file into the clipboard, with what went wrong said.
 ImportReport ImportIntoClipboard(AppContext& context, const std::string& path) {
-    const ImportReport report = ImportAudioFile(path, context.project.clipperPath, StatusProgress(context.ui));
+    const ImportReport report = ImportAudioFile(path, context.project.clipperPath, CancellableProgress(context.ui));
+    context.ui.endProgress();
     if (const std::string_view message = ImportMessage(report); !message.empty()) ShowError(context.ui, message);
     if (report.succeeded()) context.ui.setStatus("Copied to clipper");
     return report;

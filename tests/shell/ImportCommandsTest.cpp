@@ -69,9 +69,21 @@ TEST(ImportAudio, PastesTheConvertedFileAtTheSelectionStart) {
     EXPECT_EQ(p.trackBuffer[1500].left, p.trackBuffer[1500].right);
     EXPECT_EQ(p.trackBuffer[5000], (Frame{5, 5}));  // 1000 frames at 22050 Hz are 2000 here
     EXPECT_NE(p.trackBuffer[2950], (Frame{5, 5}));
+    EXPECT_EQ(shell.ui.progressCaption, "Importing audio");
+    EXPECT_EQ(shell.ui.progressEnded, 1);
     EXPECT_EQ(p.selectionStart, 1000u);
     EXPECT_NEAR(p.selectionEnd, 3000u, 1);
     EXPECT_TRUE(shell.ui.messages.empty());
+
+    // Cancel while it converts: nothing changes.
+    shell.ui.cancelAfterProgressSteps = 0;
+    shell.ui.fileChoices.push_front(files.folder.file("mono.wav"));
+    p.selectionStart = p.selectionEnd = 6000;
+    ImportAudioIntoTrack(shell.context);
+    EXPECT_EQ(p.trackBuffer[6500], (Frame{5, 5}));
+    EXPECT_EQ(p.selectionEnd, 6000u);
+    EXPECT_TRUE(shell.ui.messages.empty());
+    shell.ui.cancelAfterProgressSteps = SIZE_MAX;
 
     p.selectionStart = p.selectionEnd = 7000;
     ImportAudioIntoTrack(shell.context);

@@ -41,6 +41,10 @@ public:
         progress.push_back(double(done) / double(total));
     }
     void endProgress() override { ++progressEnded; }
+    bool showCancellableProgress(std::string_view caption, int64_t done, int64_t total) override {
+        showProgress(caption, done, total);
+        return progress.size() < cancelAfterProgressSteps;
+    }
     void showTrackControls(int volume, int pan, bool mute) override { shownControls.push_back({volume, pan, mute}); }
     void setScrollPosition(int barId, int position) override { scrollPositions[barId] = position; }
     void fillTrackList(const std::vector<std::string>& titles, int selected) override;
@@ -65,6 +69,8 @@ public:
     std::string progressCaption;
     std::vector<double> progress;
     int progressEnded = 0;
+    // Cancel is pressed once this many steps of a cancellable progress have been shown.
+    std::size_t cancelAfterProgressSteps = SIZE_MAX;
 
     struct Controls {
         int volume, pan;
