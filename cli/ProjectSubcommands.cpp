@@ -117,8 +117,7 @@ int RunTransport(SubcommandContext& c, bool recording, bool rip = false) {
     else
         StopAll(app);
     const DeviceCounters counters = device->counters();
-    if (counters.underruns || counters.overruns)
-        c.err << "jorv-cli: " << counters.underruns << " underruns, " << counters.overruns << " overruns\n";
+    c.out << "dropouts " << counters.underruns + counters.overruns << '\n';
     if (recording) FlushTrack(project, c.ui);
     engine.closeDevices(project, c.ui);
     return started == TransportStart::Started ? ExitSuccess : ExitFailure;
