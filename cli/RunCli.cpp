@@ -13,7 +13,7 @@ const std::vector<std::reference_wrapper<const Subcommand>>& Subcommands() {
     static const std::vector<std::reference_wrapper<const Subcommand>> all{
         WaveInfoCommand(), FxCommand(), ProjectInfoCommand(), MixdownCommand(), PlayCommand(), RecordCommand(),
         EditCommand(), DrumEventsCommand(), DrumPlayCommand(), MidiCaptureCommand(), Sk1Command(),
-        TtsCommand(), RipCommand(), ChainCommand(), ScriptCommand(), RecoverCommand(), ImportCommand(), ExportCommand()};
+        TtsCommand(), RipCommand(), ChainCommand(), ScriptCommand(), RecoverCommand(), ImportCommand(), ExportCommand(), MeasureLatencyCommand()};
     return all;
 }
 

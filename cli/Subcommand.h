@@ -70,6 +70,7 @@ const Subcommand& ScriptCommand();
 const Subcommand& RecoverCommand();
 const Subcommand& ImportCommand();
 const Subcommand& ExportCommand();
+const Subcommand& MeasureLatencyCommand();
 // The lossy encoders' quality: --quality, else as Options has set it; nothing when out of range.
 std::optional<int> ExportQuality(const Arguments& arguments);
 

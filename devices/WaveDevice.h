@@ -48,6 +48,9 @@ public:
     // True once after the whole buffer has been played (or a play was reset).
     virtual bool takeBufferDone() = 0;
     virtual DeviceCounters counters() const = 0;
+    // On JACK, wires the open devices' outputs into their inputs (or removes those wires), for
+    // measuring the round trip; false where that cannot be done.
+    virtual bool wireLoopback(bool) { return false; }
 };
 
 }  // namespace jorv

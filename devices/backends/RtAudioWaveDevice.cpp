@@ -4,6 +4,7 @@
 
 #include "devices/AudioApi.h"
 #include "devices/backends/AudioDeviceList.h"
+#include "devices/backends/JackLoopWires.h"
 #include "devices/backends/RtAudioApi.h"
 
 #include <algorithm>
@@ -136,6 +137,10 @@ void RtAudioWaveDevice::process(int16_t* output, const int16_t* input, unsigned 
     }
     std::memset(output + sent * Channels, 0, (frames - sent) * sizeof(Frame));
     inCallback_.store(false);
+}
+
+bool RtAudioWaveDevice::wireLoopback(bool connect) {
+    return audio_ && audio_->getCurrentApi() == RtAudio::UNIX_JACK && WireJackLoopback("jorv", connect);
 }
 
 }  // namespace jorv

@@ -31,6 +31,7 @@ public:
     uint32_t capturedFrames() const override { return recorded_.load(std::memory_order_acquire); }
     bool takeBufferDone() override { return bufferDone_.exchange(false); }
     DeviceCounters counters() const override { return {underruns_.load(), overruns_.load()}; }
+    bool wireLoopback(bool connect) override;
 
 private:
     // Runs on the audio thread: RtAudio's callback, handing the period to process().

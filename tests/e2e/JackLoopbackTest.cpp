@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "core/TrackSwitching.h"
+#include "devices/LatencyMeasurement.h"
 #include "devices/SystemDevices.h"
 #include "devices/WaveEngine.h"
 #include "tests/support/ProjectFixture.h"
@@ -80,6 +81,25 @@ TEST_F(JackLoopbackTest, TakeLandsAtTheRightFramesOnceTheRoundTripIsTakenOut) {
     record(10000, 60000, false, 2 * roundTrip);
     EXPECT_EQ(clickPosition(), ClickFrame);
     EXPECT_EQ(p.trackBuffer[9999], (Frame{0, 0}));
+}
+
+// Measured with Jorv's own ports wired into each other, the round trip makes a take land on
+// the frame; with nothing wired, nothing comes back.
+TEST_F(JackLoopbackTest, TheMeasuredLatencyLinesUpATakeToTheFrame) {
+    engine.closeDevices(p, f.ui);
+    const LatencyMeasurement open = MeasureLatency(*device, false);
+    EXPECT_EQ(open.outcome, LatencyMeasurement::Outcome::NoSignal);
+    const LatencyMeasurement measured = MeasureLatency(*device, true);
+    ASSERT_EQ(measured.outcome, LatencyMeasurement::Outcome::Measured);
+    EXPECT_GT(measured.frames, 0u);
+    EXPECT_LT(measured.frames, 8192u);
+    EXPECT_EQ(measured.latency, int(2 * measured.frames));
+
+    ASSERT_TRUE(engine.openDevices(p, Megabytes, f.ui));
+    SelectTrack(p, 1, f.ui);
+    Loopback("jorv");
+    record(10000, 60000, false, measured.latency);
+    EXPECT_EQ(clickPosition(), ClickFrame);
 }
 
 TEST_F(JackLoopbackTest, PlaySendsTheMixOfTheSelectionToItsPorts) {
