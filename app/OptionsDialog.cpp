@@ -43,6 +43,12 @@ OptionsDialog::OptionsDialog(QWidget* parent, AppContext& context, OptionsDevice
     midiInput_->setCurrentIndex(state_.midiInput);
     grid->addWidget(new QLabel(QStringLiteral("Record Latency"), this), 4, 0);
     grid->addWidget(latency_, 4, 1);
+    auto* measure = NameControl(new QPushButton(QStringLiteral("Measure"), this), options::MeasureLatency);
+    grid->addWidget(measure, 4, 2);
+    connect(measure, &QPushButton::clicked, this, [this] {
+        MeasureRecordLatency(context_, state_);
+        latency_->setText(ToQt(state_.latencyText));
+    });
     midiOutput_ = listRow(5, "Midi Output", options::MidiOutput);
     fillNames(midiOutput_, "Built-in synthesizer", state_.lists.midiOutputs, state_.midiOutput);
     audioSystem_ = listRow(6, "Audio System", options::AudioSystem);

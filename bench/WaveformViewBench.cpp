@@ -20,6 +20,7 @@ public:
     void stop(Project&, UiServices&) override {}
     uint32_t playPosition() const override { return 0; }
     bool takeBufferDone() override { return false; }
+    LatencyMeasurement measureLatency(bool, UiServices&) override { return {}; }
 };
 
 // A whole 4 MB track of a swept tone at the widest zoom, with a selection and the beat grid.

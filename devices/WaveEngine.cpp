@@ -45,6 +45,14 @@ bool WaveEngine::openDevices(Project& project, int memPerTrackMB, UiServices& ui
     return true;
 }
 
+LatencyMeasurement WaveEngine::measureLatency(bool wire, UiServices& ui) {
+    device.reset();
+    device.close();
+    const LatencyMeasurement measured = MeasureLatency(device, wire);
+    if (devicesOpen) OpenDeviceStreams(device, ui);
+    return measured;
+}
+
 void WaveEngine::closeDevices(Project& project, UiServices& ui) {
     if (!devicesOpen) return;
     // A recording in progress is discarded: an empty take reads the track back from its file.

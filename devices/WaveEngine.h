@@ -27,6 +27,7 @@ public:
     TransportStart startPlayback(Project& project, uint32_t start, uint32_t end, UiServices& ui) override;
     TransportStart startRecording(Project& project, const Take& take, UiServices& ui) override;
     bool playScratch(Project& project, uint32_t frames, UiServices& ui) override;
+    LatencyMeasurement measureLatency(bool wire, UiServices& ui) override;
     void stop(Project& project, UiServices& ui) override;
     uint32_t playPosition() const override { return device.playedFrames(); }
     bool takeBufferDone() override { return device.takeBufferDone(); }

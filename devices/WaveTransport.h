@@ -4,6 +4,7 @@
 
 #include "core/Project.h"
 #include "core/UiServices.h"
+#include "devices/LatencyMeasurement.h"
 #include "devices/WaveDevice.h"
 
 namespace jorv {
@@ -49,6 +50,9 @@ public:
     virtual uint32_t playPosition() const = 0;
     // True once after the output reported its whole buffer played.
     virtual bool takeBufferDone() = 0;
+    // Measures the round trip from the outputs to the inputs (see LatencyMeasurement.h) while
+    // nothing plays; the devices are open afterwards as they were before.
+    virtual LatencyMeasurement measureLatency(bool wire, UiServices& ui) = 0;
 };
 
 }  // namespace jorv

@@ -93,4 +93,21 @@ void AcceptOptionsDialog(AppContext& context, const OptionsDialogState& state) {
     context.wave.useDevices({WindowAudioApi(settings.audioApi), settings.audioOutput, settings.audioInput}, context.ui);
 }
 
+void MeasureRecordLatency(AppContext& context, OptionsDialogState& state) {
+    UiServices& ui = context.ui;
+    Answer wire = Answer::No;
+    if (state.audioApi == "jack") wire = ui.showMessage(WireJackQuestion, MeasureCaption, MessageKind::Question);
+    if (wire == Answer::Cancel) return;
+    if (wire != Answer::Yes && ui.showMessage(ConnectLoopQuestion, MeasureCaption, MessageKind::Question) != Answer::Yes)
+        return;
+    ui.setStatus("Measuring latency");
+    const LatencyMeasurement measured = context.wave.measureLatency(wire == Answer::Yes, ui);
+    if (const std::string_view message = LatencyMessage(measured); !message.empty()) {
+        ShowError(ui, message);
+        return;
+    }
+    state.latencyText = std::to_string(measured.latency);
+    ui.setStatus("Latency " + std::to_string(measured.frames) + " frames");
+}
+
 }  // namespace jorv

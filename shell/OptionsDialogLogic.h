@@ -17,6 +17,8 @@ constexpr int AudioSystem = 1190, AudioOutput = 1191, AudioInput = 1192, MidiOut
 constexpr int UndoLimit = 1194;
 // The lossy encoders' quality for Save Wave, 0..10.
 constexpr int ExportQuality = 1195;
+// Measures the round trip and fills Record Latency with it.
+constexpr int MeasureLatency = 1196;
 }  // namespace options
 
 // "65536" .. "262144": the MIDI buffer sizes in list order.
@@ -58,5 +60,18 @@ OptionsDialogState OpenOptionsDialog(const Settings& settings, OptionsDeviceList
 // could not be), the drums' output reopens at the new capacity and the wave devices on the
 // chosen system and devices.
 void AcceptOptionsDialog(AppContext& context, const OptionsDialogState& state);
+
+inline constexpr std::string_view MeasureCaption = "Measure Latency";
+inline constexpr std::string_view ConnectLoopQuestion =
+    "Connect an output of your audio interface to one of its inputs (with a cable, or the "
+    "interface's own loopback), and turn the speakers down: a short burst of noise will play. "
+    "Measure now?";
+inline constexpr std::string_view WireJackQuestion =
+    "Jorv can connect its own outputs to its inputs on JACK for the measurement, and remove the "
+    "connections after. Do that?";
+
+// Measure: asks how the loop is made (on JACK Jorv may wire it), measures the round trip and
+// puts it in the Record Latency field, or says why it could not.
+void MeasureRecordLatency(AppContext& context, OptionsDialogState& state);
 
 }  // namespace jorv

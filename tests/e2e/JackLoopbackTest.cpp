@@ -83,20 +83,19 @@ TEST_F(JackLoopbackTest, TakeLandsAtTheRightFramesOnceTheRoundTripIsTakenOut) {
     EXPECT_EQ(p.trackBuffer[9999], (Frame{0, 0}));
 }
 
-// Measured with Jorv's own ports wired into each other, the round trip makes a take land on
-// the frame; with nothing wired, nothing comes back.
+// Measured as Options' Measure does, between takes, with Jorv's own ports wired into each
+// other for it, the round trip makes a take land on the frame; with nothing wired (the devices
+// reopen for the measurement, so the test's wires are gone) nothing comes back.
 TEST_F(JackLoopbackTest, TheMeasuredLatencyLinesUpATakeToTheFrame) {
-    engine.closeDevices(p, f.ui);
-    const LatencyMeasurement open = MeasureLatency(*device, false);
+    const LatencyMeasurement open = engine.measureLatency(false, f.ui);
     EXPECT_EQ(open.outcome, LatencyMeasurement::Outcome::NoSignal);
-    const LatencyMeasurement measured = MeasureLatency(*device, true);
+    const LatencyMeasurement measured = engine.measureLatency(true, f.ui);
     ASSERT_EQ(measured.outcome, LatencyMeasurement::Outcome::Measured);
     EXPECT_GT(measured.frames, 0u);
     EXPECT_LT(measured.frames, 8192u);
     EXPECT_EQ(measured.latency, int(2 * measured.frames));
+    EXPECT_TRUE(f.ui.messages.empty());
 
-    ASSERT_TRUE(engine.openDevices(p, Megabytes, f.ui));
-    SelectTrack(p, 1, f.ui);
     Loopback("jorv");
     record(10000, 60000, false, measured.latency);
     EXPECT_EQ(clickPosition(), ClickFrame);

@@ -77,5 +77,32 @@ TEST_F(OptionsTest, ASettingsFileThatCannotBeWrittenIsSaidInsteadOfSaved) {
     EXPECT_EQ(ui.status, "Uninitialized");
 }
 
+// Measure asks how the loop is made, wires it on JACK when the user agrees, and fills the field
+// with the round trip in sample values; a failed measurement is said and leaves the field alone.
+TEST_F(OptionsTest, MeasureFillsRecordLatencyOrSaysWhyNot) {
+    OptionsDialogState state = open();
+    state.latencyText = "7";
+    wave.measurement = {LatencyMeasurement::Outcome::Measured, 600, 300};
+    state.audioApi = "jack";
+    ui.answers = {Answer::Yes};
+    MeasureRecordLatency(context, state);
+    EXPECT_EQ(wave.calls.back(), "measureLatency wired");
+    EXPECT_EQ(state.latencyText, "600");
+    EXPECT_EQ(ui.status, "Latency 300 frames");
+
+    state.audioApi = "alsa";
+    ui.answers = {Answer::No};  // not connected yet
+    MeasureRecordLatency(context, state);
+    EXPECT_EQ(wave.calls.size(), 1u);
+    EXPECT_EQ(ui.messages.back().text, ConnectLoopQuestion);
+
+    wave.measurement = {LatencyMeasurement::Outcome::NoSignal, 0, 0};
+    ui.answers = {Answer::Yes};
+    MeasureRecordLatency(context, state);
+    EXPECT_EQ(wave.calls.back(), "measureLatency");
+    EXPECT_EQ(ui.messages.back().text, "No signal came back");
+    EXPECT_EQ(state.latencyText, "600");
+}
+
 }  // namespace
 }  // namespace jorv::test

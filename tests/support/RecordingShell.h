@@ -43,12 +43,17 @@ public:
         record("stop");
     }
     uint32_t playPosition() const override { return position; }
+    LatencyMeasurement measureLatency(bool wire, UiServices&) override {
+        record(wire ? "measureLatency wired" : "measureLatency");
+        return measurement;
+    }
     bool takeBufferDone() override { return std::exchange(bufferDone, false); }
 
     std::vector<std::string> calls;
     std::vector<Frame> played;  // what the last audition sent
     uint32_t position = 0;
     bool bufferDone = false;
+    LatencyMeasurement measurement;  // what measureLatency finds
 
 private:
     bool record(std::string call) {
