@@ -15,6 +15,8 @@ public:
     explicit SixteenBitQuantizer(bool dither) : dither_(dither) {}
 
     int16_t operator()(float sample) {
+        // A float file may hold NaN, which is no sound (and has no integer to become).
+        if (std::isnan(sample)) return 0;
         float value = sample * 32768.0f;
         if (dither_) value += triangular();
         // Round to nearest by hand: the library call costs more than the rest of the conversion.

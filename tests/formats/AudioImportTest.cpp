@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <numbers>
 #include <type_traits>
 
@@ -220,6 +221,8 @@ TEST(SixteenBitQuantizer, RoundsExactlyWithoutDitherAndStaysWithinOneAndAHalfSte
     for (int value : {-32768, -1, 0, 1, 12345, 32767}) EXPECT_EQ(exact(value / 32768.0f), value);
     EXPECT_EQ(exact(2.0f), 32767);
     EXPECT_EQ(exact(-2.0f), -32768);
+    EXPECT_EQ(exact(std::numeric_limits<float>::quiet_NaN()), 0);
+    EXPECT_EQ(dithered(-std::numeric_limits<float>::infinity()), -32768);
     double sum = 0;
     for (int k = 0; k < 100000; ++k) {
         const float sample = float(k % 2000 - 1000) / 32768.0f + 0.25f / 32768.0f;
