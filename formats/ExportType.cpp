@@ -1,16 +1,14 @@
 #include "formats/ExportType.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
-#include <filesystem>
 #include <utility>
+
+#include "core/PathParts.h"
 
 namespace jorv {
 
 std::optional<ExportType> ExportTypeOf(const std::string& path) {
-    std::string extension = std::filesystem::path(path).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    const std::string extension = LowerCaseExtension(path);
     constexpr std::array known = {std::pair{".wav", ExportType::Wave}, std::pair{".flac", ExportType::Flac},
                                   std::pair{".ogg", ExportType::Vorbis}, std::pair{".opus", ExportType::Opus},
                                   std::pair{".mp3", ExportType::Mp3}};

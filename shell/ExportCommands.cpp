@@ -1,10 +1,7 @@
 #include "shell/ExportCommands.h"
 
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
-
 #include "core/Mixdown.h"
+#include "core/PathParts.h"
 
 namespace jorv {
 
@@ -26,11 +23,7 @@ ExportOutcome WriteMixdown(Project& project, const std::string& path, int qualit
     if (!project.buffersReady()) return ExportOutcome::NotWritten;
     const uint32_t frames = MixSelection(project);
     const ExportOutcome outcome = ExportFrames(project.scratchBuffer.get(), frames, path, quality, ui);
-    if (outcome == ExportOutcome::Written) {
-        std::string extension = std::filesystem::path(path).extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-        ui.setStatus("Saved as " + extension);
-    }
+    if (outcome == ExportOutcome::Written) ui.setStatus("Saved as " + LowerCaseExtension(path));
     return outcome;
 }
 

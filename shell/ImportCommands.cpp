@@ -1,10 +1,9 @@
 #include "shell/ImportCommands.h"
 
 #include <algorithm>
-#include <cctype>
-#include <filesystem>
 #include <utility>
 
+#include "core/PathParts.h"
 #include "core/TrackEditing.h"
 #include "shell/ProjectCommands.h"
 
@@ -38,11 +37,7 @@ void PasteImported(AppContext& context, const ImportReport& report, uint32_t sta
     if (report.frames > room) ShowWarning(context.ui, ImportCutAtTrackEndMessage);
 }
 
-bool IsProjectFile(const std::string& path) {
-    const std::string extension = std::filesystem::path(path).extension().string();
-    return extension.size() == 4 && std::tolower(extension[1]) == 'j' && std::tolower(extension[2]) == 'o' &&
-           std::tolower(extension[3]) == 'r';
-}
+bool IsProjectFile(const std::string& path) { return LowerCaseExtension(path) == ".jor"; }
 
 }  // namespace
 
