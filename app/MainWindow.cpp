@@ -177,7 +177,7 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             break;
         }
         case ControlKind::WaveView:
-            widgets_.wave = new WaveformView(client, context_.view, context_.project, wave_);
+            widgets_.wave = new WaveformView(client, context_.view, context_.project, context_.waveSummary, wave_);
             widgets_.wave->setObjectName(QStringLiteral("waveView"));
             widget = widgets_.wave;
             break;

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <vector>
 
 #include "core/BeatGrid.h"
 
@@ -13,19 +15,29 @@ const QColor TraceColour(0x20, 0x80, 0x40);
 const QColor GridColour(0x40, 0x20, 0x80);
 const QColor CursorColour(0x80, 0x40, 0x20);
 const QColor BandColour(0x40, 0x40, 0x40);  // the dark grey brush
+const QColor DropoutColour(0xe0, 0x20, 0x20);
 constexpr int TraceBaseline = 92;
-constexpr int LastColumn = ViewLeft + ViewWidth - 1;
+constexpr int DropoutMarkSize = 5;
 
 // Client coordinates onto the view's own image.
 QPoint OnImage(int x, int y) { return {x - ViewLeft, y - ViewTop}; }
+
+// Where a sample's point of the trace lies, in client coordinates.
+QPoint TracePoint(int x, int value) { return OnImage(x, TraceBaseline + value / 512); }
 
 // A vertical line from y1 down to, not including, y2, as the window system draws one.
 void VerticalLine(QPainter& painter, int x, int y1, int y2) { painter.drawLine(OnImage(x, y1), OnImage(x, y2 - 1)); }
 
 }  // namespace
 
-WaveformView::WaveformView(QWidget* parent, ViewState& view, Project& project, const WaveTransport& wave)
-    : QWidget(parent), view_(view), project_(project), wave_(wave), image_(ViewWidth, ViewHeight, QImage::Format_RGB32) {
+WaveformView::WaveformView(QWidget* parent, ViewState& view, Project& project, const MinMaxSummary& summary,
+                           const WaveTransport& wave)
+    : QWidget(parent),
+      view_(view),
+      project_(project),
+      summary_(summary),
+      wave_(wave),
+      image_(view.width, ViewHeight, QImage::Format_RGB32) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     image_.fill(Qt::black);
 }
@@ -48,27 +60,83 @@ void WaveformView::drawFullView() {
     if (project_.alignToBeat && project_.beatFrames != 0) {
         painter.setPen(GridColour);
         const uint32_t first = SnapToBeat(project_, PixelToFrame(view_, frames, 0));
-        const uint32_t last = SnapToBeat(project_, PixelToFrame(view_, frames, LastColumn));
+        const uint32_t last = SnapToBeat(project_, PixelToFrame(view_, frames, lastColumn()));
         for (uint64_t f = first; f <= last; f += project_.beatFrames) {
             const int32_t x = FrameToPixel(view_, double(f));
-            if (x >= ViewLeft && x <= LastColumn) VerticalLine(painter, x, ViewTop, 150);
+            if (x >= ViewLeft && x <= lastColumn()) VerticalLine(painter, x, ViewTop, 150);
         }
     }
-    painter.setPen(TraceColour);
-    QPoint previous = OnImage(ViewLeft, TraceBaseline);
-    for (int x = ViewLeft; x <= LastColumn; ++x) {
-        const uint32_t f = PixelToFrame(view_, frames, x);
-        const int value = f < frames && project_.trackBuffer ? project_.trackBuffer[f].left : -1;
-        const QPoint next = OnImage(x, TraceBaseline + value / 512);
-        painter.drawLine(previous, next);
-        previous = next;
-    }
+    drawTrace(painter);
     const int32_t x1 = FrameToPixel(view_, project_.selectionStart), x2 = FrameToPixel(view_, project_.selectionEnd);
     if (x2 > x1) {
         painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
         painter.fillRect(QRect(OnImage(x1, ViewTop), OnImage(x2 - 1, ViewTop + ViewHeight - 1)), BandColour);
     }
+    drawDropoutMarks(painter);
 }
+
+// A small red wedge at the top of the view over each frame of the last take where the audio
+// system reported a dropout.
+void WaveformView::drawDropoutMarks(QPainter& painter) {
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(DropoutColour);
+    for (const uint32_t frame : view_.dropoutMarks) {
+        const int32_t x = FrameToPixel(view_, double(frame));
+        if (x < ViewLeft || x > lastColumn()) continue;
+        const QPoint tip = OnImage(x, ViewTop + DropoutMarkSize);
+        const QPoint wedge[] = {tip, tip + QPoint(-DropoutMarkSize, -DropoutMarkSize), tip + QPoint(DropoutMarkSize, -DropoutMarkSize)};
+        painter.drawPolygon(wedge, 3);
+    }
+}
+
+// A column of one frame is that frame's point, joined to the point before, so a close view is a
+// line through the samples. A wider column spans from its lowest to its highest sample, joined
+// from the last frame of the column before to its first, so a steady tone stays a steady band
+// at any zoom. The joins go to the painter in one call; the spans, most of the pixels of a
+// view zoomed out, are written straight into the image's rows, which costs a fraction of it.
+void WaveformView::drawTrace(QPainter& painter) {
+    const uint32_t frames = project_.framesPerTrack;
+    const Frame* samples = project_.trackBuffer.get();
+    std::vector<QLine> joins;
+    joins.reserve(std::size_t(image_.width()));
+    QPoint previous = OnImage(ViewLeft, TraceBaseline);
+    for (int x = ViewLeft; x <= lastColumn(); ++x) {
+        const FrameSpan column = ColumnFrames(view_, frames, x);
+        if (!samples || column.end - column.first == 1) {
+            const QPoint next = TracePoint(x, column.first < frames && samples ? samples[column.first].left : -1);
+            joins.emplace_back(previous, next);
+            previous = next;
+            continue;
+        }
+        const SampleRange range = columnRange(column);
+        joins.emplace_back(previous, TracePoint(x, samples[column.first].left));
+        fillColumn(TracePoint(x, range.lowest), TracePoint(x, range.highest));
+        previous = TracePoint(x, samples[column.end - 1].left);
+    }
+    painter.setPen(TraceColour);
+    painter.drawLines(joins.data(), int(joins.size()));
+}
+
+// The trace's pixels from top to bottom of one image column, both included, within the image.
+void WaveformView::fillColumn(QPoint top, QPoint bottom) {
+    const int first = std::max(top.y(), 0), last = std::min(bottom.y(), image_.height() - 1);
+    if (first > last) return;
+    const auto stride = std::size_t(image_.bytesPerLine());
+    uchar* pixel = image_.bits() + std::size_t(first) * stride + std::size_t(top.x()) * sizeof(QRgb);
+    const QRgb colour = TraceColour.rgb();
+    for (int y = first; y <= last; ++y, pixel += stride) *reinterpret_cast<QRgb*>(pixel) = colour;
+}
+
+// Inside a command that has just replaced the buffers the summary may still describe the old
+// ones; then the column's frames are read one by one, slower but never beyond the track.
+SampleRange WaveformView::columnRange(FrameSpan column) const {
+    const Frame* samples = project_.trackBuffer.get();
+    if (summary_.frames() == project_.framesPerTrack) return summary_.range(samples, column.first, column.end);
+    return ScanLeftRange(samples, column.first, column.end);
+}
+
+int WaveformView::lastColumn() const { return ViewLeft + image_.width() - 1; }
 
 void WaveformView::moveCursor() {
     const uint64_t position = uint64_t{project_.selectionStart} + wave_.playPosition();
@@ -81,7 +149,7 @@ void WaveformView::moveCursor() {
 
 // Drawn twice, a line by exclusive-or leaves no trace: that is how the old cursor goes.
 void WaveformView::drawCursorLine(int32_t clientX) {
-    if (clientX < ViewLeft || clientX > LastColumn) return;
+    if (clientX < ViewLeft || clientX > lastColumn()) return;
     QPainter painter(&image_);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(CursorColour);

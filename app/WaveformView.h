@@ -4,18 +4,23 @@
 #include <QWidget>
 
 #include "shell/ViewState.h"
+#include "core/MinMaxSummary.h"
 #include "core/Project.h"
 #include "devices/WaveTransport.h"
 
+class QPainter;
+
 namespace jorv {
 
-// The waveform rectangle, ViewWidth x ViewHeight: the current track's left channel, the beat
-// grid and the selection band, drawn on the view's own image; while the transport runs only
-// the play cursor moves, drawn and removed by exclusive-or. A drag selects.
+// The waveform rectangle, the view's width x ViewHeight: the current track's left channel, the
+// beat grid and the selection band, drawn on the view's own image; while the transport runs
+// only the play cursor moves, drawn and removed by exclusive-or. A drag selects.
 class WaveformView : public QWidget {
     Q_OBJECT
 public:
-    WaveformView(QWidget* parent, ViewState& view, Project& project, const WaveTransport& wave);
+    // summary: the current track's, as the commands keep it.
+    WaveformView(QWidget* parent, ViewState& view, Project& project, const MinMaxSummary& summary,
+                 const WaveTransport& wave);
 
     // The image as the last paint left it, in the view's own coordinates.
     const QImage& image() const { return image_; }
@@ -30,11 +35,17 @@ protected:
 
 private:
     void drawFullView();
+    void drawDropoutMarks(QPainter& painter);
+    void drawTrace(QPainter& painter);
+    void fillColumn(QPoint top, QPoint bottom);
+    SampleRange columnRange(FrameSpan column) const;
+    int lastColumn() const;
     void moveCursor();
     void drawCursorLine(int32_t clientX);
 
     ViewState& view_;
     Project& project_;
+    const MinMaxSummary& summary_;
     const WaveTransport& wave_;
     QImage image_;
 };

@@ -12,6 +12,7 @@
 #include "shell/ViewState.h"
 #include "shell/WorkingCopySync.h"
 #include "core/Project.h"
+#include "core/MinMaxSummary.h"
 #include "core/UiServices.h"
 #include "devices/WaveTransport.h"
 #include "shell/EffectDialogState.h"
@@ -35,6 +36,8 @@ struct AppContext {
     Project project;
     WorkingCopySync workSync;
     ProgramPaths paths;
+    // The current track's left channel in blocks, for the waveform view; kept by SyncWorkingCopy.
+    MinMaxSummary waveSummary;
     Settings settings;
     ViewState view;
     EffectDialogState effectDialog;

@@ -15,17 +15,22 @@ uint32_t FrameUnderPointer(const ViewState& view, const Project& project, int x)
     return project.alignToBeat ? SnapToBeat(project, frame) : frame;
 }
 
+// The frame at client x, before it is limited to the track.
+double FrameAt(const ViewState& view, int x) {
+    const int offset = std::clamp(x - ViewLeft, 0, view.width);
+    return offset / view.zoom * view.framesPerPixel + view.scrollOffset;
+}
+
 bool InView(int x, int y) { return x >= ViewLeft && x <= ViewLeft + ViewWidth && y >= ViewTop && y <= ViewTop + ViewHeight; }
 
 }  // namespace
 
 void ScaleViewToTrack(ViewState& view, uint32_t framesPerTrack) {
-    view.framesPerPixel = framesPerTrack != 0 ? framesPerTrack / double(ViewWidth) : 1.0;
+    view.framesPerPixel = framesPerTrack != 0 ? framesPerTrack / double(view.width) : 1.0;
 }
 
 uint32_t PixelToFrame(const ViewState& view, uint32_t framesPerTrack, int x) {
-    const int offset = std::clamp(x - ViewLeft, 0, ViewWidth);
-    double frame = offset / view.zoom * view.framesPerPixel + view.scrollOffset;
+    double frame = FrameAt(view, x);
     // The upper limit first, so that a buffer of fewer than two frames still gives frame 0.
     frame = std::min(frame, double(framesPerTrack) - 2);
     frame = std::max(frame, 0.0);
@@ -36,6 +41,12 @@ int32_t FrameToPixel(const ViewState& view, double frame) {
     const double x = (frame - view.scrollOffset) / view.framesPerPixel * view.zoom + ViewLeft;
     constexpr double Limit = std::numeric_limits<int32_t>::max();
     return static_cast<int32_t>(std::clamp(std::trunc(x), -Limit, Limit));
+}
+
+FrameSpan ColumnFrames(const ViewState& view, uint32_t framesPerTrack, int x) {
+    const uint32_t first = PixelToFrame(view, framesPerTrack, x);
+    const double next = std::clamp(FrameAt(view, x + 1), 0.0, double(framesPerTrack));
+    return {first, std::max(static_cast<uint32_t>(next), first + 1)};
 }
 
 uint32_t DropFrame(const ViewState& view, const Project& project, int x, int y) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/Project.h"
 
@@ -14,12 +15,16 @@ inline constexpr int ViewHeight = 120;
 
 // How the waveform view shows the current track.
 struct ViewState {
+    // The pixel columns the view shows: ViewWidth while the window keeps its size.
+    int width = ViewWidth;
     double zoom = 1.0;
     // Frames per pixel at zoom 1: the whole track fills the view.
     double framesPerPixel = 1.0;
     double scrollOffset = 0.0;
     int32_t cursorX = 0;  // x of the play cursor last drawn; 0 for none
     bool dragging = false;
+    // Where the last take's dropouts lie in the track, marked until the next take.
+    std::vector<uint32_t> dropoutMarks;
 };
 
 // Follows a recreation of the track buffers (framesPerTrack 0 when there are none).
@@ -29,6 +34,16 @@ void ScaleViewToTrack(ViewState& view, uint32_t framesPerTrack);
 uint32_t PixelToFrame(const ViewState& view, uint32_t framesPerTrack, int x);
 // The client x at which frame is shown (it may lie outside the view).
 int32_t FrameToPixel(const ViewState& view, double frame);
+
+// Frames first..end-1.
+struct FrameSpan {
+    uint32_t first = 0;
+    uint32_t end = 0;
+};
+// The frames the pixel column at client x covers: from its own frame to the next column's, at
+// least that one frame; the last column reaches the track's end. Side by side the columns
+// cover the frames they show once each.
+FrameSpan ColumnFrames(const ViewState& view, uint32_t framesPerTrack, int x);
 
 // Selecting with the left button: a press inside the view starts an empty selection there, a
 // move while the button is down stretches its end to the right (never left of its start), and

@@ -39,6 +39,7 @@ void SyncTrack(AppContext& context, WorkingCopySync& sync, const std::string& st
         FlushTrack(project, context.ui);
         sync.track = track;
         sync.frames.assign(now, now + frames);
+        context.waveSummary.build(now, frames);
         return;
     }
     const auto differs = [](const Frame& a, const Frame& b) { return a.left != b.left || a.right != b.right; };
@@ -48,6 +49,7 @@ void SyncTrack(AppContext& context, WorkingCopySync& sync, const std::string& st
     uint32_t last = frames;
     while (last > 0 && !differs(now[last - 1], sync.frames[last - 1])) --last;
     const auto start = static_cast<uint32_t>(first.first - now);
+    context.waveSummary.update(now, start, last);
     const std::vector<Frame> changed(now + start, now + last);
     if (!project.work.appendEdit(track, start, changed)) context.ui.showMessage(JournalFailedMessage, ErrorCaption, MessageKind::Plain);
     const std::vector<Frame> before(sync.frames.begin() + start, sync.frames.begin() + last);
@@ -63,6 +65,7 @@ void Replay(AppContext& context, const std::optional<UndoHistory::Replay>& repla
     WorkingCopySync& sync = context.workSync;
     if (!replay || uint64_t{replay->step.start} + replay->frames.size() > project.framesPerTrack) return;
     std::copy(replay->frames.begin(), replay->frames.end(), project.trackBuffer.get() + replay->step.start);
+    context.waveSummary.update(project.trackBuffer.get(), replay->step.start, replay->step.start + uint32_t(replay->frames.size()));
     if (sync.frames.size() == project.framesPerTrack)
         std::copy(replay->frames.begin(), replay->frames.end(), sync.frames.begin() + replay->step.start);
     project.work.appendEdit(sync.track, replay->step.start, replay->frames);
@@ -80,7 +83,11 @@ bool Replayable(const AppContext& context) {
 
 void SyncWorkingCopy(AppContext& context, const std::string& stepName) {
     Project& project = context.project;
-    if (!project.work.active() || !project.projectLoaded || project.busy) return;
+    if (!project.projectLoaded || project.busy) return;
+    if (!project.work.active()) {
+        context.waveSummary.build(project.trackBuffer.get(), project.framesPerTrack);
+        return;
+    }
     SyncBlock(project, context.workSync);
     const std::string name = std::exchange(context.workSync.nextStepName, {});
     if (project.buffersReady()) SyncTrack(context, context.workSync, name.empty() ? stepName : name);

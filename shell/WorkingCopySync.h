@@ -28,7 +28,8 @@ struct WorkingCopySync {
 // After every command: the frames an edit changed go to the journal and, as a step named after
 // the command, to the undo history; the project block goes to its copy. So a crash loses no
 // finished command. A track newly in the buffer with changes of its own (a clone) is written
-// whole.
+// whole. The view's summary of the track follows the same changes; without a working folder
+// there is nothing to compare with, and it is built afresh.
 void SyncWorkingCopy(AppContext& context, const std::string& stepName);
 
 // The working folder now holds exactly what is saved.

@@ -303,6 +303,40 @@ TEST_F(MainWindowTest, TheToolbarCutsPastesAndUndoesThroughTheClipboardFile) {
 }
 
 // A 48 kHz file dropped on the view comes in at the track's rate where it fell.
+// The rows the waveform reaches in a column of the view's image, top and bottom.
+std::pair<int, int> DrawnRows(const QImage& image, int column) {
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(column, y) == QColor(Qt::black)) continue;
+        if (top < 0) top = y;
+        bottom = y;
+    }
+    return {top, bottom};
+}
+
+// The picture follows the track through the commands, although the view draws from a summary
+// of it: a cut silences its part of the band, and Undo the rest (the tone came with no command
+// of its own, so the step taken back starts from the silence before it).
+TEST_F(MainWindowTest, TheViewShowsWhatEachCommandDidToTheTrack) {
+    Project& project = window.context().project;
+    ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));
+    for (uint32_t f = 0; f < project.framesPerTrack; ++f) project.trackBuffer[f] = {int16_t(f % 100 < 50 ? 12800 : -12800), 0};
+    project.selectionStart = 0;
+    project.selectionEnd = project.framesPerTrack / 2;
+    QTest::mouseClick(control<QToolButton>(cmd::Cut), Qt::LeftButton);
+    auto* view = window.findChild<WaveformView*>();
+    const auto drawn = [&](int column) {
+        project.selectionEnd = project.selectionStart;  // no band over the trace
+        view->render();
+        return DrawnRows(view->image(), column);
+    };
+    const std::pair<int, int> band{60 - 25, 60 + 25}, silence{60, 60};  // 12800 / 512 about the middle row
+    EXPECT_EQ(drawn(100), silence);
+    EXPECT_EQ(drawn(400), band);
+    QTest::mouseClick(control<QToolButton>(cmd::Undo), Qt::LeftButton);
+    EXPECT_EQ(drawn(400), silence);
+}
+
 TEST_F(MainWindowTest, AnAudioFileDroppedOnTheViewIsImportedWhereItFell) {
     Project& project = window.context().project;
     ASSERT_TRUE(settle([&] { return project.projectLoaded && project.buffersReady(); }));

@@ -3,31 +3,59 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
+#include <cmath>
+#include <numbers>
 
 #include "tests/support/RecordingShell.h"
 
 namespace jorv::test {
 namespace {
 
+const QColor Trace(0x20, 0x80, 0x40);
+
 // A loaded track of 1100 frames, two frames to a pixel at zoom 1, whose left channel reads 5120.
 struct WaveformViewTest : ::testing::Test {
-    WaveformViewTest() : widget(nullptr, view, project, wave) {
-        project.framesPerTrack = 1100;
-        project.trackBuffer.reset(AllocateFrames(1100));
-        std::fill_n(project.trackBuffer.get(), 1100, Frame{5120, -300});
+    WaveformViewTest() : widget(nullptr, view, project, summary, wave) {
+        load(std::vector<Frame>(1100, Frame{5120, -300}));
         project.projectLoaded = true;
-        ScaleViewToTrack(view, 1100);
         widget.resize(ViewWidth, ViewHeight);
+    }
+    // The track holds these frames, summarised as the commands keep it.
+    void load(const std::vector<Frame>& frames) {
+        project.framesPerTrack = uint32_t(frames.size());
+        project.trackBuffer.reset(AllocateFrames(frames.size()));
+        std::copy(frames.begin(), frames.end(), project.trackBuffer.get());
+        summary.build(project.trackBuffer.get(), project.framesPerTrack);
+        ScaleViewToTrack(view, project.framesPerTrack);
     }
     // The image's colour at a client position.
     QColor at(int x, int y) const { return widget.image().pixelColor(x - ViewLeft, y - ViewTop); }
+    // The topmost and bottommost rows of the image that the trace reaches in a client column.
+    std::pair<int, int> traceExtent(int x) const {
+        int top = -1, bottom = -1;
+        for (int y = ViewTop; y < ViewTop + ViewHeight; ++y) {
+            if (at(x, y) != Trace) continue;
+            if (top < 0) top = y;
+            bottom = y;
+        }
+        return {top, bottom};
+    }
 
     ViewState view;
     Project project;
+    MinMaxSummary summary;
     RecordingWave wave;
     WaveformView widget;
 };
+
+std::vector<Frame> Sine(uint32_t frames, double hertz, double amplitude) {
+    std::vector<Frame> sine(frames);
+    for (uint32_t k = 0; k < frames; ++k)
+        sine[k].left = int16_t(amplitude * std::sin(2 * std::numbers::pi * hertz * k / WaveFormat::sampleRate));
+    return sine;
+}
 
 TEST_F(WaveformViewTest, DrawsTheTraceTheBandOrdOverItAndTheBeatGrid) {
     project.selectionStart = 100;  // x 242 ..
@@ -42,6 +70,41 @@ TEST_F(WaveformViewTest, DrawsTheTraceTheBandOrdOverItAndTheBeatGrid) {
     EXPECT_EQ(at(292, 60), QColor(Qt::black));         // the band ends before x2
     EXPECT_EQ(at(342, 40), QColor(0x40, 0x20, 0x80));
     EXPECT_EQ(at(342, 150), QColor(Qt::black));        // grid lines end above y 150
+}
+
+// A whole 4 MB track, about 1900 frames to a column: sampling one frame per column would draw
+// a wobble; every column spans the tone's crests instead.
+TEST_F(WaveformViewTest, ASineZoomedOutAllTheWayIsASteadyBand) {
+    load(Sine(1048576, 440, 16000));
+    widget.render();
+    for (int x = ViewLeft + 1; x < ViewLeft + ViewWidth; ++x) {
+        const auto [top, bottom] = traceExtent(x);
+        ASSERT_NEAR(top, 92 - 31, 1) << x;  // 92 -/+ 16000 / 512
+        ASSERT_NEAR(bottom, 92 + 31, 1) << x;
+    }
+}
+
+// Where a column covers one frame or less, the picture is the line through one frame per column
+// from the baseline at the left edge, as drawn line by line.
+TEST_F(WaveformViewTest, ZoomedInTheTraceIsALineThroughOneFramePerColumn) {
+    load(Sine(1100, 440, 20000));
+    for (const auto& [zoom, offset] : {std::pair{2.0, 0.0}, std::pair{7.0, 300.0}}) {
+        view.zoom = zoom;
+        view.scrollOffset = offset;
+        widget.render();
+        QImage expected(ViewWidth, ViewHeight, QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        QPainter painter(&expected);
+        painter.setPen(Trace);
+        QPoint previous(0, 92 - ViewTop);
+        for (int x = ViewLeft; x < ViewLeft + ViewWidth; ++x) {
+            const QPoint next(x - ViewLeft, 92 + project.trackBuffer[PixelToFrame(view, 1100, x)].left / 512 - ViewTop);
+            painter.drawLine(previous, next);
+            previous = next;
+        }
+        painter.end();
+        EXPECT_EQ(widget.image(), expected) << zoom;
+    }
 }
 
 TEST_F(WaveformViewTest, ThePlayCursorMovesByExclusiveOrAndGoesWithTheFullView) {
@@ -73,6 +136,19 @@ TEST_F(WaveformViewTest, ADragThroughTheWidgetSelects) {
     EXPECT_EQ(project.selectionStart, 100u);
     EXPECT_EQ(project.selectionEnd, 300u);
     EXPECT_FALSE(view.dragging);
+}
+
+// Two frames to a pixel: frame 400 is at client x 392.
+TEST_F(WaveformViewTest, TheLastTakesDropoutsAreMarkedAtTheTopOverTheirFrames) {
+    view.dropoutMarks = {400, 5000};  // the second lies beyond the track's view
+    widget.render();
+    const QColor red(0xe0, 0x20, 0x20);
+    EXPECT_EQ(at(392, ViewTop + 1), red);
+    EXPECT_EQ(at(392, ViewTop + 10), QColor(Qt::black));  // a wedge, not a line through the trace
+    EXPECT_EQ(at(420, ViewTop + 1), QColor(Qt::black));
+    view.dropoutMarks.clear();
+    widget.render();
+    EXPECT_EQ(at(392, ViewTop + 1), QColor(Qt::black));
 }
 
 }  // namespace

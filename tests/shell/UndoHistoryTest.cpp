@@ -9,6 +9,7 @@
 #include "effects/EffectCatalogue.h"
 #include "tests/support/FakeMidiInput.h"
 #include "tests/support/ProjectFixture.h"
+#include "tests/support/RecordingShell.h"
 #include "tests/support/ShellSession.h"
 #include "tests/support/WaveBytes.h"
 
@@ -44,6 +45,13 @@ protected:
     const std::string project = folder.file("demo.jor");
     Session s{folder.path()};
 };
+
+// What the view's summary would be if it were built from the track now.
+MinMaxSummary SummaryOfTheTrack(const Project& project) {
+    MinMaxSummary fresh;
+    fresh.build(project.trackBuffer.get(), project.framesPerTrack);
+    return fresh;
+}
 
 // Each track's states as a list and where the track stands in it.
 struct ModelTrack {
@@ -84,9 +92,23 @@ TEST_F(UndoHistoryTest, LongRandomRunsOfEditsUndosRedosSwitchesAndSavesFollowAPl
             s.command(cmd::Save);
         }
         ASSERT_EQ(watched(), model[current].states[model[current].at]) << "step " << step << " did " << what;
+        ASSERT_EQ(s.context.waveSummary, SummaryOfTheTrack(s.context.project)) << "step " << step << " did " << what;
         EXPECT_EQ(s.ui.enabled(cmd::Undo), model[current].at > 0) << step;
         EXPECT_EQ(s.ui.enabled(cmd::Redo), model[current].at + 1 < model[current].states.size()) << step;
     }
+}
+
+// Without a working folder there is no copy of the track to compare with: every command leaves
+// a summary of the track as it then is.
+TEST(WaveSummary, FollowsEachCommandWithoutAWorkingFolder) {
+    OneTrackShell shell(70000);
+    shell.project.projectLoaded = true;
+    std::fill_n(shell.project.trackBuffer.get(), 70000, Frame{9000, 0});
+    shell.project.selectionStart = 100;
+    shell.project.selectionEnd = 40000;
+    RunCommand(shell.context, cmd::Cut);
+    EXPECT_EQ(shell.context.waveSummary, SummaryOfTheTrack(shell.project));
+    EXPECT_EQ(shell.context.waveSummary.range(shell.project.trackBuffer.get(), 0, 70000), (SampleRange{0, 9000}));
 }
 
 TEST_F(UndoHistoryTest, TheStatusSaysWhatWasUndoneAndANewEditDropsWhatCouldBeRedone) {

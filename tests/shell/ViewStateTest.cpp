@@ -36,6 +36,32 @@ TEST_F(ViewStateTest, PixelsAndFramesMapBothWaysWithinTheTrack) {
     EXPECT_EQ(PixelToFrame(view, 1, 500), 0u);
 }
 
+// Zoomed out, side by side the columns cover every frame once; zoomed in, each covers one.
+TEST_F(ViewStateTest, EachColumnCoversTheFramesUpToTheNextColumns) {
+    for (int width : {ViewWidth, 1920}) {
+        view.width = width;
+        ScaleViewToTrack(view, FourMegabytes);
+        uint32_t next = 0;
+        for (int x = ViewLeft; x < ViewLeft + width; ++x) {
+            const FrameSpan column = ColumnFrames(view, FourMegabytes, x);
+            ASSERT_EQ(column.first, next) << x;
+            ASSERT_GT(column.end, column.first + FourMegabytes / width / 2) << x;
+            next = column.end;
+        }
+        EXPECT_EQ(next, FourMegabytes);  // the last column holds the last frame too
+    }
+    view.width = ViewWidth;
+    ScaleViewToTrack(view, 1100);
+    view.zoom = 4;  // half a frame to a column
+    view.scrollOffset = 500;
+    for (int x = ViewLeft; x < ViewLeft + ViewWidth; ++x) {
+        const FrameSpan column = ColumnFrames(view, 1100, x);
+        ASSERT_EQ(column.first, PixelToFrame(view, 1100, x));
+        ASSERT_EQ(column.end, column.first + 1);
+    }
+    EXPECT_EQ(ColumnFrames(view, 0, ViewLeft).end, 1u);  // without buffers: frame 0 alone
+}
+
 TEST_F(ViewStateTest, ADragSelectsRightwardsFromWhereThePressWasInsideTheView) {
     PressInView(view, project, 191, 100);  // one pixel left of the view
     PressInView(view, project, 300, 153);  // one pixel below it
