@@ -7,14 +7,11 @@
 
 namespace jorv {
 
-void DesktopLauncher::open(const std::string& path) {
+bool DesktopLauncher::open(const std::string& path) {
     const QString target = QString::fromStdString(path);
     const QFileInfo info(target);
-    if (info.isFile() && !info.isExecutable()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
-        return;
-    }
-    QProcess::startDetached(target, {});
+    if (info.isFile() && !info.isExecutable()) return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()));
+    return QProcess::startDetached(target, {});
 }
 
 }  // namespace jorv

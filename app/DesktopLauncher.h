@@ -4,11 +4,11 @@
 
 namespace jorv {
 
-// A document (a path with an extension, such as the help page) opens with the desktop's
+// A document (a file that is not a program) opens with the desktop's
 // application for it; anything else is started as a program on its own.
 class DesktopLauncher final : public Launcher {
 public:
-    void open(const std::string& path) override;
+    bool open(const std::string& path) override;
 };
 
 }  // namespace jorv

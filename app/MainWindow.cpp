@@ -23,9 +23,11 @@
 #include "app/Icons.h"
 #include "app/MasterDialog.h"
 #include "shell/ProjectCommands.h"
+#include "shell/RecentProjects.h"
 #include "app/DrumEditDialog.h"
 #include "app/EffectParameterDialog.h"
 #include "app/FxListDialog.h"
+#include "app/HelpWindow.h"
 #include "app/LyricsDialog.h"
 #include "app/OptionsDialog.h"
 #include "app/RipDialog.h"
@@ -104,6 +106,7 @@ void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entri
         switch (entry.kind) {
             case MenuEntry::Kind::Separator: menu->addSeparator(); break;
             case MenuEntry::Kind::Submenu: addMenuEntries(menu->addMenu(ToQt(entry.text)), entry.children); break;
+            case MenuEntry::Kind::RecentProjects: addRecentProjectEntries(menu); break;
             case MenuEntry::Kind::Item: {
                 QAction* action = menu->addAction(ToQt(entry.text));
                 const int id = entry.id;
@@ -115,6 +118,21 @@ void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entri
                 break;
             }
         }
+    }
+}
+
+// Hidden until the list has entries; QtUiServices gives them their texts.
+void MainWindow::addRecentProjectEntries(QMenu* menu) {
+    widgets_.recentSeparator = menu->addSeparator();
+    widgets_.recentSeparator->setVisible(false);
+    for (int index = 0; index < MaxRecentProjects; ++index) {
+        const int id = cmd::RecentProject + index;
+        QAction* action = menu->addAction(QString());
+        action->setData(id);
+        action->setObjectName(QStringLiteral("command%1").arg(id));
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, id] { deliver(id, Notification::Clicked); });
+        widgets_.actions[id] = action;
     }
 }
 
@@ -246,6 +264,11 @@ void MainWindow::runRip() {
 void MainWindow::runFxList() {
     FxListDialog dialog(this, context_);
     dialog.exec();
+}
+
+void MainWindow::showHelp(const std::string& helpFile) {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->showDocument(QString::fromStdString(helpFile));
 }
 
 void MainWindow::closeWindow() { close(); }

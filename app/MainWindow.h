@@ -15,6 +15,7 @@ class QScrollBar;
 
 namespace jorv {
 
+class HelpWindow;
 struct ControlEntry;
 struct MenuEntry;
 
@@ -40,6 +41,7 @@ public:
     void runLyrics() override;
     void runRip() override;
     void runFxList() override;
+    void showHelp(const std::string& helpFile) override;
     void closeWindow() override;
 
 protected:
@@ -53,6 +55,7 @@ private:
     void scrolled(QScrollBar* bar, int id, int action);
     void buildMenus();
     void addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
+    void addRecentProjectEntries(QMenu* menu);
     void buildControls();
     void addControl(QWidget* client, const ControlEntry& entry);
 
@@ -62,6 +65,7 @@ private:
     WaveEngine wave_{*device_};
     AppContext context_;
     bool shutDown_ = false;
+    HelpWindow* help_ = nullptr;  // made when first asked for, then kept with its place in the document
 };
 
 }  // namespace jorv

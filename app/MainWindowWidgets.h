@@ -23,6 +23,7 @@ struct MainWindowWidgets {
     std::map<int, QScrollBar*> scrollBars;  // by control id
     std::map<int, QCheckBox*> checkBoxes;  // by command id
     std::map<int, QAction*> actions;       // menu items by command id
+    QAction* recentSeparator = nullptr;    // before the recent projects in the File menu
     std::map<int, QToolButton*> buttons;   // toolbar buttons by command id
 };
 

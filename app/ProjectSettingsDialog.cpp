@@ -14,7 +14,6 @@ namespace jorv {
 ProjectSettingsDialog::ProjectSettingsDialog(QWidget* parent, AppContext& context)
     : OkOnlyDialog(parent, QStringLiteral("Project Settings")), context_(context) {
     file_ = new QLineEdit(QString::fromStdString(context.project.projectPath), this);
-    file_->setReadOnly(true);
     file_->setObjectName(QStringLiteral("file"));
     file_->setMinimumWidth(320);
     auto* browse = new QPushButton(QStringLiteral("..."), this);

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 
 #include "shell/CommandIds.h"
+#include "shell/RecentProjects.h"
 #include "app/NotificationSound.h"
 #include "app/QtText.h"
 #include "app/TrackListBox.h"
@@ -150,6 +151,20 @@ void QtUiServices::fillTrackList(const std::vector<std::string>& titles, int sel
 int QtUiServices::selectedTrackEntry() {
     const int index = widgets_.trackList->currentIndex();
     return index < 0 ? -1 : widgets_.trackList->itemData(index).toInt();
+}
+
+// "&1 /path/name.jor": the digit is the entry's mnemonic; an "&" of the path is shown as it is.
+void QtUiServices::showRecentProjects(const std::vector<std::string>& paths) {
+    if (widgets_.recentSeparator) widgets_.recentSeparator->setVisible(!paths.empty());
+    for (int index = 0; index < MaxRecentProjects; ++index) {
+        auto action = widgets_.actions.find(cmd::RecentProject + index);
+        if (action == widgets_.actions.end()) continue;
+        const bool shown = index < int(paths.size());
+        if (shown)
+            action->second->setText(QStringLiteral("&%1 ").arg(index + 1) +
+                                    ToQt(paths[std::size_t(index)]).replace('&', QStringLiteral("&&")));
+        action->second->setVisible(shown);
+    }
 }
 
 }  // namespace jorv

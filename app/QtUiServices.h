@@ -35,6 +35,7 @@ public:
     void setScrollPosition(int barId, int position) override;
     void fillTrackList(const std::vector<std::string>& titles, int selected) override;
     int selectedTrackEntry() override;
+    void showRecentProjects(const std::vector<std::string>& paths) override;
 
 private:
     void openProgress(std::string_view caption, const QString& cancelText);

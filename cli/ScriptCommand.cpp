@@ -3,6 +3,7 @@
 
 #include "cli/DevicesOnFirstUse.h"
 #include "cli/Subcommand.h"
+#include "shell/AppPaths.h"
 #include "shell/ScriptSession.h"
 #include "shell/StartUp.h"
 #include "devices/AudioApi.h"
@@ -20,6 +21,9 @@ void StartSession(AppContext& app, const std::string& projectFile) {
     const std::string here = std::filesystem::current_path().string();
     app.project.exeDir = here;
     app.project.clipperPath = here + "/clipper.wav";
+    // Help > Index names the installed help document. The settings file is left alone: a
+    // script neither reads the user's settings nor adds to their recent projects.
+    app.paths.help = ResolveAppFolders(ExecutableFolder()).programFiles + "/jorv.htm";
     if (std::filesystem::exists(projectFile)) {
         FinishStartUp(app, projectFile);
     } else {

@@ -23,6 +23,14 @@ constexpr char Magic[4] = {'J', 'O', 'R', 'V'};
 
 }  // namespace
 
+std::string FileNotWrittenMessage(const std::string& path) { return "Could not write the file " + path + "."; }
+
+bool CanWriteFile(const std::string& path) {
+    // The trial file beside the target is removed again when the replacement is not committed.
+    const FileReplacement trial(path, Durability::WithTheSystem);
+    return trial.file() != nullptr;
+}
+
 bool WriteProjectFile(const std::string& path, const ProjectBlock& block) {
     FileReplacement replacement(path);
     if (!replacement.file()) return false;
@@ -123,9 +131,17 @@ bool OpenProjectFile(Project& project, const std::string& named, UiServices& ui)
     return true;
 }
 
+std::string ProjectTitle(const Project& project) {
+    return "Jorv - " + FieldToUtf8(project.block.header.name) + (project.hasUnsavedChanges() ? "*" : "");
+}
+
 void ShowProjectTitle(const Project& project, UiServices& ui) {
-    ui.setTitle("Jorv - " + FieldToUtf8(project.block.header.name));
+    ui.setTitle(ProjectTitle(project));
     ui.setStatus("Project Loaded");
+}
+
+void RefreshProjectTitle(const Project& project, UiServices& ui) {
+    if (project.projectLoaded) ui.setTitle(ProjectTitle(project));
 }
 
 }  // namespace jorv

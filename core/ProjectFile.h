@@ -14,6 +14,11 @@ inline constexpr std::string_view SaveProjectFailedMessage = "Could not save .jo
 inline constexpr std::string_view OpenProjectFailedMessage = "There has been a warning error opening the .jor file.";
 inline constexpr std::string_view NoProjectHeaderMessage = "No JORV header found in .jor file.";
 
+// A write that failed, naming the file.
+std::string FileNotWrittenMessage(const std::string& path);
+// Whether the file could be written now (created, or replaced), trying it without changing it.
+bool CanWriteFile(const std::string& path);
+
 // Writes "JORV" and the block to projectPath. The file is replaced in one step (written beside
 // it, then renamed), so a failed save leaves the previous file as it was.
 bool SaveProject(Project& project, UiServices& ui);
@@ -44,6 +49,12 @@ bool ProjectHeaderUsable(const ProjectHeader& header);
 // message, when a name does not fit its field; the block is then unchanged.
 bool RenameTrackFiles(Project& project, UiServices& ui);
 
+// "Jorv - name", and "*" after it while the project has changes that are not saved.
+std::string ProjectTitle(const Project& project);
+// The title, and the status line "Project Loaded".
 void ShowProjectTitle(const Project& project, UiServices& ui);
+// After anything that may change the project: the title's "*" follows. Until a project is
+// loaded the title stays as it is.
+void RefreshProjectTitle(const Project& project, UiServices& ui);
 
 }  // namespace jorv

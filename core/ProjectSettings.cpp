@@ -5,6 +5,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "core/FileReplacement.h"
 #include "core/PathParts.h"
 #include "core/TrackFileName.h"
 #include "core/ProjectFile.h"
@@ -70,10 +71,28 @@ bool AcceptProjectSettings(Project& project, int memPerTrackMB, const std::strin
         return false;
     }
     const std::string folder = parts.folder.empty() ? project.exeDir : parts.folder;
+    if (!MayCreateFolder(folder, ui)) return false;
     if (!project.projectLoaded && !MayReplaceProjectFiles(folder, parts.stem, ui)) return false;
+    // Refused here, while nothing has changed, rather than by every track's first write.
+    if (const std::string projectFile = ProjectFilePath(folder, parts.stem); !CanWriteFile(projectFile)) {
+        ShowError(ui, FileNotWrittenMessage(projectFile));
+        return false;
+    }
     StoreField(project.block.header.name, parts.stem);
     project.projectDir = parts.folder;
     ShowProjectTitle(project, ui);
+    return true;
+}
+
+bool MayCreateFolder(const std::string& folder, UiServices& ui) {
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error)) return true;
+    const std::string question = "The folder " + folder + " does not exist. Create it?";
+    if (ui.showMessage(question, CreateFolderCaption, MessageKind::Question) != Answer::Yes) return false;
+    if (!std::filesystem::create_directories(folder, error) && !std::filesystem::is_directory(folder, error)) {
+        ShowError(ui, "Could not create the folder " + folder + ".");
+        return false;
+    }
     return true;
 }
 

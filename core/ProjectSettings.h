@@ -41,11 +41,16 @@ ProjectStem SplitProjectPath(const std::string& path);
 // OK: takes the memory size and the File field. Returns false, after the "ERROR" message, when
 // the stem is too long (the dialog then stays open). On success the name and folder are set and
 // the title shows them; reopening the devices is the caller's part.
-// A new project whose project file or first track file is already in its folder asks first;
-// No also keeps the dialog open, with nothing written.
+// A folder that does not exist is created once the user agrees; a new project whose project file
+// or first track file is already in its folder asks first; No to either keeps the dialog open,
+// with nothing written. So does a folder where the project file cannot be written, after a
+// message naming that file: the project and the title stay as they were.
 bool AcceptProjectSettings(Project& project, int memPerTrackMB, const std::string& fileField, UiServices& ui);
 
 inline constexpr std::string_view NewProjectCaption = "New Jorv Project";
+inline constexpr std::string_view CreateFolderCaption = "Create Folder";
+// True when the folder exists, or did not and was created after the user agreed to it.
+bool MayCreateFolder(const std::string& folder, UiServices& ui);
 // True when no file of a project of that name is in the folder, or the user agrees to replace them.
 bool MayReplaceProjectFiles(const std::string& folder, const std::string& name, UiServices& ui);
 

@@ -73,6 +73,8 @@ public:
     virtual void fillTrackList(const std::vector<std::string>& titles, int selected) = 0;
     // The selected entry's index, or -1 when none is selected.
     virtual int selectedTrackEntry() = 0;
+    // The File menu's recent projects, the latest first; nothing where there is no menu.
+    virtual void showRecentProjects(const std::vector<std::string>& paths) { (void)paths; }
 };
 
 inline constexpr std::string_view ErrorCaption = "Jorv Error";

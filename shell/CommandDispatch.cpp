@@ -3,6 +3,7 @@
 #include "shell/CommandTable.h"
 #include "shell/MenuPaths.h"
 #include "shell/StopAll.h"
+#include "core/ProjectFile.h"
 #include "effects/EffectCatalogue.h"
 
 namespace jorv {
@@ -34,6 +35,7 @@ CommandResult RunCommand(AppContext& context, int id, Notification notification)
     const CommandResult result = Dispatch(context, id, notification);
     SyncWorkingCopy(context, StepName(id));
     ShowUndoState(context);
+    RefreshProjectTitle(context.project, context.ui);
     return result;
 }
 

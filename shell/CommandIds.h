@@ -56,5 +56,8 @@ constexpr int SaveWave = 32858;
 constexpr int AlignToBeat = 32861;
 constexpr int Redo = 32862;
 constexpr int ImportAudio = 32863;
+constexpr int SaveAs = 32864;
+// File > 1 .. 8, the recent projects: RecentProject + 0 (the latest) .. RecentProject + 7.
+constexpr int RecentProject = 32865;
 
 }  // namespace jorv::cmd

@@ -7,6 +7,8 @@
 #include "shell/ImportCommands.h"
 #include "shell/MidiModes.h"
 #include "shell/ProjectCommands.h"
+#include "shell/RecentProjects.h"
+#include "shell/SaveProjectAs.h"
 #include "shell/TransportRun.h"
 #include "shell/CommandIds.h"
 #include "shell/ExternalTools.h"
@@ -103,16 +105,19 @@ void OnWindow(AppContext& context, Notification) {
 
 void Open(AppContext& context, Notification) { OpenProjectCommand(context); }
 
+template <int Index>
+void OpenRecent(AppContext& context, Notification) {
+    OpenRecentProject(context, Index);
+}
+
 void OpenStartupProject(AppContext& context, Notification) { OpenProjectFileCommand(context, context.startupProject); }
 
 void Sk1Mode(AppContext& context, Notification) { StartSk1Mode(context); }
 
-template <std::string Settings::*Path>
+template <ExternalTool Tool>
 void Launch(AppContext& context, Notification) {
-    LaunchExternal(context, context.settings.*Path);
+    LaunchExternal(context, Tool);
 }
-
-void OpenHelp(AppContext& context, Notification) { LaunchExternal(context, context.paths.help); }
 
 // A track that was added asks for its properties next.
 void AddTrackCommand(AppContext& context, Notification) {
@@ -139,7 +144,16 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::Open, Open, Redraw::Wave},
     {cmd::ProjectProperties, ProjectProperties, Redraw::Wave},
     {cmd::Save, Save, Redraw::Nothing},
+    {cmd::SaveAs, OnContext<SaveProjectAs>, Redraw::Nothing},
     {cmd::SaveWave, OnContext<SaveMixdown>, Redraw::Nothing},
+    {cmd::RecentProject + 0, OpenRecent<0>, Redraw::Wave},
+    {cmd::RecentProject + 1, OpenRecent<1>, Redraw::Wave},
+    {cmd::RecentProject + 2, OpenRecent<2>, Redraw::Wave},
+    {cmd::RecentProject + 3, OpenRecent<3>, Redraw::Wave},
+    {cmd::RecentProject + 4, OpenRecent<4>, Redraw::Wave},
+    {cmd::RecentProject + 5, OpenRecent<5>, Redraw::Wave},
+    {cmd::RecentProject + 6, OpenRecent<6>, Redraw::Wave},
+    {cmd::RecentProject + 7, OpenRecent<7>, Redraw::Wave},
     {cmd::Exit, OnWindow<&ShellWindow::closeWindow>, Redraw::Nothing},
 
     {cmd::Undo, Undo, Redraw::Wave},
@@ -179,9 +193,9 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::TtsMode, OnWindow<&ShellWindow::runLyrics>, Redraw::Wave},
     {cmd::RipMci, OnWindow<&ShellWindow::runRip>, Redraw::Wave},
     {cmd::FxList, OnWindow<&ShellWindow::runFxList>, Redraw::Wave},
-    {cmd::AudioMixer, Launch<&Settings::audioMixerPath>, Redraw::Nothing},
-    {cmd::MidiSequencer, Launch<&Settings::midiSequencerPath>, Redraw::Nothing},
-    {cmd::HelpIndex, OpenHelp, Redraw::Nothing},
+    {cmd::AudioMixer, Launch<ExternalTool::AudioMixer>, Redraw::Nothing},
+    {cmd::MidiSequencer, Launch<ExternalTool::MidiSequencer>, Redraw::Nothing},
+    {cmd::HelpIndex, OnContext<ShowHelpIndex>, Redraw::Nothing},
     {cmd::Options, OnWindow<&ShellWindow::runOptions>, Redraw::Wave},
     {cmd::About, OnWindow<&ShellWindow::showAbout>, Redraw::Nothing},
 });

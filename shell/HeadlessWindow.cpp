@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "shell/EffectDialogState.h"
+#include "shell/ExternalTools.h"
 #include "shell/ProjectCommands.h"
 #include "shell/TrackPropertiesDialogLogic.h"
 #include "core/Utf16Text.h"
@@ -29,6 +30,10 @@ int HeadlessWindow::runEffectDialog() {
     dialog.effectParams = *values;
     AcceptEffectDialog(dialog, context_->project, context_->effectRandom, context_->ui);
     return EffectDialogOk;
+}
+
+void HeadlessWindow::showHelp(const std::string& helpFile) {
+    if (context_) context_->ui.showMessage("The help is the document " + helpFile + ".", HelpCaption, MessageKind::Plain);
 }
 
 }  // namespace jorv

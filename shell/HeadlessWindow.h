@@ -32,6 +32,8 @@ public:
     void runLyrics() override {}
     void runRip() override {}
     void runFxList() override {}
+    // Without a window the help cannot be shown: the message names the document to read.
+    void showHelp(const std::string& helpFile) override;
     void closeWindow() override { closeRequested_ = true; }
 
 private:

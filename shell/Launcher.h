@@ -4,12 +4,13 @@
 
 namespace jorv {
 
-// Opens what a Tools or Help command names: a program started on its own, or a document with
-// the desktop's application for it.
+// Opens what a Tools command names: a program started on its own, or a document with the
+// desktop's application for it.
 class Launcher {
 public:
     virtual ~Launcher() = default;
-    virtual void open(const std::string& path) = 0;
+    // False when nothing could be started (no such program, or nothing opens the document).
+    virtual bool open(const std::string& path) = 0;
 };
 
 }  // namespace jorv

@@ -11,6 +11,7 @@ using Kind = MenuEntry::Kind;
 
 MenuEntry Item(std::string_view text, int id) { return {Kind::Item, text, id, {}}; }
 MenuEntry Separator() { return {Kind::Separator, {}, 0, {}}; }
+MenuEntry RecentProjects() { return {Kind::RecentProjects, {}, 0, {}}; }
 MenuEntry Submenu(std::string_view text, std::vector<MenuEntry> children) {
     return {Kind::Submenu, text, 0, std::move(children)};
 }
@@ -31,8 +32,8 @@ std::vector<MenuEntry> BuildMenuBar() {
     return {
         Submenu("&File", {Item("&New ...", cmd::New), Item("&Open ...", cmd::Open),
                           Item("&Properties ...", cmd::ProjectProperties), Item("&Save", cmd::Save),
-                          Item("&Import Audio ...", cmd::ImportAudio), Item("Save &Wave ...", cmd::SaveWave), Separator(),
-                          Item("E&xit", cmd::Exit)}),
+                          Item("Save &As ...", cmd::SaveAs), Item("&Import Audio ...", cmd::ImportAudio),
+                          Item("Save &Wave ...", cmd::SaveWave), RecentProjects(), Separator(), Item("E&xit", cmd::Exit)}),
         Submenu("&Edit", {Item("&Undo", cmd::Undo), Item("&Redo", cmd::Redo), Item("C&ut", cmd::Cut), Item("&Copy", cmd::Copy),
                           Item("&Paste", cmd::Paste), Separator(),
                           Submenu("Paste Sp&ecial", {Item("&Merge", cmd::PasteMerge), Item("&Ring", cmd::PasteRing),
@@ -58,7 +59,7 @@ std::vector<MenuEntry> BuildMenuBar() {
 }
 
 constexpr CommandShortcut Shortcuts[] = {
-    {cmd::New, "Ctrl+N"}, {cmd::Open, "Ctrl+O"}, {cmd::Save, "Ctrl+S"},  {cmd::Cut, "Ctrl+X"},
+    {cmd::New, "Ctrl+N"}, {cmd::Open, "Ctrl+O"}, {cmd::Save, "Ctrl+S"}, {cmd::SaveAs, "Ctrl+Shift+S"}, {cmd::Cut, "Ctrl+X"},
     {cmd::Copy, "Ctrl+C"}, {cmd::Paste, "Ctrl+V"}, {cmd::Undo, "Ctrl+Z"}, {cmd::SelectAll, "Ctrl+A"},
     {cmd::Redo, "Ctrl+Shift+Z"}, {cmd::Redo, "Ctrl+Y"},
 };

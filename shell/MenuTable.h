@@ -10,7 +10,9 @@
 namespace jorv {
 
 struct MenuEntry {
-    enum class Kind { Item, Separator, Submenu };
+    // RecentProjects: where the window lists the recent projects (cmd::RecentProject + i),
+    // after a separator of their own, all hidden while the list is empty.
+    enum class Kind { Item, Separator, Submenu, RecentProjects };
     Kind kind = Kind::Item;
     std::string_view text;  // with '&' before the mnemonic
     int id = 0;

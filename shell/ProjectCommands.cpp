@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "shell/RecentProjects.h"
 #include "shell/StopAll.h"
 #include "shell/CommandIds.h"
 #include "core/PathParts.h"
@@ -96,6 +97,7 @@ void OpenWithWork(AppContext& context, const std::string& named) {
     project.work = std::move(work);
     ForgetWorkingCopySync(context);
     StartUndoHistory(context);
+    RememberRecentProject(context);
     if (claim == WorkingCopy::Claim::LeftBehind) OfferRecovery(context);
 }
 
@@ -111,6 +113,7 @@ bool SaveWork(AppContext& context) {
     if (!SaveProject(project, context.ui)) return false;
     project.work.clear();
     ForgetWorkingCopySync(context);
+    RememberRecentProject(context);
     return true;
 }
 

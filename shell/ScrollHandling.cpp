@@ -6,6 +6,7 @@
 #include "shell/CommandIds.h"
 #include "shell/ControlLayout.h"
 #include "core/Gains.h"
+#include "core/ProjectFile.h"
 
 namespace jorv {
 
@@ -50,6 +51,8 @@ void HandleScroll(AppContext& context, int barId, ScrollCode code, int thumbPosi
         }
         default: break;
     }
+    // A track's volume and pan are saved with the project.
+    RefreshProjectTitle(project, context.ui);
 }
 
 }  // namespace jorv

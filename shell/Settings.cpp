@@ -1,6 +1,7 @@
 #include "shell/Settings.h"
 
 #include "shell/IniFile.h"
+#include "shell/RecentProjects.h"
 
 #include <algorithm>
 
@@ -19,6 +20,7 @@ void ReadSettings(Settings& settings, const std::string& iniPath) {
     settings.undoLimitMB = std::max(1, ReadIniInt(iniPath, SettingsSection, "UndoLimitMB", 1024));
     settings.exportQuality =
         std::clamp(ReadIniInt(iniPath, SettingsSection, "ExportQuality", DefaultExportQuality), 0, MaxExportQuality);
+    settings.recentProjects = ReadRecentProjects(iniPath);
 }
 
 bool WriteSettings(const Settings& settings, const std::string& iniPath) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/ExportType.h"
 
@@ -30,6 +31,8 @@ struct Settings {
     int undoLimitMB = 1024;
     // The lossy encoders' quality for Save Wave, 0..10.
     int exportQuality = DefaultExportQuality;
+    // The projects the File menu lists, the latest first (keys RecentProject1..8).
+    std::vector<std::string> recentProjects;
 };
 
 inline constexpr const char* SettingsSection = "Jorv";
@@ -39,7 +42,7 @@ inline constexpr std::string_view SettingsUnreadableMessage =
 // Missing file or keys give the defaults. midiBufferEntries is left as it is.
 void ReadSettings(Settings& settings, const std::string& iniPath);
 
-// Writes every setting, the file replaced whole; false when it could not be written.
+// Writes every setting but the recent projects (which change on their own), the file replaced whole; false when it could not be written.
 bool WriteSettings(const Settings& settings, const std::string& iniPath);
 
 inline constexpr std::string_view SettingsNotSavedMessage = "Could not save the settings file jorv.ini.";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace jorv {
 
 // The main window's own dialogs and lifetime, as the command table uses them.
@@ -21,6 +23,8 @@ public:
     // The Rip MCI dialog.
     virtual void runRip() = 0;
     virtual void runFxList() = 0;
+    // Help > Index: the help document (an HTML file that exists) in the program's own window.
+    virtual void showHelp(const std::string& helpFile) = 0;
     // Destroys the main window, which ends the program.
     virtual void closeWindow() = 0;
 };

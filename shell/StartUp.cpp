@@ -13,6 +13,7 @@ void PrepareStartUp(AppContext& context, const AppFolders& folders) {
     SetStartupPaths(context.project, context.paths, folders);
     ReadSettings(context.settings, context.paths.settings);
     const Settings& settings = context.settings;
+    context.ui.showRecentProjects(settings.recentProjects);
     context.wave.useDevices({WindowAudioApi(settings.audioApi), settings.audioOutput, settings.audioInput}, context.ui);
     // A missing file simply means the defaults; one that is there but cannot be read is said.
     if (OpenForReading(context.paths.settings).outcome == FileForReading::Outcome::Refused)

@@ -37,13 +37,13 @@ TEST(ProjectSettings, StemIsCutAtTheLastDotThenTheLastSeparator) {
 
 TEST(ProjectSettings, OkAcceptsStemsUpTo15CharactersAndShowsTheTitle) {
     ProjectFixture f(8);
-    EXPECT_FALSE(AcceptProjectSettings(f.project, 8, "/x/0123456789abcdef.jor", f.ui));
+    EXPECT_FALSE(AcceptProjectSettings(f.project, 8, f.folder.file("0123456789abcdef.jor"), f.ui));
     EXPECT_EQ(f.ui.messages.back().text, "The filename minus path and extension must be less than 16 characters.");
     EXPECT_EQ(f.ui.messages.back().caption, "ERROR");
     EXPECT_EQ(FieldToUtf8(f.project.block.header.name), "song");
-    ASSERT_TRUE(AcceptProjectSettings(f.project, 8, "/x/0123456789abcde.jor", f.ui));
+    ASSERT_TRUE(AcceptProjectSettings(f.project, 8, f.folder.file("0123456789abcde.jor"), f.ui));
     EXPECT_EQ(FieldToUtf8(f.project.block.header.name), "0123456789abcde");
-    EXPECT_EQ(f.project.projectDir, "/x");
+    EXPECT_EQ(f.project.projectDir, f.folder.path());
     EXPECT_EQ(f.project.block.header.memPerTrackMB, 8);
     EXPECT_EQ(f.ui.title, "Jorv - 0123456789abcde");
     EXPECT_EQ(f.ui.status, "Project Loaded");

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "shell/CommandDispatch.h"
 #include "shell/CommandIds.h"
 #include "shell/ExternalTools.h"
 #include "devices/RipCommands.h"
 #include "tests/support/RecordingShell.h"
+#include "tests/support/TempFolder.h"
 
 namespace jorv::test {
 namespace {
@@ -22,7 +25,10 @@ struct RecordingPlayer final : MediaPlayer {
 
 struct RecordingLauncher final : Launcher {
     explicit RecordingLauncher(Strings& opened) : opened(opened) {}
-    void open(const std::string& path) override { opened.push_back(path); }
+    bool open(const std::string& path) override {
+        opened.push_back(path);
+        return path != "missing-program";
+    }
     Strings& opened;
 };
 
@@ -69,14 +75,39 @@ TEST_F(RipTest, AnArmedRecordStartsThePlayerAndItsStopStopsItAndDisarms) {
     EXPECT_FALSE(context.rip.armed);
 }
 
-TEST_F(RipTest, TheToolsOpenTheirPathsAndAnEmptyOneNothing) {
-    context.paths.help = "/opt/jorv/jorv.htm";
+TEST_F(RipTest, TheToolsOpenTheirPathsAndSayWhatToSetInOptionsWhenTheyCannot) {
     RunCommand(context, cmd::AudioMixer);
-    RunCommand(context, cmd::MidiSequencer);
-    RunCommand(context, cmd::HelpIndex);
     context.settings.audioMixerPath = "/usr/bin/qasmixer";
     RunCommand(context, cmd::AudioMixer);
-    EXPECT_EQ(opened, (Strings{"pavucontrol", "/opt/jorv/jorv.htm", "/usr/bin/qasmixer"}));
+    context.settings.midiSequencerPath = "/usr/bin/rosegarden";
+    RunCommand(context, cmd::MidiSequencer);
+    EXPECT_EQ(opened, (Strings{"pavucontrol", "/usr/bin/qasmixer", "/usr/bin/rosegarden"}));
+    EXPECT_TRUE(ui.messages.empty());
+
+    // An empty path starts nothing; a program that does not start is named. Both say which
+    // field of the Options dialog to set.
+    context.settings.midiSequencerPath.clear();
+    RunCommand(context, cmd::MidiSequencer);
+    context.settings.audioMixerPath = "missing-program";
+    RunCommand(context, cmd::AudioMixer);
+    EXPECT_EQ(opened.size(), 4u);
+    ASSERT_EQ(ui.textsWithCaption(ErrorCaption),
+              (Strings{"No program is set for Midi Sequencer. Set the \"Midi Sequencer\" field in Tools > Options.",
+                       "The Audio Mixer program \"missing-program\" could not be started. Set the \"Audio Mixer\" "
+                       "field in Tools > Options to a program that is installed."}));
+}
+
+TEST_F(RipTest, HelpOpensTheDocumentInTheProgramsOwnWindowOrNamesTheMissingFile) {
+    TempFolder folder;
+    context.paths.help = folder.file("jorv.htm");
+    RunCommand(context, cmd::HelpIndex);
+    EXPECT_TRUE(window.helpShown.empty());
+    EXPECT_EQ(ui.textsWithCaption(ErrorCaption), Strings{"The help document " + folder.file("jorv.htm") + " could not be found."});
+
+    std::ofstream(folder.file("jorv.htm")) << "<html><body>Help</body></html>";
+    RunCommand(context, cmd::HelpIndex);
+    EXPECT_EQ(window.helpShown, Strings{folder.file("jorv.htm")});
+    EXPECT_TRUE(opened.empty());  // no desktop browser is asked
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ public:
     void setScrollPosition(int barId, int position) override { scrollPositions[barId] = position; }
     void fillTrackList(const std::vector<std::string>& titles, int selected) override;
     int selectedTrackEntry() override { return trackListSelection; }
+    void showRecentProjects(const std::vector<std::string>& paths) override { recentProjects = paths; }
 
     // Messages of one caption, in order.
     std::vector<std::string> textsWithCaption(std::string_view caption) const;
@@ -80,6 +81,7 @@ public:
     std::vector<Controls> shownControls;
     std::vector<std::string> trackList;
     int trackListSelection = -1;
+    std::vector<std::string> recentProjects;  // as the File menu last showed them
     std::map<int, bool> enabled_;
 };
 
