@@ -21,6 +21,7 @@
 #include "app/QtText.h"
 #include "shell/ControlLayout.h"
 #include "app/Icons.h"
+#include "app/LevelMeterWidget.h"
 #include "app/MasterDialog.h"
 #include "shell/ProjectCommands.h"
 #include "shell/RecentProjects.h"
@@ -53,6 +54,8 @@ bool IsCheckedCommand(int id) {
 
 // How often the play position is looked at while the transport runs.
 constexpr int PollMilliseconds = 10;
+// How often the level meters and the dropout count are brought up to date (30 a second).
+constexpr int MeterMilliseconds = 33;
 
 // The height of the closed track list; its open list may reach 400 pixels.
 constexpr int TrackListClosedHeight = 24;
@@ -81,6 +84,25 @@ MainWindow::MainWindow(const AppFolders& folders, const std::string& projectFile
         if (!shutDown_) PollTransport(context_);
     });
     poll->start(PollMilliseconds);
+    auto* meters = new QTimer(this);
+    connect(meters, &QTimer::timeout, this, [this] {
+        if (!shutDown_) watchDevices();
+    });
+    sinceWatched_.start();
+    meters->start(MeterMilliseconds);
+}
+
+void MainWindow::watchDevices() {
+    DeviceMonitor& monitor = wave_.monitor();
+    const double elapsed = sinceWatched_.restart() / 1000.0;
+    widgets_.playedMeter->show(monitor.played.take(), elapsed);
+    widgets_.recordedMeter->show(monitor.recorded.take(), elapsed);
+    // The count of the run shows while it runs, and after it only if there were dropouts.
+    const uint32_t count = monitor.dropouts.count();
+    const bool shown = context_.project.busy || count > 0;
+    const QString text = count == 1 ? tr("1 dropout") : tr("%1 dropouts").arg(count);
+    widgets_.dropouts->setText(shown ? text : QString());
+    widgets_.dropouts->setStyleSheet(count > 0 ? QStringLiteral("color: #c00000") : QString());
 }
 
 void MainWindow::deliver(int id, Notification notification) {
@@ -194,6 +216,23 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             widget = bar;
             break;
         }
+        case ControlKind::PlayedMeter:
+        case ControlKind::RecordedMeter: {
+            auto* meter = new LevelMeterWidget(client, ToQt(entry.text));
+            (entry.kind == ControlKind::PlayedMeter ? widgets_.playedMeter : widgets_.recordedMeter) = meter;
+            meter->setObjectName(entry.kind == ControlKind::PlayedMeter ? QStringLiteral("playedMeter")
+                                                                         : QStringLiteral("recordedMeter"));
+            widget = meter;
+            break;
+        }
+        case ControlKind::DropoutCount:
+            widgets_.dropouts = new QLabel(client);
+            widgets_.dropouts->setObjectName(QStringLiteral("dropouts"));
+            widgets_.dropouts->setAlignment(Qt::AlignCenter);
+            widgets_.dropouts->setFont(SmallerFont(widgets_.dropouts->font()));
+            widgets_.dropouts->setToolTip(tr("Dropouts the audio system reported during this play or take"));
+            widget = widgets_.dropouts;
+            break;
         case ControlKind::WaveView:
             widgets_.wave = new WaveformView(client, context_.view, context_.project, context_.waveSummary, wave_);
             widgets_.wave->setObjectName(QStringLiteral("waveView"));

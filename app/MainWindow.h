@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <string>
 
@@ -58,6 +59,7 @@ private:
     void addRecentProjectEntries(QMenu* menu);
     void buildControls();
     void addControl(QWidget* client, const ControlEntry& entry);
+    void watchDevices();
 
     MainWindowWidgets widgets_;
     QtUiServices ui_;
@@ -65,6 +67,7 @@ private:
     WaveEngine wave_{*device_};
     AppContext context_;
     bool shutDown_ = false;
+    QElapsedTimer sinceWatched_;
     HelpWindow* help_ = nullptr;  // made when first asked for, then kept with its place in the document
 };
 

@@ -11,6 +11,7 @@ class QToolButton;
 
 namespace jorv {
 
+class LevelMeterWidget;
 class TrackListBox;
 class WaveformView;
 
@@ -19,6 +20,9 @@ struct MainWindowWidgets {
     QMainWindow* window = nullptr;
     QLabel* status = nullptr;
     WaveformView* wave = nullptr;
+    LevelMeterWidget* playedMeter = nullptr;
+    LevelMeterWidget* recordedMeter = nullptr;
+    QLabel* dropouts = nullptr;
     TrackListBox* trackList = nullptr;
     std::map<int, QScrollBar*> scrollBars;  // by control id
     std::map<int, QCheckBox*> checkBoxes;  // by command id

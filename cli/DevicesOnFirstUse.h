@@ -34,7 +34,7 @@ public:
     uint32_t playedFrames() const override { return open_ ? device_->playedFrames() : 0; }
     uint32_t capturedFrames() const override { return open_ ? device_->capturedFrames() : 0; }
     bool takeBufferDone() override { return open_ && device_->takeBufferDone(); }
-    DeviceCounters counters() const override { return device_->counters(); }
+    DeviceMonitor& monitor() override { return device_->monitor(); }
 
 private:
     bool ready() {

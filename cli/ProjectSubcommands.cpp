@@ -116,8 +116,7 @@ int RunTransport(SubcommandContext& c, bool recording, bool rip = false) {
         RunTransportToEnd(app, [] { std::this_thread::sleep_for(std::chrono::milliseconds(2)); });
     else
         StopAll(app);
-    const DeviceCounters counters = device->counters();
-    c.out << "dropouts " << counters.underruns + counters.overruns << '\n';
+    c.out << "dropouts " << engine.monitor().dropouts.count() << '\n';
     if (recording) FlushTrack(project, c.ui);
     engine.closeDevices(project, c.ui);
     return started == TransportStart::Started ? ExitSuccess : ExitFailure;

@@ -25,7 +25,10 @@ public:
     uint32_t playedFrames() const override { return 0; }
     uint32_t capturedFrames() const override { return 0; }
     bool takeBufferDone() override { return false; }
-    DeviceCounters counters() const override { return {}; }
+    DeviceMonitor& monitor() override { return monitor_; }
+
+private:
+    DeviceMonitor monitor_;
 };
 
 class AbsentMidiInput final : public MidiInput {

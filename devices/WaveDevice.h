@@ -4,13 +4,9 @@
 #include <string>
 
 #include "core/WaveFormat.h"
+#include "devices/DeviceMonitor.h"
 
 namespace jorv {
-
-struct DeviceCounters {
-    uint64_t underruns = 0;
-    uint64_t overruns = 0;
-};
 
 // Which audio system and devices to use: empty fields leave the choice to the system.
 struct AudioDeviceChoice {
@@ -47,7 +43,8 @@ public:
     virtual uint32_t capturedFrames() const = 0;
     // True once after the whole buffer has been played (or a play was reset).
     virtual bool takeBufferDone() = 0;
-    virtual DeviceCounters counters() const = 0;
+    // Levels and dropouts of what runs; the dropouts are those since the last play or take began.
+    virtual DeviceMonitor& monitor() = 0;
     // On JACK, wires the open devices' outputs into their inputs (or removes those wires), for
     // measuring the round trip; false where that cannot be done.
     virtual bool wireLoopback(bool) { return false; }

@@ -31,6 +31,7 @@ public:
     void stop(Project& project, UiServices& ui) override;
     uint32_t playPosition() const override { return device.playedFrames(); }
     bool takeBufferDone() override { return device.takeBufferDone(); }
+    DeviceMonitor& monitor() override { return device.monitor(); }
 
     WaveDevice& device;
     bool devicesOpen = false;

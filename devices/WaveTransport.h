@@ -50,6 +50,8 @@ public:
     virtual uint32_t playPosition() const = 0;
     // True once after the output reported its whole buffer played.
     virtual bool takeBufferDone() = 0;
+    // The levels and the dropouts of the running (or last) play or take.
+    virtual DeviceMonitor& monitor() = 0;
     // Measures the round trip from the outputs to the inputs (see LatencyMeasurement.h) while
     // nothing plays; the devices are open afterwards as they were before.
     virtual LatencyMeasurement measureLatency(bool wire, UiServices& ui) = 0;

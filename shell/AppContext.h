@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "shell/AppPaths.h"
 #include "shell/DrumOutput.h"
@@ -11,8 +12,8 @@
 #include "shell/ShellWindow.h"
 #include "shell/ViewState.h"
 #include "shell/WorkingCopySync.h"
-#include "core/Project.h"
 #include "core/MinMaxSummary.h"
+#include "core/Project.h"
 #include "core/UiServices.h"
 #include "devices/WaveTransport.h"
 #include "shell/EffectDialogState.h"
@@ -35,11 +36,13 @@ struct AppContext {
 
     Project project;
     WorkingCopySync workSync;
-    ProgramPaths paths;
     // The current track's left channel in blocks, for the waveform view; kept by SyncWorkingCopy.
     MinMaxSummary waveSummary;
+    ProgramPaths paths;
     Settings settings;
     ViewState view;
+    // The take being recorded, for placing its dropout marks when it stops.
+    std::optional<Take> runningTake;
     EffectDialogState effectDialog;
     // One stream for the whole run, as a program that never seeds its generator has.
     EffectRandom effectRandom;

@@ -7,6 +7,8 @@ namespace jorv {
 
 namespace {
 
+constexpr int MeterStripLeft = ViewLeft + ViewWidth;
+
 ControlEntry Tool(int x, int id, std::string_view tip, std::string_view icon, bool sunken) {
     return {ControlKind::ToolButton, tip, id, x, 0, 32, 32, icon, sunken};
 }
@@ -49,6 +51,9 @@ std::vector<ControlEntry> BuildControls() {
         Control(K::StatusLine, "Uninitialized", 0, 10, 152, 182, 24),
         Control(K::ScrollBar, {}, cmd::PositionBar, ViewLeft, ViewTop + ViewHeight, ViewWidth, 24),
         Control(K::WaveView, {}, 0, ViewLeft, ViewTop, ViewWidth, ViewHeight),
+        Control(K::PlayedMeter, "Play", 0, MeterStripLeft + 2, ViewTop, 30, ViewHeight),
+        Control(K::RecordedMeter, "Rec", 0, MeterStripLeft + 32, ViewTop, 30, ViewHeight),
+        Control(K::DropoutCount, {}, 0, MeterStripLeft, ViewTop + ViewHeight, MeterStripWidth, 24),
     };
 }
 

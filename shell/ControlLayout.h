@@ -6,7 +6,18 @@
 // The main window's controls in client coordinates, as data shared by the window and its tests.
 namespace jorv {
 
-enum class ControlKind { ToolButton, TrackList, CheckBox, Label, ScrollBar, StatusLine, WaveView };
+enum class ControlKind {
+    ToolButton,
+    TrackList,
+    CheckBox,
+    Label,
+    ScrollBar,
+    StatusLine,
+    WaveView,
+    PlayedMeter,
+    RecordedMeter,
+    DropoutCount,
+};
 
 struct ControlEntry {
     ControlKind kind;
@@ -17,7 +28,9 @@ struct ControlEntry {
     bool sunken;            // tool buttons of the transport group have a sunken edge
 };
 
-inline constexpr int ClientWidth = 742;
+// The level meters and the dropout count stand in a strip right of the view.
+inline constexpr int MeterStripWidth = 64;
+inline constexpr int ClientWidth = 742 + MeterStripWidth;
 inline constexpr int ClientHeight = 176;
 inline constexpr int ScrollBarMaximum = 255;
 

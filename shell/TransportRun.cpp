@@ -21,6 +21,8 @@ TransportStart StartRecord(AppContext& context) {
     if (project.drumsActive) context.drums.build(project.block.drumBlock);
     StartRipPlayer(context);
     const TransportStart started = context.wave.startRecording(project, take, context.ui);
+    context.view.dropoutMarks.clear();
+    if (started == TransportStart::Started) context.runningTake = take;
     if (project.drumsActive) context.drums.start();
     context.ui.setStatus("Recording");
     return started;

@@ -21,8 +21,7 @@ constexpr unsigned Channels = WaveFormat::channels;
 
 int RtAudioWaveDevice::Callback(void* output, void* input, unsigned frames, double, unsigned status, void* self) {
     static_cast<RtAudioWaveDevice*>(self)->process(static_cast<int16_t*>(output), static_cast<const int16_t*>(input),
-                                                   frames, status & RTAUDIO_OUTPUT_UNDERFLOW,
-                                                   status & RTAUDIO_INPUT_OVERFLOW);
+                                                   frames, status != 0);
     return 0;
 }
 
@@ -95,6 +94,7 @@ bool RtAudioWaveDevice::start(const Frame* buffer, uint32_t frames, Frame* into,
     played_ = 0;
     recorded_ = 0;
     bufferDone_ = false;
+    monitor_.dropouts.clear();
     mode_ = mode;  // published last: the callback starts with everything above in place
     return true;
 }
@@ -112,17 +112,21 @@ void RtAudioWaveDevice::reset() {
     if (wasPlaying) bufferDone_ = true;
 }
 
-void RtAudioWaveDevice::process(int16_t* output, const int16_t* input, unsigned frames, bool underflow, bool overflow) {
+// An underflow and an overflow reported together are one dropout: JACK flags both for one xrun.
+void RtAudioWaveDevice::process(int16_t* output, const int16_t* input, unsigned frames, bool dropout) {
     inCallback_.store(true);
-    if (underflow) underruns_.fetch_add(1, std::memory_order_relaxed);
-    if (overflow) overruns_.fetch_add(1, std::memory_order_relaxed);
     const int mode = mode_.load();
+    // The input is watched whenever it is open, so levels can be set before a take.
+    if (input) monitor_.recorded.raise(reinterpret_cast<const Frame*>(input), frames);
     unsigned sent = 0;
     if (mode != Idle) {
         const uint32_t position = played_.load(std::memory_order_relaxed);
+        if (dropout) monitor_.dropouts.note(position);
         const uint32_t total = outputFrames_.load(std::memory_order_relaxed);
         sent = std::min<uint32_t>(frames, total - std::min(position, total));
-        std::memcpy(output, output_.load(std::memory_order_relaxed) + position, sent * sizeof(Frame));
+        const Frame* playing = output_.load(std::memory_order_relaxed) + position;
+        std::memcpy(output, playing, sent * sizeof(Frame));
+        monitor_.played.raise(playing, sent);
         if (mode == Recording && input) {
             const uint32_t taken = recorded_.load(std::memory_order_relaxed);
             const uint32_t room = inputFrames_.load(std::memory_order_relaxed) - taken;

@@ -30,14 +30,14 @@ public:
     uint32_t playedFrames() const override { return played_.load(); }
     uint32_t capturedFrames() const override { return recorded_.load(std::memory_order_acquire); }
     bool takeBufferDone() override { return bufferDone_.exchange(false); }
-    DeviceCounters counters() const override { return {underruns_.load(), overruns_.load()}; }
+    DeviceMonitor& monitor() override { return monitor_; }
     bool wireLoopback(bool connect) override;
 
 private:
     // Runs on the audio thread: RtAudio's callback, handing the period to process().
     static int Callback(void* output, void* input, unsigned frames, double streamTime, unsigned status, void* self);
     // Runs on the audio thread: plays and captures one period.
-    void process(int16_t* output, const int16_t* input, unsigned frames, bool underflow, bool overflow);
+    void process(int16_t* output, const int16_t* input, unsigned frames, bool dropout);
 
     enum Mode : int { Idle = 0, Playing = 1, Recording = 2 };
     bool start(const Frame* buffer, uint32_t frames, Frame* into, uint32_t intoFrames, Mode mode);
@@ -58,8 +58,7 @@ private:
     std::atomic<uint32_t> played_{0};
     std::atomic<uint32_t> recorded_{0};
     std::atomic<bool> bufferDone_{false};
-    std::atomic<uint64_t> underruns_{0};
-    std::atomic<uint64_t> overruns_{0};
+    DeviceMonitor monitor_;
 };
 
 }  // namespace jorv

@@ -31,12 +31,20 @@ public:
     uint32_t playedFrames() const override { return played; }
     uint32_t capturedFrames() const override { return captured.load(std::memory_order_acquire); }
     bool takeBufferDone() override { return std::exchange(bufferDone, false); }
-    DeviceCounters counters() const override { return {}; }
+    DeviceMonitor& monitor() override { return watched; }
 
+    // As the audio callback does: the frames played and heard go to the meters.
     void advance(uint32_t frames) {
+        const std::size_t sentBefore = sent.size();
         for (uint32_t k = 0; k < frames && output && played < outputFrames; ++k, ++played) {
             sent.push_back(output[played]);
             if (input && played < inputFrames) input[played] = played < signal.size() ? signal[played] : Frame{0, 0};
+        }
+        const uint32_t count = uint32_t(sent.size() - sentBefore);
+        watched.played.raise(sent.data() + sentBefore, count);
+        if (input) {
+            const uint32_t from = std::min(played - count, inputFrames), to = std::min(played, inputFrames);
+            watched.recorded.raise(input + from, to - from);
         }
         if (input) captured.store(std::min(played, inputFrames), std::memory_order_release);
         if (output && played >= outputFrames) bufferDone = true;
@@ -45,6 +53,7 @@ public:
     bool outputOpens = true, inputOpens = true, closeSucceeds = true, startSucceeds = true;
     std::vector<Frame> signal;  // what the input hears, frame by frame from the start of a take
     std::vector<Frame> sent;    // everything played so far
+    DeviceMonitor watched;
     int resets = 0, closes = 0;
 
 private:
@@ -56,6 +65,7 @@ private:
         inputFrames = intoFrames;
         played = 0;
         captured.store(0, std::memory_order_release);
+        watched.dropouts.clear();
         sent.clear();
         return true;
     }

@@ -48,8 +48,10 @@ public:
         return measurement;
     }
     bool takeBufferDone() override { return std::exchange(bufferDone, false); }
+    DeviceMonitor& monitor() override { return watched; }
 
     std::vector<std::string> calls;
+    DeviceMonitor watched;
     std::vector<Frame> played;  // what the last audition sent
     uint32_t position = 0;
     bool bufferDone = false;
