@@ -26,12 +26,17 @@ constexpr int ValueIds[3] = {1019, 1020, 1021};
 constexpr int BarY[3] = {21, 44, 68};
 constexpr int LabelY[3] = {7, 32, 56};
 constexpr int ValueY[3] = {21, 45, 68};
+// The values speak in units ("-42.1 dBFS", "+7.0 semitones"), which takes more room than the
+// template's 19 units for a number: the dialog is as much wider, with OK and Cancel kept at
+// its right edge.
+constexpr int ValueWidth = 70;
+constexpr int Widening = ValueWidth - 19;
 
 }  // namespace
 
 EffectParameterDialog::EffectParameterDialog(QWidget* parent, AppContext& context)
     : OkOnlyDialog(parent, QStringLiteral("Dialog")), context_(context) {
-    setFixedSize(Units(0, 0, 186, 106).size());
+    setFixedSize(Units(0, 0, 186 + Widening, 106).size());
     EffectDialogState& state = context.effectDialog;
     const EffectInfo* effect = OpenEffectDialog(state);
     if (effect) setWindowTitle(ToQt(effect->caption));
@@ -46,17 +51,18 @@ EffectParameterDialog::EffectParameterDialog(QWidget* parent, AppContext& contex
         bars_[i]->setRange(EffectParameterMin, EffectParameterMax);
         bars_[i]->setPageStep(1);
         bars_[i]->setValue(state.effectParams[i]);
+        bars_[i]->setEnabled(EffectBarEnabled(state, i));
         connect(bars_[i], &QScrollBar::actionTriggered, this, [this, i](int action) { scrolled(i, action); });
         values_[i] = new QLabel(QStringLiteral("0"), this);
-        values_[i]->setGeometry(Units(160, ValueY[i], 19, 12));
+        values_[i]->setGeometry(Units(160, ValueY[i], ValueWidth, 12));
         NameControl(values_[i], ValueIds[i]);
     }
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(Units(72, 85, 50, 14));
+    ok->setGeometry(Units(72 + Widening, 85, 50, 14));
     NameControl(ok, EffectDialogOk);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(Units(129, 85, 50, 14));
+    cancel->setGeometry(Units(129 + Widening, 85, 50, 14));
     NameControl(cancel, EffectDialogCancel);
     connect(ok, &QPushButton::clicked, this, &EffectParameterDialog::accept);
     connect(cancel, &QPushButton::clicked, this, [this] { done(EffectDialogCancel); });
@@ -74,7 +80,7 @@ void EffectParameterDialog::scrolled(int bar, int action) {
 }
 
 void EffectParameterDialog::showValues() {
-    for (int i = 0; i < 3; ++i) values_[i]->setText(ToQt(EffectValueText(context_.effectDialog.effectParams[i])));
+    for (int i = 0; i < 3; ++i) values_[i]->setText(ToQt(EffectValueText(context_.effectDialog, i)));
 }
 
 void EffectParameterDialog::accept() {

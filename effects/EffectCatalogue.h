@@ -7,6 +7,7 @@
 
 #include "effects/EffectArguments.h"
 #include "effects/FftWorkspace.h"
+#include "effects/ParameterReadouts.h"
 
 namespace jorv {
 
@@ -62,6 +63,8 @@ struct EffectInfo {
     std::string_view caption;
     std::array<std::string_view, 3> labels;
     std::array<int32_t, 3> defaults;
+    // What each value means beside its bar; null for a parameter labelled "N/A".
+    std::array<ParameterReadout, 3> readouts;
     // Exactly one of the two: a time-domain algorithm, or the spectral step of an FFT effect.
     EffectAlgorithm algorithm = nullptr;
     SpectralStep spectralStep = nullptr;
@@ -70,6 +73,8 @@ struct EffectInfo {
 // All effects. A row's position is its number in saved effect lists (ChainItem::effectRow), so
 // rows never move; the FX menu shows each popup's rows in this order.
 std::span<const EffectInfo> EffectCatalogue();
+// Whether the parameter dialog offers parameter 0..2 of an effect: not where its label is "N/A".
+bool ParameterOffered(const EffectInfo& effect, int parameter);
 // The catalogue row of id, or null when id is not an effect.
 const EffectInfo* FindEffect(EffectId id);
 // The FX submenus in menu order.

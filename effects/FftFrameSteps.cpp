@@ -153,8 +153,8 @@ void PerfectPitchRatio(FftFrame frame, int scale, int key, int tuning) {
     FftWorkspace& w = frame.work;
     const Peak peak = FindPeak(w.analysisMagnitude);
     double e = peak.magnitude > 0 ? w.analysisFrequency[peak.bin] : 0.0;
-    for (int r = key / 22; r > 0; --r) e *= SemitoneDown;
-    const double s = e / (1.0 + tuning * 0.00023227734375000017);
+    for (int r = PerfectPitchKey(key); r > 0; --r) e *= SemitoneDown;
+    const double s = e / PerfectPitchTuning(tuning);
     if (s > 0) frame.pitchRatio.set(SnapToScale(s, scale) / s);
     frame.pitchRatio.set(std::clamp(frame.pitchRatio.get(), 0.5, 2.0));
 }
@@ -169,9 +169,17 @@ void ChangeMagnitudesInPlace(FftWorkspace& w, ChangeMagnitudes change) {
 
 }  // namespace
 
-void FftPitchStep(FftFrame frame, int k1, int, int) {
+double FftPitchRatio(int k1) {
     constexpr double Ratios[6] = {0.5, 0.75, 1.25, 1.5, 1.75, 2.0};
-    frame.pitchRatio.set(Ratios[k1 < 42 ? 0 : k1 < 84 ? 1 : k1 < 128 ? 2 : k1 < 170 ? 3 : k1 < 212 ? 4 : 5]);
+    return Ratios[k1 < 42 ? 0 : k1 < 84 ? 1 : k1 < 128 ? 2 : k1 < 170 ? 3 : k1 < 212 ? 4 : 5];
+}
+
+int PerfectPitchKey(int k2) { return k2 / 22; }
+
+double PerfectPitchTuning(int k3) { return 1.0 + k3 * 0.00023227734375000017; }
+
+void FftPitchStep(FftFrame frame, int k1, int, int) {
+    frame.pitchRatio.set(FftPitchRatio(k1));
     TrueFrequencyAnalysis(frame.work);
     PitchSynthesis(frame.work, frame.pitchRatio.get());
 }

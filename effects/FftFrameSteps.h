@@ -16,4 +16,11 @@ void FftDigitizeStep(FftFrame frame, int k1, int k2, int k3);
 void FftHarmonicsStep(FftFrame frame, int k1, int k2, int k3);
 void FftBassBoostStep(FftFrame frame, int k1, int k2, int k3);
 
+// The FFT Pitch ratio that p1's low byte picks.
+double FftPitchRatio(int k1);
+// Perfect Pitch's key in semitones above C (0..11) for p2's low byte, and the factor by which
+// p3's tuning raises the scale.
+int PerfectPitchKey(int k2);
+double PerfectPitchTuning(int k3);
+
 }  // namespace jorv

@@ -62,4 +62,9 @@ void ApplyPitch(TrackSamples samples, const EffectArguments& a) {
     GrainPitchShift(samples, a.start, a.end, step.f, step.direction, a.panLeft, a.panRight, 0.0f, 0.0f);
 }
 
+double PitchSpeed(int k1) {
+    const Step step = PitchStep(k1);
+    return 1.0 + step.direction * double{step.f};
+}
+
 }  // namespace jorv

@@ -13,4 +13,7 @@ void GrainPitchShift(TrackSamples samples, int64_t start, int64_t end, float f, 
 // The Pitch effect: step and direction from p1's low byte, wet only.
 void ApplyPitch(TrackSamples samples, const EffectArguments& a);
 
+// How fast the Pitch effect's grains read for p1's low byte: the factor its pitch changes by.
+double PitchSpeed(int k1);
+
 }  // namespace jorv

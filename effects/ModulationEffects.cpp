@@ -22,7 +22,7 @@ template <bool TwoVoices>
 void Chorus(TrackSamples samples, const EffectArguments& a) {
     const int depth = a.k2();
     const float length = ToFloat(double(a.length()));
-    OscillatorTurns offsets(ToFloat((255 - a.k1()) * TwoToMinus18), [depth](float phase) {
+    OscillatorTurns offsets(ChorusPhaseStep(a.k1()), [depth](float phase) {
         return std::pair{ToFloat((std::cos(double{phase}) + 1.0) * depth),
                          TwoVoices ? ToFloat((std::sin(double{phase}) + 1.0) * depth) : 0.0f};
     });
@@ -50,13 +50,19 @@ double Swing(double depth, double angle) { return (depth * std::cos(angle) + 2.0
 
 }  // namespace
 
+float ChorusPhaseStep(int k1) { return ToFloat((255 - k1) * TwoToMinus18); }
+
+float VibePhaseStep(int k1) { return ToFloat(k1 * double{VibeRateFactor}); }
+
+float SwingPhaseStep(int k1) { return ToFloat(k1 * TwoToMinus18); }
+
 void ApplyChorus2(TrackSamples samples, const EffectArguments& a) { Chorus<false>(samples, a); }
 
 void ApplyChorus3(TrackSamples samples, const EffectArguments& a) { Chorus<true>(samples, a); }
 
 void ApplyVibeAmplitude(TrackSamples samples, const EffectArguments& a) {
     const double depth = a.k2() * double{Inv255};
-    OscillatorTurns envelope(ToFloat(a.k1() * double{VibeRateFactor}), [depth](float phase) { return Swing(depth, phase); });
+    OscillatorTurns envelope(VibePhaseStep(a.k1()), [depth](float phase) { return Swing(depth, phase); });
     for (int64_t f = a.start; f < a.end; ++f) {
         int16_t* v = samples.values + 2 * f;
         v[0] = ClampTruncate(v[0] * (envelope.value() * a.panLeft + 1.0), SampleLimit);
@@ -67,7 +73,7 @@ void ApplyVibeAmplitude(TrackSamples samples, const EffectArguments& a) {
 
 void ApplyBouncePan(TrackSamples samples, const EffectArguments& a) {
     const double depth = a.k2() * double{Inv255};
-    OscillatorTurns swings(ToFloat(a.k1() * TwoToMinus18), [depth](float phase) {
+    OscillatorTurns swings(SwingPhaseStep(a.k1()), [depth](float phase) {
         return std::pair{Swing(depth, phase), Swing(depth, phase + HalfPi)};
     });
     for (int64_t f = a.start; f < a.end; ++f) {
@@ -79,7 +85,7 @@ void ApplyBouncePan(TrackSamples samples, const EffectArguments& a) {
 }
 
 void ApplyRing(TrackSamples samples, const EffectArguments& a) {
-    OscillatorTurns cosine(ToFloat(a.k1() * TwoToMinus18), [](float phase) { return std::cos(double{phase}); });
+    OscillatorTurns cosine(SwingPhaseStep(a.k1()), [](float phase) { return std::cos(double{phase}); });
     for (int64_t f = a.start; f < a.end; ++f) {
         int16_t* v = samples.values + 2 * f;
         v[0] = ClampTruncate(v[0] * (cosine.value() * a.panLeft + 1.0), SampleLimit);

@@ -13,4 +13,9 @@ void ApplyVibeAmplitude(TrackSamples samples, const EffectArguments& a);
 void ApplyBouncePan(TrackSamples samples, const EffectArguments& a);
 void ApplyRing(TrackSamples samples, const EffectArguments& a);
 
+// How far each oscillator's phase moves per frame, in radians, for p1's low byte.
+float ChorusPhaseStep(int k1);
+float VibePhaseStep(int k1);
+float SwingPhaseStep(int k1);  // Bounce Pan and Ring
+
 }  // namespace jorv

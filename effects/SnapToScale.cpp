@@ -31,10 +31,16 @@ constexpr NoteRange Minor[] = {
     {340, 380, 349.3f},  {380, 400, 392.1f}, {400, 450, 415.5f},  {450, 510, 466.2f},  {510, 540, 523.4f},
 };
 
+enum class Scale { Minor, Major, Chromatic };
+
+Scale ScaleKind(int scale) { return scale < 64 ? Scale::Minor : scale < 192 ? Scale::Major : Scale::Chromatic; }
+
 std::span<const NoteRange> ScaleFor(int scale) {
-    if (scale < 64) return Minor;
-    if (scale < 192) return Major;
-    return Chromatic;
+    switch (ScaleKind(scale)) {
+        case Scale::Minor: return Minor;
+        case Scale::Major: return Major;
+        default: return Chromatic;
+    }
 }
 
 }  // namespace
@@ -43,6 +49,14 @@ double SnapToScale(double frequency, int scale) {
     for (const NoteRange& range : ScaleFor(scale))
         if (frequency >= range.from && frequency < range.to) return range.note;
     return frequency;
+}
+
+std::string_view ScaleName(int scale) {
+    switch (ScaleKind(scale)) {
+        case Scale::Minor: return "Minor";
+        case Scale::Major: return "Major";
+        default: return "Chromatic";
+    }
 }
 
 }  // namespace jorv

@@ -26,7 +26,16 @@ void ScrollEffectParameter(EffectDialogState& state, int bar, ScrollCode code, i
     }
 }
 
-std::string EffectValueText(int32_t value) { return std::to_string(value); }
+std::string EffectValueText(const EffectDialogState& state, int bar) {
+    const EffectInfo* effect = FindEffect(state.dialogEffectId);
+    const ParameterReadout readout = effect ? effect->readouts[bar] : nullptr;
+    return readout ? readout(state.effectParams, bar) : std::to_string(state.effectParams[bar]);
+}
+
+bool EffectBarEnabled(const EffectDialogState& state, int bar) {
+    const EffectInfo* effect = FindEffect(state.dialogEffectId);
+    return !effect || ParameterOffered(*effect, bar);
+}
 
 void AcceptEffectDialog(const EffectDialogState& state, Project& project, EffectRandom& random, UiServices& ui) {
     if (!state.pickOnly) {

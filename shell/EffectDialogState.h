@@ -34,7 +34,12 @@ const EffectInfo* OpenEffectDialog(EffectDialogState& state);
 // where it is dragged, anything else changes nothing.
 void ScrollEffectParameter(EffectDialogState& state, int bar, ScrollCode code, int thumbPosition);
 
-std::string EffectValueText(int32_t value);
+// The text beside bar 0..2: the value in the effect's own unit where its row knows the
+// meaning, else the plain number (an "N/A" bar, an id without a row).
+std::string EffectValueText(const EffectDialogState& state, int bar);
+
+// Whether bar 0..2 can be moved: not where the effect's label says "N/A".
+bool EffectBarEnabled(const EffectDialogState& state, int bar);
 
 // OK: unless pickOnly, applies the effect to the selection, marks the track dirty and plays the
 // notification sound; then the whole window is repainted. FFT effects over more than a few

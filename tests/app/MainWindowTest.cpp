@@ -228,12 +228,12 @@ TEST_F(MainWindowTest, TheEffectDialogShowsTheCatalogueAndStepsWithinItsRange) {
     EffectParameterDialog dialog(&window, context);
     EXPECT_EQ(dialog.windowTitle(), "Turntable");
     EXPECT_EQ(dialog.findChild<QLabel*>("control1014")->text(), "Stop                 Start");
-    EXPECT_EQ(dialog.findChild<QLabel*>("control1019")->text(), "20");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1019")->text(), "Stop");
     auto* bar = dialog.findChild<QScrollBar*>("control1012");
     EXPECT_EQ(bar->minimum(), 2);
     EXPECT_EQ(bar->maximum(), 254);
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(dialog.findChild<QLabel*>("control1020")->text(), "129");
+    EXPECT_EQ(dialog.findChild<QLabel*>("control1020")->text(), "unused");  // Turntable never reads its depth
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // pages change nothing
     EXPECT_EQ(bar->value(), 129);
     EXPECT_EQ(context.effectDialog.effectParams[1], 129);

@@ -38,7 +38,33 @@ TEST(EffectDialog, ArrowsStopAtTheEndsTheThumbSetsAndPagesDoNothing) {
     ScrollEffectParameter(state, 1, ScrollCode::ThumbTrack, 40);
     ScrollEffectParameter(state, 2, ScrollCode::ThumbPosition, 41);
     EXPECT_EQ(state.effectParams, (std::array<int32_t, 3>{3, 40, 41}));
-    EXPECT_EQ(EffectValueText(41), "41");
+}
+
+TEST(EffectDialog, ValuesSpeakTheEffectsUnitsAndNotApplicableBarsAreOff) {
+    EffectDialogState state;
+    state.dialogEffectId = fx::Echo;
+    OpenEffectDialog(state);
+    EXPECT_EQ(EffectValueText(state, 0), "186 ms");  // 64 * 128 frames
+    EXPECT_EQ(EffectValueText(state, 1), "-6.0 dB");
+    EXPECT_EQ(EffectValueText(state, 2), "L99% R100%");
+    ScrollEffectParameter(state, 0, ScrollCode::ThumbTrack, 64);
+    EXPECT_EQ(EffectValueText(state, 0), "92.9 ms");
+    for (int bar = 0; bar < 3; ++bar) EXPECT_TRUE(EffectBarEnabled(state, bar));
+
+    // An "N/A" bar shows its plain number, and cannot be moved.
+    state.dialogEffectId = fx::FftPitch;
+    OpenEffectDialog(state);
+    EXPECT_EQ(EffectValueText(state, 0), "+7.0 semitones");
+    EXPECT_EQ(EffectValueText(state, 1), "2");
+    EXPECT_TRUE(EffectBarEnabled(state, 0));
+    EXPECT_FALSE(EffectBarEnabled(state, 1));
+    EXPECT_FALSE(EffectBarEnabled(state, 2));
+
+    // An id without a row keeps plain numbers on bars that move.
+    state.dialogEffectId = 32806;
+    state.effectParams = {41, 42, 43};
+    EXPECT_EQ(EffectValueText(state, 1), "42");
+    EXPECT_TRUE(EffectBarEnabled(state, 1));
 }
 
 struct AcceptFixture : ::testing::Test {
