@@ -22,6 +22,10 @@
 #include "shell/ControlLayout.h"
 #include "app/Icons.h"
 #include "app/LevelMeterWidget.h"
+#include "app/SelectRangeDialog.h"
+#include "app/TimeRulerWidget.h"
+#include "app/WindowGeometry.h"
+#include "shell/TimeRuler.h"
 #include "app/MasterDialog.h"
 #include "shell/ProjectCommands.h"
 #include "shell/RecentProjects.h"
@@ -70,13 +74,14 @@ MainWindow::MainWindow(const AppFolders& folders, const std::string& projectFile
     setWindowTitle(QStringLiteral("Jorv"));
     setWindowIcon(LoadIcon("jorv"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     buildMenus();
     setAcceptDrops(true);
     context_.launcher = std::make_unique<DesktopLauncher>();
     PrepareStartUp(context_, folders);
     buildControls();
-    setFixedSize(sizeHint());
+    setMinimumSize(sizeHint());
+    RestoreWindowGeometry(*this, context_.paths.settings);
     FinishStartUp(context_, projectFile);
     OpenDrumOutput(context_);
     auto* poll = new QTimer(this);
@@ -86,10 +91,41 @@ MainWindow::MainWindow(const AppFolders& folders, const std::string& projectFile
     poll->start(PollMilliseconds);
     auto* meters = new QTimer(this);
     connect(meters, &QTimer::timeout, this, [this] {
-        if (!shutDown_) watchDevices();
+        if (shutDown_) return;
+        watchDevices();
+        followView();
     });
     sinceWatched_.start();
     meters->start(MeterMilliseconds);
+}
+
+// The client area took a new size: the controls that follow its edges move or grow with it.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched == centralWidget()) {
+        const QSize client = centralWidget()->size();
+        for (const auto& [widget, entry] : placed_) {
+            const ControlGeometry place = PlaceControl(*entry, client.width(), client.height());
+            widget->setGeometry(place.x, place.y, place.width, place.height);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The ruler and the readout follow the selection, the zoom and the play position.
+void MainWindow::followView() {
+    const Project& project = context_.project;
+    const std::optional<uint64_t> position =
+        project.busy ? std::optional<uint64_t>(uint64_t{project.selectionStart} + wave_.playPosition()) : std::nullopt;
+    const QString readout =
+        project.projectLoaded ? ToQt(SelectionReadout(project.selectionStart, project.selectionEnd, position)) : QString();
+    if (widgets_.readout->text() != readout) widgets_.readout->setText(readout);
+    const ViewState& view = context_.view;
+    const RulerKey key{view.zoom, view.scrollOffset, view.framesPerPixel, view.width, project.framesPerTrack,
+                       project.projectLoaded};
+    if (key != rulerDrawn_) {
+        rulerDrawn_ = key;
+        widgets_.ruler->update();
+    }
 }
 
 void MainWindow::watchDevices() {
@@ -160,7 +196,8 @@ void MainWindow::addRecentProjectEntries(QMenu* menu) {
 
 void MainWindow::buildControls() {
     auto* client = new QWidget(this);
-    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setMinimumSize(ClientWidth, ClientHeight);
+    client->installEventFilter(this);
     for (const ControlEntry& entry : MainWindowControls()) addControl(client, entry);
     setCentralWidget(client);
 }
@@ -233,6 +270,17 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             widgets_.dropouts->setToolTip(tr("Dropouts the audio system reported during this play or take"));
             widget = widgets_.dropouts;
             break;
+        case ControlKind::TimeRuler:
+            widgets_.ruler = new TimeRulerWidget(client, context_.view, context_.project);
+            widgets_.ruler->setObjectName(QStringLiteral("ruler"));
+            widget = widgets_.ruler;
+            break;
+        case ControlKind::SelectionReadout:
+            widgets_.readout = new QLabel(client);
+            widgets_.readout->setObjectName(QStringLiteral("readout"));
+            widgets_.readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            widget = widgets_.readout;
+            break;
         case ControlKind::WaveView:
             widgets_.wave = new WaveformView(client, context_.view, context_.project, context_.waveSummary, wave_);
             widgets_.wave->setObjectName(QStringLiteral("waveView"));
@@ -240,6 +288,7 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             break;
     }
     widget->setGeometry(entry.x, entry.y, entry.width, entry.height);
+    placed_.emplace_back(widget, &entry);
     if (id != 0) NameControl(widget, id);
 }
 
@@ -310,6 +359,11 @@ void MainWindow::showHelp(const std::string& helpFile) {
     help_->showDocument(QString::fromStdString(helpFile));
 }
 
+void MainWindow::runSelectRange() {
+    SelectRangeDialog dialog(this, context_);
+    dialog.exec();
+}
+
 void MainWindow::closeWindow() { close(); }
 
 namespace {
@@ -342,6 +396,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (!shutDown_) {
         shutDown_ = true;
+        SaveWindowGeometry(*this, context_.paths.settings);
         ShutDown(context_);
     }
     event->accept();

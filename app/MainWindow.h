@@ -3,6 +3,9 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "shell/AppContext.h"
 #include "shell/AppPaths.h"
@@ -42,6 +45,7 @@ public:
     void runLyrics() override;
     void runRip() override;
     void runFxList() override;
+    void runSelectRange() override;
     void showHelp(const std::string& helpFile) override;
     void closeWindow() override;
 
@@ -60,6 +64,8 @@ private:
     void buildControls();
     void addControl(QWidget* client, const ControlEntry& entry);
     void watchDevices();
+    void followView();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     MainWindowWidgets widgets_;
     QtUiServices ui_;
@@ -68,6 +74,11 @@ private:
     AppContext context_;
     bool shutDown_ = false;
     QElapsedTimer sinceWatched_;
+    // The controls as placed in the smallest window, moved with the client area's edges.
+    std::vector<std::pair<QWidget*, const ControlEntry*>> placed_;
+    // What the ruler was last drawn for: it is repainted when any of it changes.
+    using RulerKey = std::tuple<double, double, double, int, uint32_t, bool>;
+    RulerKey rulerDrawn_{};
     HelpWindow* help_ = nullptr;  // made when first asked for, then kept with its place in the document
 };
 

@@ -12,6 +12,7 @@ class QToolButton;
 namespace jorv {
 
 class LevelMeterWidget;
+class TimeRulerWidget;
 class TrackListBox;
 class WaveformView;
 
@@ -23,6 +24,8 @@ struct MainWindowWidgets {
     LevelMeterWidget* playedMeter = nullptr;
     LevelMeterWidget* recordedMeter = nullptr;
     QLabel* dropouts = nullptr;
+    TimeRulerWidget* ruler = nullptr;
+    QLabel* readout = nullptr;
     TrackListBox* trackList = nullptr;
     std::map<int, QScrollBar*> scrollBars;  // by control id
     std::map<int, QCheckBox*> checkBoxes;  // by command id

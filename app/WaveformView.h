@@ -32,12 +32,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void drawFullView();
     void drawDropoutMarks(QPainter& painter);
+    int traceRow(int value) const;
+    QPointF tracePoint(int column, int value) const;
     void drawTrace(QPainter& painter);
-    void fillColumn(QPoint top, QPoint bottom);
+    void fillColumn(int column, int top, int bottom);
     SampleRange columnRange(FrameSpan column) const;
     int lastColumn() const;
     void moveCursor();

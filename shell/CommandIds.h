@@ -59,5 +59,6 @@ constexpr int ImportAudio = 32863;
 constexpr int SaveAs = 32864;
 // File > 1 .. 8, the recent projects: RecentProject + 0 (the latest) .. RecentProject + 7.
 constexpr int RecentProject = 32865;
+constexpr int SelectRange = 32873;
 
 }  // namespace jorv::cmd

@@ -133,6 +133,9 @@ void Undo(AppContext& context, Notification) { UndoStep(context); }
 void Redo(AppContext& context, Notification) { RedoStep(context); }
 
 void SelectAll(AppContext& context, Notification) { SelectWholeTrack(context.project); }
+void SelectRange(AppContext& context, Notification) {
+    if (context.project.projectLoaded) context.window.runSelectRange();
+}
 
 template <PasteMode Mode>
 void Paste(AppContext& context, Notification) {
@@ -168,6 +171,7 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::ImportAudio, OnContext<ImportAudioIntoTrack>, Redraw::Wave},
     {cmd::DropFile, OnContext<DropFile>, Redraw::Wave},
     {cmd::SelectAll, SelectAll, Redraw::Wave},
+    {cmd::SelectRange, SelectRange, Redraw::Wave},
     {cmd::AlignToBeat, ToggleAlignToBeat, Redraw::Nothing},
 
     {cmd::Play, Play, Redraw::Wave},

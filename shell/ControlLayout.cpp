@@ -1,5 +1,7 @@
 #include "shell/ControlLayout.h"
 
+#include <algorithm>
+
 #include "shell/ViewState.h"
 #include "shell/CommandIds.h"
 
@@ -9,12 +11,21 @@ namespace {
 
 constexpr int MeterStripLeft = ViewLeft + ViewWidth;
 
+constexpr ControlAnchor Fixed{};
+constexpr ControlAnchor FillsBoth{false, false, true, true};
+constexpr ControlAnchor FillsWidth{false, false, true, false};
+constexpr ControlAnchor BottomFillsWidth{false, true, true, false};
+constexpr ControlAnchor Bottom{false, true, false, false};
+constexpr ControlAnchor RightFillsHeight{true, false, false, true};
+constexpr ControlAnchor BottomRight{true, true, false, false};
+
 ControlEntry Tool(int x, int id, std::string_view tip, std::string_view icon, bool sunken) {
-    return {ControlKind::ToolButton, tip, id, x, 0, 32, 32, icon, sunken};
+    return {ControlKind::ToolButton, tip, id, x, 0, 32, 32, icon, sunken, Fixed};
 }
 
-ControlEntry Control(ControlKind kind, std::string_view text, int id, int x, int y, int w, int h) {
-    return {kind, text, id, x, y, w, h, {}, false};
+ControlEntry Control(ControlKind kind, std::string_view text, int id, int x, int y, int w, int h,
+                     ControlAnchor anchor = Fixed) {
+    return {kind, text, id, x, y, w, h, {}, false, anchor};
 }
 
 std::vector<ControlEntry> BuildControls() {
@@ -48,16 +59,26 @@ std::vector<ControlEntry> BuildControls() {
         Control(K::ScrollBar, {}, cmd::ZoomBar, 64, 104, 128, 24),
         Control(K::CheckBox, "Merge", cmd::MergeRecord, 10, 128, 86, 24),
         Control(K::CheckBox, "Drums", cmd::ActivateDrums, 96, 128, 96, 24),
-        Control(K::StatusLine, "Uninitialized", 0, 10, 152, 182, 24),
-        Control(K::ScrollBar, {}, cmd::PositionBar, ViewLeft, ViewTop + ViewHeight, ViewWidth, 24),
-        Control(K::WaveView, {}, 0, ViewLeft, ViewTop, ViewWidth, ViewHeight),
-        Control(K::PlayedMeter, "Play", 0, MeterStripLeft + 2, ViewTop, 30, ViewHeight),
-        Control(K::RecordedMeter, "Rec", 0, MeterStripLeft + 32, ViewTop, 30, ViewHeight),
-        Control(K::DropoutCount, {}, 0, MeterStripLeft, ViewTop + ViewHeight, MeterStripWidth, 24),
+        Control(K::StatusLine, "Uninitialized", 0, 10, ViewTop + ViewHeight, 182, 24, Bottom),
+        Control(K::ScrollBar, {}, cmd::PositionBar, ViewLeft, ViewTop + ViewHeight, ViewWidth, 24, BottomFillsWidth),
+        Control(K::TimeRuler, {}, 0, ViewLeft, ViewTop - RulerHeight, ViewWidth, RulerHeight, FillsWidth),
+        Control(K::WaveView, {}, 0, ViewLeft, ViewTop, ViewWidth, ViewHeight, FillsBoth),
+        Control(K::PlayedMeter, "Play", 0, MeterStripLeft + 2, ViewTop, 30, ViewHeight, RightFillsHeight),
+        Control(K::RecordedMeter, "Rec", 0, MeterStripLeft + 32, ViewTop, 30, ViewHeight, RightFillsHeight),
+        Control(K::DropoutCount, {}, 0, MeterStripLeft, ViewTop + ViewHeight, MeterStripWidth, 24, BottomRight),
+        Control(K::SelectionReadout, {}, 0, 10, ViewTop + ViewHeight + 24, ClientWidth - 20, ReadoutHeight,
+                BottomFillsWidth),
     };
 }
 
 }  // namespace
+
+ControlGeometry PlaceControl(const ControlEntry& entry, int clientWidth, int clientHeight) {
+    const int wider = std::max(clientWidth - ClientWidth, 0), taller = std::max(clientHeight - ClientHeight, 0);
+    const ControlAnchor& a = entry.anchor;
+    return {entry.x + (a.followsRight ? wider : 0), entry.y + (a.followsBottom ? taller : 0),
+            entry.width + (a.growsWide ? wider : 0), entry.height + (a.growsTall ? taller : 0)};
+}
 
 const std::vector<ControlEntry>& MainWindowControls() {
     static const std::vector<ControlEntry> controls = BuildControls();

@@ -32,6 +32,7 @@ public:
     void runLyrics() override {}
     void runRip() override {}
     void runFxList() override {}
+    void runSelectRange() override {}
     // Without a window the help cannot be shown: the message names the document to read.
     void showHelp(const std::string& helpFile) override;
     void closeWindow() override { closeRequested_ = true; }

@@ -23,6 +23,8 @@ public:
     // The Rip MCI dialog.
     virtual void runRip() = 0;
     virtual void runFxList() = 0;
+    // Edit > Select Range...: the two fields, until ApplySelectRange takes them or Cancel.
+    virtual void runSelectRange() = 0;
     // Help > Index: the help document (an HTML file that exists) in the program's own window.
     virtual void showHelp(const std::string& helpFile) = 0;
     // Destroys the main window, which ends the program.

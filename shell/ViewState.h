@@ -7,16 +7,20 @@
 
 namespace jorv {
 
-// The waveform view's place in the window's client area, in pixels.
+// The waveform view's place in the window's client area, in pixels: its top left corner, and
+// its size when the window is at its smallest (it grows with the window). The time ruler takes
+// the RulerHeight pixels above it.
 inline constexpr int ViewLeft = 192;
-inline constexpr int ViewTop = 32;
+inline constexpr int RulerHeight = 16;
+inline constexpr int ViewTop = 32 + RulerHeight;
 inline constexpr int ViewWidth = 550;
 inline constexpr int ViewHeight = 120;
 
 // How the waveform view shows the current track.
 struct ViewState {
-    // The pixel columns the view shows: ViewWidth while the window keeps its size.
+    // The view's size in pixels as the window has made it.
     int width = ViewWidth;
+    int height = ViewHeight;
     double zoom = 1.0;
     // Frames per pixel at zoom 1: the whole track fills the view.
     double framesPerPixel = 1.0;
@@ -42,8 +46,9 @@ struct FrameSpan {
 };
 // The frames the pixel column at client x covers: from its own frame to the next column's, at
 // least that one frame; the last column reaches the track's end. Side by side the columns
-// cover the frames they show once each.
-FrameSpan ColumnFrames(const ViewState& view, uint32_t framesPerTrack, int x);
+// cover the frames they show once each. On a dense screen a column of the screen's pixels is a
+// fraction of a pixel wide, at a fractional x.
+FrameSpan ColumnFrames(const ViewState& view, uint32_t framesPerTrack, double x, double columnWidth = 1.0);
 
 // Selecting with the left button: a press inside the view starts an empty selection there, a
 // move while the button is down stretches its end to the right (never left of its start), and

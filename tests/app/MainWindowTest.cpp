@@ -80,7 +80,30 @@ TEST_F(MainWindowTest, StartsWithItsTitleAndStatusAndAClientAreaOfTheRightSize) 
     EXPECT_EQ(window.findChild<QLabel*>("status")->text(), "Uninitialized");
     EXPECT_GE(window.centralWidget()->width(), ClientWidth);
     EXPECT_GE(window.centralWidget()->height(), ClientHeight);
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());  // not resizable
+}
+
+// Made larger, the view takes the room: the ruler and the position bar as wide as it, the meters
+// at the right edge, the status line and the readout at the bottom; the whole track still
+// fills the view at zoom 1. The size is there again in the next window.
+TEST_F(MainWindowTest, TheWindowGrowsTheViewAndRemembersItsSize) {
+    window.resize(1600, 700);
+    ASSERT_TRUE(settle([&] { return window.width() == 1600; }));
+    const QSize client = window.centralWidget()->size();
+    const QRect view = window.findChild<QWidget*>("waveView")->geometry();
+    EXPECT_EQ(view, QRect(ViewLeft, ViewTop, client.width() - ViewLeft - MeterStripWidth,
+                          client.height() - ViewTop - 24 - ReadoutHeight));
+    EXPECT_EQ(window.findChild<QWidget*>("ruler")->geometry(), QRect(ViewLeft, ViewTop - RulerHeight, view.width(), RulerHeight));
+    EXPECT_EQ(control<QScrollBar>(cmd::PositionBar)->geometry(), QRect(ViewLeft, view.bottom() + 1, view.width(), 24));
+    EXPECT_EQ(window.findChild<QWidget*>("recordedMeter")->geometry().right(), client.width() - 3);
+    EXPECT_EQ(window.findChild<QLabel*>("readout")->geometry().bottom(), client.height() - 1);
+    EXPECT_EQ(control<QToolButton>(cmd::DeleteTrack)->pos(), QPoint(710, 0));  // the toolbar stays
+    EXPECT_EQ(window.context().view.width, view.width());
+    EXPECT_EQ(window.context().view.height, view.height());
+    window.close();
+
+    MainWindow next({folder.path(), folder.path()});
+    EXPECT_EQ(next.size(), QSize(1600, 700));
+    EXPECT_GE(next.minimumSize().width(), ClientWidth);
 }
 
 TEST_F(MainWindowTest, MenuBarShowsTheDocumentedMenusWithTheirCommands) {
@@ -94,7 +117,7 @@ TEST_F(MainWindowTest, MenuBarShowsTheDocumentedMenusWithTheirCommands) {
         {"&Edit/&Undo", 32779}, {"&Edit/&Redo", 32862}, {"&Edit/C&ut", 32774}, {"&Edit/&Copy", 32775}, {"&Edit/&Paste", 32776}, {"&Edit/-", 0},
         {"&Edit/Paste Sp&ecial/&Merge", 32780}, {"&Edit/Paste Sp&ecial/&Ring", 32853},
         {"&Edit/Paste Sp&ecial/&Negate", 32854}, {"&Edit/Copy &From ...", 32781}, {"&Edit/-", 0},
-        {"&Edit/&Align to Beat", 32861}, {"&Edit/-", 0}, {"&Edit/&Select All", 32788},
+        {"&Edit/&Align to Beat", 32861}, {"&Edit/-", 0}, {"&Edit/&Select All", 32788}, {"&Edit/Select Ra&nge ...", 32873},
         {"&Control/&Play", 32789}, {"&Control/&Record", 32790}, {"&Control/&Stop", 32791}, {"&Control/-", 0},
         {"&Control/&Merge Record", 32793}, {"&Control/A&ctivate Drums", 32794},
         {"&Track/&Add", 32795}, {"&Track/&Properties ...", 32796}, {"&Track/&Delete", 32797},
@@ -121,6 +144,8 @@ TEST_F(MainWindowTest, MenuBarShowsTheDocumentedMenusWithTheirCommands) {
 }
 
 TEST_F(MainWindowTest, EveryControlSitsAtItsPlace) {
+    window.resize(window.minimumSize());
+    ASSERT_TRUE(settle([&] { return window.size() == window.minimumSize(); }));
     for (const ControlEntry& entry : MainWindowControls()) {
         if (entry.id == 0) continue;
         QWidget* widget = control<QWidget>(entry.id);
@@ -132,8 +157,8 @@ TEST_F(MainWindowTest, EveryControlSitsAtItsPlace) {
         }
     }
     const QWidget* wave = window.findChild<QWidget*>("waveView");
-    EXPECT_EQ(wave->geometry(), QRect(192, 32, 550, 120));
-    EXPECT_EQ(window.findChild<QLabel*>("status")->geometry(), QRect(10, 152, 182, 24));
+    EXPECT_EQ(wave->geometry(), QRect(192, 48, 550, 120));
+    EXPECT_EQ(window.findChild<QLabel*>("status")->geometry(), QRect(10, 168, 182, 24));
     for (const int bar : {cmd::VolumeBar, cmd::PanBar, cmd::ZoomBar, cmd::PositionBar}) {
         EXPECT_EQ(control<QScrollBar>(bar)->minimum(), 0);
         EXPECT_EQ(control<QScrollBar>(bar)->maximum(), 255);
@@ -330,11 +355,14 @@ TEST_F(MainWindowTest, TheViewShowsWhatEachCommandDidToTheTrack) {
         view->render();
         return DrawnRows(view->image(), column);
     };
-    const std::pair<int, int> band{60 - 25, 60 + 25}, silence{60, 60};  // 12800 / 512 about the middle row
-    EXPECT_EQ(drawn(100), silence);
-    EXPECT_EQ(drawn(400), band);
+    // 12800 / 512 about the middle row at the smallest view's height, in proportion at this one.
+    const int middle = view->height() / 2, reach = 25 * view->height() / ViewHeight;
+    const std::pair<int, int> band{middle - reach, middle + reach}, silence{middle, middle};
+    const int cutColumn = view->width() / 5, keptColumn = view->width() * 4 / 5;
+    EXPECT_EQ(drawn(cutColumn), silence);
+    EXPECT_EQ(drawn(keptColumn), band);
     QTest::mouseClick(control<QToolButton>(cmd::Undo), Qt::LeftButton);
-    EXPECT_EQ(drawn(400), silence);
+    EXPECT_EQ(drawn(keptColumn), silence);
 }
 
 // A 48 kHz file dropped on the view comes in at the track's rate where it fell.

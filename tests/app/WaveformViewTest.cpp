@@ -14,6 +14,8 @@ namespace jorv::test {
 namespace {
 
 const QColor Trace(0x20, 0x80, 0x40);
+// The row of silence in the client area: the middle of the smallest view.
+constexpr int Baseline = ViewTop + ViewHeight / 2;
 
 // A loaded track of 1100 frames, two frames to a pixel at zoom 1, whose left channel reads 5120.
 struct WaveformViewTest : ::testing::Test {
@@ -63,13 +65,13 @@ TEST_F(WaveformViewTest, DrawsTheTraceTheBandOrdOverItAndTheBeatGrid) {
     project.alignToBeat = true;
     project.beatFrames = 300;      // lines at x 192, 342, 492, 642
     widget.render();
-    EXPECT_EQ(at(400, 102), QColor(0x20, 0x80, 0x40));  // 92 + 5120 / 512
-    EXPECT_EQ(at(400, 60), QColor(Qt::black));
-    EXPECT_EQ(at(250, 60), QColor(0x40, 0x40, 0x40));  // the band on black
-    EXPECT_EQ(at(250, 102), QColor(0x60, 0xC0, 0x40));  // the band OR'd onto the trace
-    EXPECT_EQ(at(292, 60), QColor(Qt::black));         // the band ends before x2
-    EXPECT_EQ(at(342, 40), QColor(0x40, 0x20, 0x80));
-    EXPECT_EQ(at(342, 150), QColor(Qt::black));        // grid lines end above y 150
+    EXPECT_EQ(at(400, Baseline + 10), QColor(0x20, 0x80, 0x40));  // 5120 / 512 below the middle
+    EXPECT_EQ(at(400, ViewTop + 28), QColor(Qt::black));
+    EXPECT_EQ(at(250, ViewTop + 28), QColor(0x40, 0x40, 0x40));  // the band on black
+    EXPECT_EQ(at(250, Baseline + 10), QColor(0x60, 0xC0, 0x40));  // the band OR'd onto the trace
+    EXPECT_EQ(at(292, ViewTop + 28), QColor(Qt::black));         // the band ends before x2
+    EXPECT_EQ(at(342, ViewTop + 8), QColor(0x40, 0x20, 0x80));
+    EXPECT_EQ(at(342, ViewTop + 118), QColor(Qt::black));        // grid lines end two rows above the bottom
 }
 
 // A whole 4 MB track, about 1900 frames to a column: sampling one frame per column would draw
@@ -79,8 +81,8 @@ TEST_F(WaveformViewTest, ASineZoomedOutAllTheWayIsASteadyBand) {
     widget.render();
     for (int x = ViewLeft + 1; x < ViewLeft + ViewWidth; ++x) {
         const auto [top, bottom] = traceExtent(x);
-        ASSERT_NEAR(top, 92 - 31, 1) << x;  // 92 -/+ 16000 / 512
-        ASSERT_NEAR(bottom, 92 + 31, 1) << x;
+        ASSERT_NEAR(top, Baseline - 31, 1) << x;  // -/+ 16000 / 512
+        ASSERT_NEAR(bottom, Baseline + 31, 1) << x;
     }
 }
 
@@ -96,9 +98,9 @@ TEST_F(WaveformViewTest, ZoomedInTheTraceIsALineThroughOneFramePerColumn) {
         expected.fill(Qt::black);
         QPainter painter(&expected);
         painter.setPen(Trace);
-        QPoint previous(0, 92 - ViewTop);
+        QPoint previous(0, Baseline - ViewTop);
         for (int x = ViewLeft; x < ViewLeft + ViewWidth; ++x) {
-            const QPoint next(x - ViewLeft, 92 + project.trackBuffer[PixelToFrame(view, 1100, x)].left / 512 - ViewTop);
+            const QPoint next(x - ViewLeft, Baseline + project.trackBuffer[PixelToFrame(view, 1100, x)].left / 512 - ViewTop);
             painter.drawLine(previous, next);
             previous = next;
         }
@@ -109,23 +111,23 @@ TEST_F(WaveformViewTest, ZoomedInTheTraceIsALineThroughOneFramePerColumn) {
 
 TEST_F(WaveformViewTest, ThePlayCursorMovesByExclusiveOrAndGoesWithTheFullView) {
     widget.render();
-    const QColor trace = at(242, 102);
+    const QColor trace = at(242, Baseline + 10);
     project.busy = true;
     project.selectionStart = 0;
     wave.position = 100;  // x 242
     widget.render();
-    EXPECT_EQ(at(242, 40), QColor(0x80, 0x40, 0x20));
-    EXPECT_EQ(at(242, 102), QColor(0x80 ^ 0x20, 0x40 ^ 0x80, 0x20 ^ 0x40));
+    EXPECT_EQ(at(242, ViewTop + 8), QColor(0x80, 0x40, 0x20));
+    EXPECT_EQ(at(242, Baseline + 10), QColor(0x80 ^ 0x20, 0x40 ^ 0x80, 0x20 ^ 0x40));
     EXPECT_EQ(view.cursorX, 242);
     wave.position = 200;  // x 292: the old line is taken away, the new one drawn
     widget.render();
-    EXPECT_EQ(at(242, 40), QColor(Qt::black));
-    EXPECT_EQ(at(242, 102), trace);
-    EXPECT_EQ(at(292, 40), QColor(0x80, 0x40, 0x20));
+    EXPECT_EQ(at(242, ViewTop + 8), QColor(Qt::black));
+    EXPECT_EQ(at(242, Baseline + 10), trace);
+    EXPECT_EQ(at(292, ViewTop + 8), QColor(0x80, 0x40, 0x20));
     project.busy = false;
     view.cursorX = 0;
     widget.render();
-    EXPECT_EQ(at(292, 40), QColor(Qt::black));
+    EXPECT_EQ(at(292, ViewTop + 8), QColor(Qt::black));
 }
 
 TEST_F(WaveformViewTest, ADragThroughTheWidgetSelects) {
@@ -136,6 +138,51 @@ TEST_F(WaveformViewTest, ADragThroughTheWidgetSelects) {
     EXPECT_EQ(project.selectionStart, 100u);
     EXPECT_EQ(project.selectionEnd, 300u);
     EXPECT_FALSE(view.dragging);
+}
+
+// Resized with its window, the view shows the whole track over its new width and scales the
+// trace to its new height: twice as tall, a sample lies twice as far from the middle.
+TEST_F(WaveformViewTest, AResizedViewSpreadsTheTrackAndTheTraceOverItsNewSize) {
+    widget.show();
+    widget.resize(1100, 2 * ViewHeight);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(view.width, 1100);
+    ASSERT_EQ(view.height, 2 * ViewHeight);
+    EXPECT_EQ(PixelToFrame(view, 1100, ViewLeft + 1000), 1000u);  // one frame to a column now
+    widget.render();
+    EXPECT_EQ(widget.image().size(), QSize(1100, 2 * ViewHeight));
+    EXPECT_EQ(at(ViewLeft + 500, ViewTop + ViewHeight + 20), Trace);  // 5120 / 256 below the middle
+    EXPECT_EQ(at(ViewLeft + 500, Baseline + 10), QColor(Qt::black));
+}
+
+// On a dense screen (the test runs again with QT_SCALE_FACTOR=2) the image has a pixel for each
+// of the screen's, and every one of its columns of a tone zoomed out holds the band.
+TEST_F(WaveformViewTest, ADenseScreenGetsAnImageColumnForEachOfItsPixels) {
+    widget.show();
+    widget.resize(ViewWidth, ViewHeight);
+    QCoreApplication::processEvents();
+    const qreal ratio = widget.devicePixelRatioF();
+    load(Sine(1048576, 440, 16000));
+    widget.render();
+    const QImage& image = widget.image();
+    ASSERT_EQ(image.size(), (QSizeF(ViewWidth, ViewHeight) * ratio).toSize());
+    const int middle = image.height() / 2, reach = int(16000 * image.height() / (ViewHeight * 512));
+    for (int column = 1; column < image.width(); ++column) {
+        ASSERT_EQ(image.pixelColor(column, middle - reach + 1), Trace) << column;
+        ASSERT_EQ(image.pixelColor(column, middle + reach - 1), Trace) << column;
+        ASSERT_EQ(image.pixelColor(column, middle - reach - 2), QColor(Qt::black)) << column;
+    }
+    // A saw of two frames to a view column: each of the screen's columns shows its own frame.
+    std::vector<Frame> ramp(1100);
+    for (int k = 0; k < 1100; ++k) ramp[k].left = int16_t(k % 100 * 300 - 15000);  // a row or more a frame
+    load(ramp);
+    widget.render();
+    const auto firstTraceRow = [&image](int column) {
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(column, y) == Trace) return y;
+        return -1;
+    };
+    if (ratio >= 2) EXPECT_NE(firstTraceRow(int(210 * ratio)), firstTraceRow(int(210 * ratio) + 1));
 }
 
 // Two frames to a pixel: frame 400 is at client x 392.

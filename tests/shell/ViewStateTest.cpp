@@ -64,11 +64,12 @@ TEST_F(ViewStateTest, EachColumnCoversTheFramesUpToTheNextColumns) {
 
 TEST_F(ViewStateTest, ADragSelectsRightwardsFromWhereThePressWasInsideTheView) {
     PressInView(view, project, 191, 100);  // one pixel left of the view
-    PressInView(view, project, 300, 153);  // one pixel below it
+    PressInView(view, project, 300, ViewTop + ViewHeight + 1);  // one pixel below it
+    PressInView(view, project, 300, ViewTop - 1);  // on the ruler above it
     EXPECT_FALSE(view.dragging);
     EXPECT_FALSE(MoveSelection(view, project, 400));
 
-    PressInView(view, project, 300, 40);
+    PressInView(view, project, 300, ViewTop + 8);
     EXPECT_TRUE(view.dragging);
     const uint32_t start = PixelToFrame(view, FourMegabytes, 300);
     EXPECT_EQ(project.selectionStart, start);

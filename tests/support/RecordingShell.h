@@ -82,13 +82,14 @@ public:
     void runLyrics() override { run(lyrics, "lyrics"); }
     void runRip() override { run(rip, "rip"); }
     void runFxList() override { run(fxList, "fxList"); }
+    void runSelectRange() override { run(selectRange, "selectRange"); }
     void showHelp(const std::string& helpFile) override { helpShown.push_back(helpFile); }
 
     int aboutShown = 0;
     int closed = 0;
     std::vector<std::string> dialogs;
     std::vector<std::string> helpShown;
-    std::function<void()> projectSettings, trackProperties, master, drumEdit, options, lyrics, rip, fxList;
+    std::function<void()> projectSettings, trackProperties, master, drumEdit, options, lyrics, rip, fxList, selectRange;
     std::function<int()> effectDialog;
 
 private:
