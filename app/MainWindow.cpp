@@ -21,6 +21,7 @@
 #include "app/QtText.h"
 #include "shell/ControlLayout.h"
 #include "app/Icons.h"
+#include "shell/KeyboardSelection.h"
 #include "app/LevelMeterWidget.h"
 #include "app/SelectRangeDialog.h"
 #include "app/TimeRulerWidget.h"
@@ -157,6 +158,12 @@ void MainWindow::buildMenus() {
     // Space plays the selection, or stops what runs, wherever the focus is in the window.
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
     connect(space, &QShortcut::activated, this, [this] { deliver(PlayOrStopCommand(context_.project), Notification::Clicked); });
+    // The view's cursor, selection and zoom keys, likewise for the whole window.
+    for (const ViewKey& key : ViewKeys()) {
+        auto* shortcut = new QShortcut(QKeySequence(ToQt(key.keys)), this);
+        const int id = key.id;
+        connect(shortcut, &QShortcut::activated, this, [this, id] { deliver(id, Notification::Clicked); });
+    }
 }
 
 void MainWindow::addMenuEntries(QMenu* menu, const std::vector<MenuEntry>& entries) {
@@ -210,6 +217,7 @@ void MainWindow::addControl(QWidget* client, const ControlEntry& entry) {
             auto* button = new QToolButton(client);
             if (entry.icon.empty()) {
                 button->setText(ToQt(entry.text));
+                button->setShortcut({});  // "&Fx" keeps its look, and Alt+F opens the File menu
             } else {
                 button->setIcon(LoadIcon(entry.icon));
                 button->setIconSize(QSize(24, 24));

@@ -79,10 +79,10 @@ void WaveformView::drawFullView() {
     }
     drawTrace(painter);
     const int32_t x1 = FrameToPixel(view_, project_.selectionStart), x2 = FrameToPixel(view_, project_.selectionEnd);
-    if (x2 > x1) {
-        painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        painter.fillRect(QRect(OnImage(x1, ViewTop), OnImage(x2 - 1, ViewTop + view_.height - 1)), BandColour);
-    }
+    // An empty selection is where the keys and the edits start: a band one pixel wide, so the
+    // keyboard's cursor can be seen.
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.fillRect(QRect(OnImage(x1, ViewTop), OnImage(std::max(x2 - 1, x1), ViewTop + view_.height - 1)), BandColour);
     drawDropoutMarks(painter);
 }
 

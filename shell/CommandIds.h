@@ -61,4 +61,18 @@ constexpr int SaveAs = 32864;
 constexpr int RecentProject = 32865;
 constexpr int SelectRange = 32873;
 
+// The keys of the waveform view, which no menu shows: Home, End, Left and Right move the cursor
+// (an empty selection), with Shift they move the selection's end (Shift+Home its start), and
+// + and - step the Zoom bar.
+constexpr int CursorToStart = 32890;
+constexpr int CursorToEnd = 32891;
+constexpr int CursorLeft = 32892;
+constexpr int CursorRight = 32893;
+constexpr int SelectToStart = 32894;
+constexpr int SelectToEnd = 32895;
+constexpr int SelectLeft = 32896;
+constexpr int SelectRight = 32897;
+constexpr int ZoomIn = 32898;
+constexpr int ZoomOut = 32899;
+
 }  // namespace jorv::cmd

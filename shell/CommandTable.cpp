@@ -5,6 +5,7 @@
 
 #include "shell/ExportCommands.h"
 #include "shell/ImportCommands.h"
+#include "shell/KeyboardSelection.h"
 #include "shell/MidiModes.h"
 #include "shell/ProjectCommands.h"
 #include "shell/RecentProjects.h"
@@ -137,6 +138,16 @@ void SelectRange(AppContext& context, Notification) {
     if (context.project.projectLoaded) context.window.runSelectRange();
 }
 
+template <int Id>
+void SelectionKey(AppContext& context, Notification) {
+    MoveSelectionByKey(context, Id);
+}
+
+template <int Id>
+void ZoomKey(AppContext& context, Notification) {
+    ZoomByKey(context, Id);
+}
+
 template <PasteMode Mode>
 void Paste(AppContext& context, Notification) {
     PasteClip(context.project, Mode, context.ui);
@@ -173,6 +184,17 @@ constexpr auto Commands = std::to_array<CommandEntry>({
     {cmd::SelectAll, SelectAll, Redraw::Wave},
     {cmd::SelectRange, SelectRange, Redraw::Wave},
     {cmd::AlignToBeat, ToggleAlignToBeat, Redraw::Nothing},
+    {cmd::CursorToStart, SelectionKey<cmd::CursorToStart>, Redraw::Wave},
+    {cmd::CursorToEnd, SelectionKey<cmd::CursorToEnd>, Redraw::Wave},
+    {cmd::CursorLeft, SelectionKey<cmd::CursorLeft>, Redraw::Wave},
+    {cmd::CursorRight, SelectionKey<cmd::CursorRight>, Redraw::Wave},
+    {cmd::SelectToStart, SelectionKey<cmd::SelectToStart>, Redraw::Wave},
+    {cmd::SelectToEnd, SelectionKey<cmd::SelectToEnd>, Redraw::Wave},
+    {cmd::SelectLeft, SelectionKey<cmd::SelectLeft>, Redraw::Wave},
+    {cmd::SelectRight, SelectionKey<cmd::SelectRight>, Redraw::Wave},
+    // The Zoom bar's own logic repaints the whole window.
+    {cmd::ZoomIn, ZoomKey<cmd::ZoomIn>, Redraw::Nothing},
+    {cmd::ZoomOut, ZoomKey<cmd::ZoomOut>, Redraw::Nothing},
 
     {cmd::Play, Play, Redraw::Wave},
     {cmd::Record, Record, Redraw::Wave},

@@ -1,6 +1,7 @@
 #include "shell/MenuTable.h"
 
 #include "shell/CommandIds.h"
+#include "shell/MenuMnemonics.h"
 #include "effects/EffectCatalogue.h"
 
 namespace jorv {
@@ -9,11 +10,11 @@ namespace {
 
 using Kind = MenuEntry::Kind;
 
-MenuEntry Item(std::string_view text, int id) { return {Kind::Item, text, id, {}}; }
+MenuEntry Item(std::string_view text, int id) { return {Kind::Item, std::string(text), id, {}}; }
 MenuEntry Separator() { return {Kind::Separator, {}, 0, {}}; }
 MenuEntry RecentProjects() { return {Kind::RecentProjects, {}, 0, {}}; }
 MenuEntry Submenu(std::string_view text, std::vector<MenuEntry> children) {
-    return {Kind::Submenu, text, 0, std::move(children)};
+    return {Kind::Submenu, std::string(text), 0, std::move(children)};
 }
 
 // One popup per effect group, its items in catalogue order.
@@ -62,7 +63,8 @@ std::vector<MenuEntry> BuildMenuBar() {
 constexpr CommandShortcut Shortcuts[] = {
     {cmd::New, "Ctrl+N"}, {cmd::Open, "Ctrl+O"}, {cmd::Save, "Ctrl+S"}, {cmd::SaveAs, "Ctrl+Shift+S"}, {cmd::Cut, "Ctrl+X"},
     {cmd::Copy, "Ctrl+C"}, {cmd::Paste, "Ctrl+V"}, {cmd::Undo, "Ctrl+Z"}, {cmd::SelectAll, "Ctrl+A"},
-    {cmd::Redo, "Ctrl+Shift+Z"}, {cmd::Redo, "Ctrl+Y"},
+    {cmd::Redo, "Ctrl+Shift+Z"}, {cmd::Redo, "Ctrl+Y"}, {cmd::ImportAudio, "Ctrl+I"}, {cmd::SaveWave, "Ctrl+E"},
+    {cmd::Exit, "Ctrl+Q"}, {cmd::Record, "Ctrl+R"}, {cmd::HelpIndex, "F1"},
 };
 
 }  // namespace
@@ -72,7 +74,11 @@ std::span<const CommandShortcut> CommandShortcuts() { return Shortcuts; }
 int PlayOrStopCommand(const Project& project) { return project.busy ? cmd::Stop : cmd::Play; }
 
 const std::vector<MenuEntry>& MenuBarEntries() {
-    static const std::vector<MenuEntry> entries = BuildMenuBar();
+    static const std::vector<MenuEntry> entries = [] {
+        std::vector<MenuEntry> built = BuildMenuBar();
+        MarkMnemonics(built);  // the effects' labels come without one
+        return built;
+    }();
     return entries;
 }
 

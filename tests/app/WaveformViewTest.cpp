@@ -74,6 +74,15 @@ TEST_F(WaveformViewTest, DrawsTheTraceTheBandOrdOverItAndTheBeatGrid) {
     EXPECT_EQ(at(342, ViewTop + 118), QColor(Qt::black));        // grid lines end two rows above the bottom
 }
 
+// An empty selection shows as a band one pixel wide: where the keys and the edits start.
+TEST_F(WaveformViewTest, AnEmptySelectionIsACursorOnePixelWide) {
+    project.selectionStart = project.selectionEnd = 300;  // x 342
+    widget.render();
+    EXPECT_EQ(at(342, ViewTop + 28), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(at(341, ViewTop + 28), QColor(Qt::black));
+    EXPECT_EQ(at(343, ViewTop + 28), QColor(Qt::black));
+}
+
 // A whole 4 MB track, about 1900 frames to a column: sampling one frame per column would draw
 // a wobble; every column spans the tone's crests instead.
 TEST_F(WaveformViewTest, ASineZoomedOutAllTheWayIsASteadyBand) {
@@ -90,6 +99,7 @@ TEST_F(WaveformViewTest, ASineZoomedOutAllTheWayIsASteadyBand) {
 // from the baseline at the left edge, as drawn line by line.
 TEST_F(WaveformViewTest, ZoomedInTheTraceIsALineThroughOneFramePerColumn) {
     load(Sine(1100, 440, 20000));
+    project.selectionStart = project.selectionEnd = 1099;  // the cursor out of sight
     for (const auto& [zoom, offset] : {std::pair{2.0, 0.0}, std::pair{7.0, 300.0}}) {
         view.zoom = zoom;
         view.scrollOffset = offset;
