@@ -1,6 +1,7 @@
 #include "shell/RecentProjects.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "shell/AppContext.h"
 #include "shell/IniFile.h"
@@ -38,19 +39,37 @@ void AddRecentProject(std::vector<std::string>& list, const std::string& path) {
     if (list.size() > std::size_t(MaxRecentProjects)) list.resize(MaxRecentProjects);
 }
 
-void RememberRecentProject(AppContext& context) {
-    std::vector<std::string>& list = context.settings.recentProjects;
-    AddRecentProject(list, FullProjectPath(context.project.projectPath));
-    // The list is a convenience: a settings file that cannot be written costs it no message on
-    // every open and save (Options reports such a file when its settings are saved).
+namespace {
+
+// The list is a convenience: a settings file that cannot be written costs it no message on
+// every open and save (Options reports such a file when its settings are saved).
+void KeepRecentProjects(AppContext& context) {
+    const std::vector<std::string>& list = context.settings.recentProjects;
     WriteIniValues(context.paths.settings, SettingsSection, RecentProjectValues(list));
     context.ui.showRecentProjects(list);
 }
 
+}  // namespace
+
+void RememberRecentProject(AppContext& context) {
+    AddRecentProject(context.settings.recentProjects, FullProjectPath(context.project.projectPath));
+    KeepRecentProjects(context);
+}
+
+// A project that has gone (moved, deleted, on a disk not mounted) is said and leaves the list,
+// so the menu does not keep offering it; the open project stays as it is.
 void OpenRecentProject(AppContext& context, int index) {
-    const std::vector<std::string>& list = context.settings.recentProjects;
+    std::vector<std::string>& list = context.settings.recentProjects;
     if (index < 0 || index >= int(list.size())) return;
-    OpenProjectFileCommand(context, list[std::size_t(index)]);
+    const std::string path = list[std::size_t(index)];
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        ShowError(context.ui, RecentProjectGoneMessage(path));
+        list.erase(list.begin() + index);
+        KeepRecentProjects(context);
+        return;
+    }
+    OpenProjectFileCommand(context, path);
 }
 
 }  // namespace jorv

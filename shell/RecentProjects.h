@@ -22,7 +22,12 @@ void AddRecentProject(std::vector<std::string>& list, const std::string& path);
 // and the File menu follow.
 void RememberRecentProject(AppContext& context);
 
-// File > 1 .. 8: opens the project of that entry as File > Open does.
+inline std::string RecentProjectGoneMessage(const std::string& path) {
+    return "The project " + path + " is no longer there, so it leaves the list.";
+}
+
+// File > 1 .. 8: opens the project of that entry as File > Open does; an entry whose file has
+// gone is said and taken off the list.
 void OpenRecentProject(AppContext& context, int index);
 
 }  // namespace jorv

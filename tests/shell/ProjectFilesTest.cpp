@@ -188,6 +188,15 @@ TEST_F(ProjectFilesTest, OpenedAndSavedProjectsAreListedKeptInTheSettingsAndOpen
     next.command(cmd::RecentProject + 2);
     EXPECT_EQ(next.ui.title, "Jorv - one");
     EXPECT_EQ(next.ui.recentProjects.front(), folder.file("one.jor"));
+
+    // "two" has gone: choosing it says so, takes it off the list, and "one" stays open.
+    fs::remove(folder.file("two.jor"));
+    next.command(cmd::RecentProject + 2);
+    EXPECT_EQ(next.ui.textsWithCaption("Jorv Error"),
+              (Strings{"The project " + folder.file("two.jor") + " is no longer there, so it leaves the list."}));
+    EXPECT_EQ(next.ui.recentProjects, (Strings{folder.file("one.jor"), folder.file("three.jor")}));
+    EXPECT_EQ(ReadIniString(folder.file("jorv.ini"), "Jorv", "RecentProject3", ""), "");
+    EXPECT_EQ(next.ui.title, "Jorv - one");
 }
 
 TEST_F(ProjectFilesTest, AScriptSavesAsThroughTheMenuPath) {
